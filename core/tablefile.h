@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/league.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace soccer {
+
+// Reads the table part of a League (count, cells, statistics, names) from the bytes of a
+// table file. On failure (CoreError) `into` is left exactly as it was.
+void parseTable(const QByteArray &bytes, League &into);
+void readTableFile(const QString &path, League &into);
+
+// The bytes of a table file for teams 1..N; the count in print form (' 4 ').
+QByteArray tableBytes(const League &league);
+// Writes the table; on failure (CoreError) the old file is left intact.
+void writeTableFile(const QString &path, const League &league);
+
+// A table of N teams with no results, as the new-table dialog writes it: the count as bare
+// digits, empty cells, zero statistics and the names ' 1' .. ' N'. N must be 1..99.
+QByteArray blankTableBytes(int teamCount);
+void writeBlankTable(const QString &path, int teamCount);
+
+} // namespace soccer

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+// The value rules of the program's plain-text files (table files, option.dat and the
+// fixed-league edition's data files): numbers in their print form, texts unquoted, lines
+// ended by CR LF, bytes in Windows Cyrillic (code page 1251).
+namespace soccer {
+
+// Print form of a number: a blank (or the minus sign), the shortest decimal text with a full
+// stop whatever the locale, and a trailing blank: ' 0 ', ' 12 ', '-1 ', ' .5 '.
+QString printNumber(double value);
+
+// Reads values one by one with the list-input rules:
+// - a number: blanks before it are skipped; it ends at a blank, a comma or the line end;
+//   blanks and one comma after it are consumed, and so is a line end that ends it;
+// - a text: blanks before it are skipped; it runs to the end of the line (consumed), or to a
+//   comma; a text that starts with a double quote runs to the next double quote;
+// - an empty line is an empty text.
+// Line ends are CR LF; a lone LF or CR is taken as a line end too.
+// Failures are CoreError: 62 past the end of the input, 13 a number field that is not a number.
+class ListReader {
+  public:
+    explicit ListReader(QByteArray bytes);
+
+    double readNumber();
+    QString readText();
+    // Skips what is left of the current line and its line end, unless the last value read
+    // already ended at the line end.
+    void skipRestOfLine();
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+
+  private:
+    void skipBlanks();
+    bool atLineEnd() const;
+    void consumeLineEnd();
+    QString decode(QByteArrayView raw);
+
+    QByteArray bytes_;
+    qsizetype pos_ = 0;
+    bool lineEnded_ = false;
+    QStringDecoder decoder_;
+};
+
+// Builds the bytes of a file line by line with the print rules.
+class LineWriter {
+  public:
+    LineWriter();
+
+    void writeNumber(double value);       // print form, no line end
+    void writeText(const QString &text);  // unchanged, no quotes
+    void writeBareNumber(int value);      // digits only, as the new-table dialog writes a count
+    void endLine();                       // CR LF
+    void writeTextLine(const QString &text) {
+        writeText(text);
+        endLine();
+    }
+    void reserve(qsizetype bytes) { bytes_.reserve(bytes); }
+    const QByteArray &bytes() const { return bytes_; }
+
+  private:
+    QByteArray bytes_;
+    QStringEncoder encoder_;
+};
+
+// Whole-file access. Failures are CoreError with the error number the user is shown:
+// 53 file not found, 76 path not found, 70 permission denied, 75 not a usable file,
+// 52 a name with wildcards, 61 disk full, 57 device error.
+QByteArray readWholeFile(const QString &path);
+// Writes through a temporary file that replaces the old one only when complete, so a failed
+// write leaves the old file as it was.
+void saveWholeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace soccer

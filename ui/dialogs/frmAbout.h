@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+// The About box.
+class frmAbout : public QWidget {
+    Q_OBJECT
+
+  public:
+    static frmAbout *create();
+
+  private:
+    frmAbout();
+};

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// The one layer through which the windows ask the user: message boxes, one-line input
+// prompts, the common file dialog, and the end of the program. Tests install a scripted
+// prompter that answers from a queue and records what was asked.
+namespace platform {
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { None, Information, Critical };
+enum class Answer { Ok, Yes, No, Cancel };
+enum class FileMode { Open, Save };
+
+struct FileFilter {
+    QString description; // shown to the user, e.g. "Таблицы         (*.TFL)"
+    QString pattern;     // e.g. "*.TFL"
+};
+
+class Prompter {
+  public:
+    virtual ~Prompter() = default;
+
+    virtual Answer message(QWidget *parent, const QString &text, const QString &title,
+                           Buttons buttons, Icon icon) = 0;
+    // Placed 5000 twips from the left and the top of the screen; dismissing gives "".
+    virtual QString input(QWidget *parent, const QString &text, const QString &title,
+                          const QString &defaultAnswer) = 0;
+    // The full path chosen, or nothing when the user cancelled.
+    virtual std::optional<QString> fileName(QWidget *parent, FileMode mode,
+                                            const QList<FileFilter> &filters) = 0;
+    // Ends the program at once, nothing saved.
+    virtual void endProgram(int exitCode) = 0;
+};
+
+// The prompter in force: the real one unless a test installed another (nullptr restores it).
+Prompter &prompter();
+void installPrompter(Prompter *replacement);
+
+inline Answer message(QWidget *parent, const QString &text, const QString &title,
+                      Buttons buttons = Buttons::Ok, Icon icon = Icon::Information) {
+    return prompter().message(parent, text, title, buttons, icon);
+}
+inline QString input(QWidget *parent, const QString &text, const QString &title,
+                     const QString &defaultAnswer) {
+    return prompter().input(parent, text, title, defaultAnswer);
+}
+inline std::optional<QString> openFileName(QWidget *parent, const QList<FileFilter> &filters) {
+    return prompter().fileName(parent, FileMode::Open, filters);
+}
+inline std::optional<QString> saveFileName(QWidget *parent, const QList<FileFilter> &filters) {
+    return prompter().fileName(parent, FileMode::Save, filters);
+}
+inline void endProgram(int exitCode = 0) { prompter().endProgram(exitCode); }
+
+// Answers from queues and records every question, for tests. An unexpected question (empty
+// queue) is recorded in `unexpected` and answered with No / Cancel / "" / nothing.
+class ScriptedPrompter : public Prompter {
+  public:
+    enum class Kind { Message, Input, File, End };
+    struct Asked {
+        Kind kind = Kind::Message;
+        QString text;
+        QString title;
+        QString defaultAnswer;
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+        FileMode mode = FileMode::Open;
+        QList<FileFilter> filters;
+        int exitCode = 0;
+    };
+
+    ScriptedPrompter();  // installs itself
+    ~ScriptedPrompter() override; // restores the real prompter
+
+    void queueAnswer(Answer answer) { answers_.append(answer); }
+    void queueInput(const QString &text) { inputs_.append(text); }
+    void queueDismissedInput() { inputs_.append(QString()); }
+    void queueFile(const std::optional<QString> &path) { files_.append(path); }
+
+    const QList<Asked> &asked() const { return asked_; }
+    QStringList askedTexts() const;
+    bool ended() const { return ended_; }
+    int unexpected() const { return unexpected_; }
+    bool allAnswersUsed() const {
+        return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty();
+    }
+    void clear();
+
+    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    QString input(QWidget *parent, const QString &text, const QString &title,
+                  const QString &defaultAnswer) override;
+    std::optional<QString> fileName(QWidget *parent, FileMode mode,
+                                    const QList<FileFilter> &filters) override;
+    void endProgram(int exitCode) override;
+
+  private:
+    QList<Answer> answers_;
+    QList<QString> inputs_;
+    QList<std::optional<QString>> files_;
+    QList<Asked> asked_;
+    bool ended_ = false;
+    int unexpected_ = 0;
+};
+
+} // namespace platform
