@@ -55,7 +55,9 @@ inline std::optional<QString> openFileName(QWidget *parent, const QList<FileFilt
 inline std::optional<QString> saveFileName(QWidget *parent, const QList<FileFilter> &filters) {
     return prompter().fileName(parent, FileMode::Save, filters);
 }
-inline void endProgram(int exitCode = 0) { prompter().endProgram(exitCode); }
+inline void endProgram(int exitCode = 0) {
+    prompter().endProgram(exitCode);
+}
 
 // Answers from queues and records every question, for tests. An unexpected question (empty
 // queue) is recorded in `unexpected` and answered with No / Cancel / "" / nothing.
@@ -74,7 +76,7 @@ class ScriptedPrompter : public Prompter {
         int exitCode = 0;
     };
 
-    ScriptedPrompter();  // installs itself
+    ScriptedPrompter();           // installs itself
     ~ScriptedPrompter() override; // restores the real prompter
 
     void queueAnswer(Answer answer) { answers_.append(answer); }

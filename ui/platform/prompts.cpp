@@ -1,0 +1,227 @@
+#include "ui/platform/prompts.h"
+
+#include "core/options.h"
+#include "ui/platform/look.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+namespace platform {
+namespace {
+
+// Prompts stand 5000 twips from the left and the top of the screen.
+constexpr int kPromptOffsetTwips = 5000;
+
+QMessageBox::StandardButtons standardButtons(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon boxIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Answer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+// Qt reads the patterns from the last brackets of a filter; descriptions that already show
+// their pattern in brackets are used as they are.
+QStringList nameFilters(const QList<FileFilter> &filters) {
+    QStringList result;
+    for (const FileFilter &filter : filters) {
+        const QString shown = QStringLiteral("(%1)").arg(filter.pattern);
+        result << (filter.description.trimmed().endsWith(shown)
+                       ? filter.description
+                       : QStringLiteral("%1 (%2)").arg(filter.description, filter.pattern));
+    }
+    return result;
+}
+
+class WidgetPrompter : public Prompter {
+  public:
+    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override {
+        QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), parent);
+        if (buttons == Buttons::YesNo)
+            box.setEscapeButton(QMessageBox::No);
+        else if (buttons == Buttons::YesNoCancel)
+            box.setEscapeButton(QMessageBox::Cancel);
+        return answerOf(box.exec());
+    }
+
+    QString input(QWidget *parent, const QString &text, const QString &title,
+                  const QString &defaultAnswer) override {
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(text);
+        dialog.setTextValue(defaultAnswer);
+        const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+        dialog.move(origin +
+                    QPoint(twipsToPixelsX(kPromptOffsetTwips), twipsToPixelsY(kPromptOffsetTwips)));
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        return dialog.textValue();
+    }
+
+    std::optional<QString> fileName(QWidget *parent, FileMode mode,
+                                    const QList<FileFilter> &filters) override {
+        QFileDialog dialog(parent, QString(), lastFolder_);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setNameFilters(nameFilters(filters));
+        if (mode == FileMode::Save) {
+            // The save command asks its own question; the dialog adds none and no extension.
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        } else {
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::ExistingFile);
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString chosen = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+        lastFolder_ = QFileInfo(chosen).absolutePath();
+        return chosen;
+    }
+
+    void endProgram(int exitCode) override {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->hide();
+        // Leaves every running event loop now; before the main loop has started, the queued
+        // call ends it as soon as it starts.
+        QCoreApplication::exit(exitCode);
+        QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
+    }
+
+  private:
+    QString lastFolder_ = soccer::programFolder();
+};
+
+Prompter *installed = nullptr;
+
+} // namespace
+
+Prompter &prompter() {
+    static WidgetPrompter real;
+    return installed ? *installed : real;
+}
+
+void installPrompter(Prompter *replacement) {
+    installed = replacement;
+}
+
+ScriptedPrompter::ScriptedPrompter() {
+    installPrompter(this);
+}
+
+ScriptedPrompter::~ScriptedPrompter() {
+    if (installed == this)
+        installPrompter(nullptr);
+}
+
+QStringList ScriptedPrompter::askedTexts() const {
+    QStringList texts;
+    for (const Asked &question : asked_)
+        texts << question.text;
+    return texts;
+}
+
+void ScriptedPrompter::clear() {
+    answers_.clear();
+    inputs_.clear();
+    files_.clear();
+    asked_.clear();
+    ended_ = false;
+    unexpected_ = 0;
+}
+
+Answer ScriptedPrompter::message(QWidget *, const QString &text, const QString &title,
+                                 Buttons buttons, Icon icon) {
+    Asked question;
+    question.kind = Kind::Message;
+    question.text = text;
+    question.title = title;
+    question.buttons = buttons;
+    question.icon = icon;
+    asked_.append(question);
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (answers_.isEmpty()) {
+        ++unexpected_;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+    return answers_.takeFirst();
+}
+
+QString ScriptedPrompter::input(QWidget *, const QString &text, const QString &title,
+                                const QString &defaultAnswer) {
+    Asked question;
+    question.kind = Kind::Input;
+    question.text = text;
+    question.title = title;
+    question.defaultAnswer = defaultAnswer;
+    asked_.append(question);
+    if (inputs_.isEmpty()) {
+        ++unexpected_;
+        return QString();
+    }
+    return inputs_.takeFirst();
+}
+
+std::optional<QString> ScriptedPrompter::fileName(QWidget *, FileMode mode,
+                                                  const QList<FileFilter> &filters) {
+    Asked question;
+    question.kind = Kind::File;
+    question.mode = mode;
+    question.filters = filters;
+    asked_.append(question);
+    if (files_.isEmpty()) {
+        ++unexpected_;
+        return std::nullopt;
+    }
+    return files_.takeFirst();
+}
+
+void ScriptedPrompter::endProgram(int exitCode) {
+    Asked question;
+    question.kind = Kind::End;
+    question.exitCode = exitCode;
+    asked_.append(question);
+    ended_ = true;
+}
+
+} // namespace platform
