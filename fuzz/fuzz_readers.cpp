@@ -3,6 +3,7 @@
 // other exception, a sanitizer report, or a broken promise of the readers aborts the run.
 //
 // Promises checked besides "no crash":
+// - a table that loads has 1 to 99 teams, which is all the League's arrays hold;
 // - a table that fails to load leaves the League exactly as it was;
 // - a table that loads, written back and read again, is the same table, as long as its texts
 //   are ones a table file can hold (no comma, quote, line break or character outside 1251);
@@ -131,6 +132,8 @@ void fuzzTableReader(const QByteArray &bytes) {
             broken("a table that failed to load changed the League");
         return;
     }
+    if (league->teamCount < 1 || league->teamCount > soccer::kMaxTeams)
+        broken("a loaded table has a team count outside 1..99");
     checkTableRoundTrip(*league);
     *league = *before;
 }
