@@ -26,6 +26,8 @@ void setTextColor(QWidget *widget, const QColor &color);
 // Pictures drawn by the program itself for the tool-bar buttons. Names: "new", "open", "save",
 // "chess1", "chess2", "table", "rename", "clear", "option", "help", "about", "exit".
 QIcon commandIcon(const QString &name);
+// The program's own picture: the title bars of its windows and the About box.
+QIcon applicationIcon();
 
 // Loads Qt's own Russian texts (standard buttons "Да", "Нет", "Отмена", the file dialog).
 void installRussianTranslations();
