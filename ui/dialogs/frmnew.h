@@ -2,6 +2,12 @@
 
 #include <QWidget>
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
 // The new-table dialog: writes a blank table in the program's folder and shows the main
 // window on it.
 class frmnew : public QWidget {
@@ -14,6 +20,34 @@ class frmnew : public QWidget {
 
     static frmnew *create(Origin origin);
 
+  protected:
+    // Closing through the window frame is a Cancel: some window must follow this one.
+    void closeEvent(QCloseEvent *event) override;
+
   private:
     explicit frmnew(Origin origin);
+    void buildControls();
+    void placeControls();
+    void Form_Load();
+    bool nameIsUsable(const QString &name);
+    QString nameWithExtension() const;
+    bool writeTable(const QString &path);
+    void showWindowBehind();
+    void finish();
+
+    void vscrl_Change(int value);
+    void cmdok_Click();
+    void cmdotm_Click();
+
+    Origin origin_;
+    bool finished_ = false;
+
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtnam = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *txtchis = nullptr;
+    QScrollBar *vscrl = nullptr;
+    QComboBox *cmbfile = nullptr;
+    QPushButton *cmdok = nullptr;
+    QPushButton *cmdotm = nullptr;
 };

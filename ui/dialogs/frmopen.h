@@ -1,6 +1,15 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
+
+class QComboBox;
+class QFileSystemWatcher;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
 
 // The open-table dialog, the first window of the program.
 class frmopen : public QWidget {
@@ -17,6 +26,47 @@ class frmopen : public QWidget {
 
     ~frmopen() override;
 
+    // The folder whose files the dialog lists.
+    QString folder() const { return folder_; }
+    void setFolder(const QString &path);
+
   private:
     frmopen();
+    void buildControls();
+    void placeControls();
+    void connectHandlers();
+    void Form_Load();
+    void fillDrives();
+    void selectDriveOf(const QString &path);
+    void fillFolders();
+    void fillFiles();
+    QString chosenPath() const;
+    bool confirmChosenFile(const QString &path);
+    void proe(int errorNumber);
+
+    void Drive1_Change(int index);
+    void Dir_DblClick(QListWidgetItem *item);
+    void cmbfile_Change(const QString &text);
+    void fil_Click(QListWidgetItem *item);
+    void fil_DblClick(QListWidgetItem *item);
+    void cmdok_Click();
+    void cmdnew_Click();
+    void cmdotm_Click();
+
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtname = nullptr;
+    QListWidget *fil = nullptr;
+    QComboBox *cmbfile = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *lfil = nullptr;
+    QListWidget *Dir = nullptr;
+    QComboBox *Drive1 = nullptr;
+    QPushButton *cmdok = nullptr;
+    QPushButton *cmdnew = nullptr;
+    QPushButton *cmdotm = nullptr;
+    // Lists the folder anew when files come or go while the dialog shows it.
+    QFileSystemWatcher *watcher_ = nullptr;
+
+    QString folder_;
+    QString pattern_;
 };

@@ -1,0 +1,173 @@
+#include "ui/dialogs/frmnew.h"
+
+#include "core/errors.h"
+#include "core/options.h"
+#include "core/tablefile.h"
+#include "ui/dialogs/dialogkit.h"
+#include "ui/dialogs/frmopen.h"
+#include "ui/main/frmtable.h"
+#include "ui/platform/prompts.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kFewestTeams = 4;
+
+const QString kTitle = QStringLiteral("Тарвел");
+
+} // namespace
+
+frmnew *frmnew::create(Origin origin) {
+    auto *dialog = new frmnew(origin);
+    dialog->show();
+    return dialog;
+}
+
+frmnew::frmnew(Origin origin) : origin_(origin) {
+    dialogkit::makeFixedDialog(this, QStringLiteral("Создание файла"), 4725, 2760);
+    buildControls();
+    placeControls();
+    Form_Load();
+    connect(vscrl, &QScrollBar::valueChanged, this, &frmnew::vscrl_Change);
+    connect(cmdok, &QPushButton::clicked, this, &frmnew::cmdok_Click);
+    connect(cmdotm, &QPushButton::clicked, this, &frmnew::cmdotm_Click);
+}
+
+void frmnew::buildControls() {
+    Label1 = dialogkit::label(this, QStringLiteral("Label1"),
+                              QStringLiteral("Введите название таблицы:"));
+    txtnam = new QLineEdit(this);
+    txtnam->setObjectName(QStringLiteral("txtnam"));
+    Label2 = dialogkit::label(this, QStringLiteral("Label2"), QStringLiteral("Количество команд:"));
+    txtchis =
+        dialogkit::borderedLabel(this, QStringLiteral("txtchis"), QString::number(kFewestTeams));
+    txtchis->setAlignment(Qt::AlignCenter);
+
+    vscrl = new QScrollBar(Qt::Vertical, this);
+    vscrl->setObjectName(QStringLiteral("vscrl"));
+    vscrl->setRange(kFewestTeams, soccer::kMaxTeams);
+    vscrl->setSingleStep(1);
+    vscrl->setPageStep(1);
+    // The largest count at the top, so that the up arrow raises the count.
+    vscrl->setInvertedAppearance(true);
+    vscrl->setInvertedControls(false);
+    vscrl->setValue(kFewestTeams);
+
+    cmbfile = dialogkit::typeBox(this);
+    cmdok = dialogkit::button(this, QStringLiteral("cmdok"), QStringLiteral("OK"));
+    cmdotm = dialogkit::button(this, QStringLiteral("cmdotm"), QStringLiteral("Отмена"));
+
+    setTabOrder(txtnam, cmdok);
+    setTabOrder(cmdok, cmdotm);
+    setTabOrder(cmdotm, vscrl);
+    setTabOrder(vscrl, cmbfile);
+}
+
+void frmnew::placeControls() {
+    dialogkit::placeTwips(Label1, 120, 120, 2400, 255);
+    dialogkit::placeTwips(txtnam, 120, 375, 2400, 315);
+    dialogkit::placeTwips(Label2, 2640, 120, 1965, 255);
+    dialogkit::placeTwips(txtchis, 2640, 375, 720, 375);
+    dialogkit::placeTwips(vscrl, 3360, 375, 255, 375);
+    dialogkit::placeTwips(cmbfile, 120, 855, 2400, 315);
+    dialogkit::placeTwips(cmdok, 120, 2040, 1695, 495);
+    dialogkit::placeTwips(cmdotm, 2910, 2040, 1695, 495);
+}
+
+void frmnew::Form_Load() {
+    const soccer::ColorScheme scheme = soccer::loadColorScheme();
+    dialogkit::paintSchemed({this, Label1, Label2, txtchis, txtnam, cmbfile}, scheme);
+    dialogkit::paintButtons({cmdok, cmdotm}, scheme);
+    txtnam->setFocus();
+}
+
+void frmnew::vscrl_Change(int value) {
+    txtchis->setText(QString::number(value));
+}
+
+// Tables are always made in the program's folder: a name with a folder in it would put the
+// file elsewhere.
+bool frmnew::nameIsUsable(const QString &name) {
+    if (name.isEmpty()) {
+        platform::message(this, QStringLiteral("Введите имя"), kTitle);
+        return false;
+    }
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+        platform::message(this, QStringLiteral("Имя таблицы не может содержать знаки / и \\"),
+                          kTitle);
+        return false;
+    }
+    return true;
+}
+
+// The extension of the chosen type is appended even when the name already ends in it; a
+// type text edited by hand appends nothing.
+QString frmnew::nameWithExtension() const {
+    const dialogkit::TableType *type = dialogkit::tableTypeOf(cmbfile->currentText());
+    return type ? txtnam->text() + type->extension : txtnam->text();
+}
+
+bool frmnew::writeTable(const QString &path) {
+    try {
+        soccer::writeBlankTable(path, txtchis->text().toInt());
+        return true;
+    } catch (const soccer::CoreError &error) {
+        platform::message(this,
+                          QStringLiteral("Не удалось создать файл:\n") + path +
+                              QStringLiteral("\n") + error.detail() +
+                              QStringLiteral("\nОшибка № ") + QString::number(error.number()),
+                          kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+        return false;
+    }
+}
+
+void frmnew::cmdok_Click() {
+    const QString typed = txtnam->text();
+    if (!nameIsUsable(typed)) {
+        return;
+    }
+    txtnam->setText(nameWithExtension());
+    const QString path = soccer::programFolder() + QStringLiteral("/") + txtnam->text();
+    if (!writeTable(path)) {
+        // Back to what the user typed, so that a second OK does not append the type twice.
+        txtnam->setText(typed);
+        return;
+    }
+    frmopen::pros() = path;
+    frmtable::create();
+    finish();
+}
+
+void frmnew::cmdotm_Click() {
+    showWindowBehind();
+    finish();
+}
+
+// At start-up no table has been opened yet, so the way back is the open-table dialog;
+// later it is the main window, reloading the table pros names.
+void frmnew::showWindowBehind() {
+    if (origin_ == Origin::OpenDialog) {
+        frmopen::create();
+    } else {
+        frmtable::create();
+    }
+}
+
+void frmnew::finish() {
+    finished_ = true;
+    close();
+}
+
+void frmnew::closeEvent(QCloseEvent *event) {
+    if (!finished_) {
+        finished_ = true;
+        showWindowBehind();
+    }
+    event->accept();
+}
