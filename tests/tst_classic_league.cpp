@@ -1,0 +1,397 @@
+// The classic edition's league without its window: counting, score entry, ranking, clearing
+// and the three data files.
+#include "classic/classicleague.h"
+#include "core/errors.h"
+#include "core/score.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace classic;
+
+namespace {
+
+using Counters = std::array<double, kCounterCount>;
+
+Counters countersOf(const ClassicLeague &league, int team) {
+    return inScreenOrder(league.counters[team]);
+}
+
+std::unique_ptr<ClassicLeague> namedLeague() {
+    auto league = std::make_unique<ClassicLeague>();
+    for (int team = 1; team <= kTeams; ++team)
+        league->teamNames[team] = QStringLiteral("Команда %1").arg(team);
+    return league;
+}
+
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray repeated(const QByteArray &line, int times) {
+    QByteArray bytes;
+    for (int i = 0; i < times; ++i)
+        bytes += line;
+    return bytes;
+}
+
+} // namespace
+
+class TestClassicLeague : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void countResultMovesFiveCounters_data();
+    void countResultMovesFiveCounters();
+    void scoreAnswers_data();
+    void scoreAnswers();
+    void storedTextWithoutColonCannotBeChanged();
+    void onlyCellsOfTwoDifferentTeamsTakeScores();
+    void rankingByPointsKeepsTeamOrderOnTies();
+    void rankingPlacesEveryTeamOnce();
+    void clearingKeepsNames();
+    void dataFileBytes();
+    void savedLeagueLoadsBack();
+    void deliveredFilesLoadAsFreshLeague();
+    void unreadableFileIsNamed_data();
+    void unreadableFileIsNamed();
+    void failedSaveKeepsOldFiles_data();
+    void failedSaveKeepsOldFiles();
+};
+
+void TestClassicLeague::countResultMovesFiveCounters_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<Counters>("row");
+    QTest::addColumn<Counters>("column");
+    // played, losses, draws, wins, points
+    QTest::newRow("row team wins")
+        << 2.0 << 1.0 << Counters{1, 0, 0, 1, 3} << Counters{1, 1, 0, 0, 0};
+    QTest::newRow("column team wins")
+        << 0.0 << 3.0 << Counters{1, 1, 0, 0, 0} << Counters{1, 0, 0, 1, 3};
+    QTest::newRow("draw") << 1.0 << 1.0 << Counters{1, 0, 1, 0, 1} << Counters{1, 0, 1, 0, 1};
+    QTest::newRow("fractional goals")
+        << 1.5 << 2.0 << Counters{1, 1, 0, 0, 0} << Counters{1, 0, 0, 1, 3};
+}
+
+void TestClassicLeague::countResultMovesFiveCounters() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(Counters, row);
+    QFETCH(Counters, column);
+    auto league = std::make_unique<ClassicLeague>();
+    countResult(*league, 3, 5, x, y, +1);
+    QCOMPARE(countersOf(*league, 3), row);
+    QCOMPARE(countersOf(*league, 5), column);
+    QCOMPARE(countersOf(*league, 4), Counters{});
+
+    countResult(*league, 3, 5, x, y, -1);
+    QCOMPARE(countersOf(*league, 3), Counters{});
+    QCOMPARE(countersOf(*league, 5), Counters{});
+}
+
+void TestClassicLeague::scoreAnswers_data() {
+    QTest::addColumn<QString>("earlier"); // the answer recorded before, or "" for a free pair
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("cell35");
+    QTest::addColumn<QString>("cell53");
+    QTest::addColumn<Counters>("team3");
+    QTest::addColumn<Counters>("team5");
+
+    const Counters none{};
+    const Counters win{1, 0, 0, 1, 3};
+    const Counters loss{1, 1, 0, 0, 0};
+    const Counters draw{1, 0, 1, 0, 1};
+    QTest::newRow("2 1 on a free pair") << ""
+                                        << "2 1"
+                                        << " 2: 1"
+                                        << " 1: 2" << win << loss;
+    QTest::newRow("default 0 0 is a draw") << ""
+                                           << "0 0"
+                                           << " 0: 0"
+                                           << " 0: 0" << draw << draw;
+    QTest::newRow("1 1 over 2 1") << "2 1"
+                                  << "1 1"
+                                  << " 1: 1"
+                                  << " 1: 1" << draw << draw;
+    QTest::newRow("0 3 over 2 1") << "2 1"
+                                  << "0 3"
+                                  << " 0: 3"
+                                  << " 3: 0" << loss << win;
+    QTest::newRow("empty on a free pair") << ""
+                                          << ""
+                                          << ""
+                                          << "" << none << none;
+    QTest::newRow("empty over a result") << "2 1"
+                                         << ""
+                                         << " 2: 1"
+                                         << " 1: 2" << win << loss;
+    QTest::newRow("no blank on a free pair") << ""
+                                             << "2:1"
+                                             << ""
+                                             << "" << none << none;
+    QTest::newRow("no blank over a result") << "2 1"
+                                            << "2:1"
+                                            << " 2: 1"
+                                            << " 1: 2" << win << loss;
+    QTest::newRow("letters are a draw") << ""
+                                        << "a b"
+                                        << " 0: 0"
+                                        << " 0: 0" << draw << draw;
+}
+
+void TestClassicLeague::scoreAnswers() {
+    QFETCH(QString, earlier);
+    QFETCH(QString, answer);
+    QFETCH(QString, cell35);
+    QFETCH(QString, cell53);
+    QFETCH(Counters, team3);
+    QFETCH(Counters, team5);
+    auto league = std::make_unique<ClassicLeague>();
+    if (!earlier.isEmpty())
+        QCOMPARE(enterScore(*league, 3, 5, earlier), ScoreChange::Recorded);
+
+    const ScoreChange change = enterScore(*league, 3, 5, answer);
+    QCOMPARE(change, answer.contains(' ') ? ScoreChange::Recorded : ScoreChange::None);
+    QCOMPARE(league->cells[3][5], cell35);
+    QCOMPARE(league->cells[5][3], cell53);
+    QCOMPARE(countersOf(*league, 3), team3);
+    QCOMPARE(countersOf(*league, 5), team5);
+}
+
+void TestClassicLeague::storedTextWithoutColonCannotBeChanged() {
+    auto league = std::make_unique<ClassicLeague>();
+    league->cells[2][7] = "перенесён";
+    QCOMPARE(enterScore(*league, 2, 7, "1 0"), ScoreChange::None);
+    QCOMPARE(league->cells[2][7], QString("перенесён"));
+    QCOMPARE(league->cells[7][2], QString());
+    QCOMPARE(countersOf(*league, 2), Counters{});
+
+    // A result loaded from the file without its leading blank is taken back all the same.
+    league->cells[4][6] = "2: 1";
+    league->cells[6][4] = "1: 2";
+    countResult(*league, 4, 6, 2, 1, +1);
+    QCOMPARE(enterScore(*league, 6, 4, "0 0"), ScoreChange::Recorded);
+    QCOMPARE(countersOf(*league, 4), (Counters{1, 0, 1, 0, 1}));
+    QCOMPARE(countersOf(*league, 6), (Counters{1, 0, 1, 0, 1}));
+}
+
+void TestClassicLeague::onlyCellsOfTwoDifferentTeamsTakeScores() {
+    auto league = std::make_unique<ClassicLeague>();
+    const std::pair<int, int> outside[] = {{4, 4}, {0, 3}, {3, 0}, {17, 2}, {2, 17}, {-1, 1}};
+    for (const auto &[r, c] : outside)
+        QCOMPARE(enterScore(*league, r, c, "1 0"), ScoreChange::None);
+    QCOMPARE(enterScore(*league, 16, 1, "1 0"), ScoreChange::Recorded);
+    QCOMPARE(league->cells[1][16], QString(" 0: 1"));
+}
+
+void TestClassicLeague::rankingByPointsKeepsTeamOrderOnTies() {
+    auto league = std::make_unique<ClassicLeague>();
+    league->counters[9].points = 6;
+    league->counters[5].points = 3;
+    league->counters[5].wins = 1;
+    league->counters[2].points = 3; // level with 5 on points although it has drawn three times
+    league->counters[2].draws = 3;
+    league->counters[14].points = 1;
+    rankByPoints(*league);
+    const std::array<int, kTeamArraySize> expected = {0, 9, 2,  5,  14, 1,  3,  4, 6,
+                                                      7, 8, 10, 11, 12, 13, 15, 16};
+    QCOMPARE(league->standingsOrder, expected);
+}
+
+void TestClassicLeague::rankingPlacesEveryTeamOnce() {
+    auto league = std::make_unique<ClassicLeague>();
+    for (int team = 1; team <= kTeams; ++team)
+        league->counters[team].points = (team % 3) - 1.5; // negative and fractional values
+    rankByPoints(*league);
+    QList<int> teams(league->standingsOrder.begin() + 1, league->standingsOrder.end());
+    std::sort(teams.begin(), teams.end());
+    for (int team = 1; team <= kTeams; ++team)
+        QCOMPARE(teams[team - 1], team);
+    for (int position = 2; position <= kTeams; ++position)
+        QVERIFY(league->counters[league->standingsOrder[position - 1]].points >=
+                league->counters[league->standingsOrder[position]].points);
+}
+
+void TestClassicLeague::clearingKeepsNames() {
+    auto league = namedLeague();
+    enterScore(*league, 1, 2, "3 0");
+    enterScore(*league, 15, 16, "1 1");
+    clearResults(*league);
+    for (int r = 1; r <= kTeams; ++r) {
+        QCOMPARE(countersOf(*league, r), Counters{});
+        QCOMPARE(league->teamNames[r], QStringLiteral("Команда %1").arg(r));
+        for (int c = 1; c <= kTeams; ++c)
+            QVERIFY(league->cells[r][c].isEmpty());
+    }
+}
+
+void TestClassicLeague::dataFileBytes() {
+    auto league = namedLeague();
+    league->teamNames[1] = "Зенит";
+    enterScore(*league, 3, 5, "2 1");
+    league->counters[3] = {3, 1, 0, 2, 6}; // stored as they stand, not recounted
+
+    const QByteArray counters = countersFileBytes(*league);
+    QCOMPARE(counters.count("\r\n"), kTeams);
+    QVERIFY(counters.startsWith(" 0  0  0  0  0 \r\n 0  0  0  0  0 \r\n 3  1  0  2  6 \r\n"));
+    QVERIFY(counters.contains("\r\n 1  1  0  0  0 \r\n")); // team 5
+
+    const QList<QByteArray> cellLines = cellsFileBytes(*league).split('\n');
+    QCOMPARE(cellLines.size(), kTeams * kTeams + 1);
+    QCOMPARE(cellLines[(3 - 1) * 16 + 5 - 1], QByteArray(" 2: 1\r"));
+    QCOMPARE(cellLines[(5 - 1) * 16 + 3 - 1], QByteArray(" 1: 2\r"));
+    QCOMPARE(cellLines[(3 - 1) * 16 + 3 - 1], QByteArray("\r"));
+    QCOMPARE(cellsFileBytes(*league).count(':'), 2);
+
+    const QByteArray names = namesFileBytes(*league);
+    QVERIFY(names.startsWith("\xC7\xE5\xED\xE8\xF2\r\n")); // "Зенит" in Windows Cyrillic
+    QVERIFY(names.endsWith("\xCA\xEE\xEC\xE0\xED\xE4\xE0 16\r\n"));
+}
+
+void TestClassicLeague::savedLeagueLoadsBack() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    auto league = namedLeague();
+    enterScore(*league, 3, 5, "2 1");
+    enterScore(*league, 16, 1, "0 0");
+    enterScore(*league, 7, 2, "1.5 4");
+    saveLeague(*league, QDir(folder.path()));
+
+    auto loaded = std::make_unique<ClassicLeague>();
+    loadLeague(*loaded, QDir(folder.path()));
+    QCOMPARE(loaded->teamNames, league->teamNames);
+    for (int team = 1; team <= kTeams; ++team)
+        QCOMPARE(countersOf(*loaded, team), countersOf(*league, team));
+    for (int r = 1; r <= kTeams; ++r) {
+        for (int c = 1; c <= kTeams; ++c) {
+            // Texts lose their leading blank when read; the result stays the same.
+            QCOMPARE(loaded->cells[r][c], league->cells[r][c].trimmed());
+        }
+    }
+    double x = 0;
+    double y = 0;
+    QVERIFY(soccer::splitScoreText(loaded->cells[2][7], x, y));
+    QCOMPARE(x, 4.0);
+    QCOMPARE(y, 1.5);
+}
+
+void TestClassicLeague::deliveredFilesLoadAsFreshLeague() {
+    auto league = std::make_unique<ClassicLeague>();
+    loadLeague(*league, QDir(SOCCER_DELIVERED_DATA));
+    QStringList names;
+    for (int team = 1; team <= kTeams; ++team) {
+        QCOMPARE(countersOf(*league, team), Counters{});
+        QVERIFY(!league->teamNames[team].isEmpty());
+        names << league->teamNames[team];
+        for (int c = 1; c <= kTeams; ++c)
+            QVERIFY(league->cells[team][c].isEmpty());
+    }
+    names.removeDuplicates();
+    QCOMPARE(names.size(), kTeams);
+    QCOMPARE(fileBytes(QString(SOCCER_DELIVERED_DATA) + "/s.dat"), repeated("\r\n", 256));
+    QCOMPARE(fileBytes(QString(SOCCER_DELIVERED_DATA) + "/file.dat"),
+             repeated(" 0  0  0  0  0 \r\n", 16));
+    // Saving the fresh league gives the delivered files back unchanged.
+    QCOMPARE(namesFileBytes(*league), fileBytes(QString(SOCCER_DELIVERED_DATA) + "/komand.dat"));
+    QCOMPARE(cellsFileBytes(*league), repeated("\r\n", 256));
+    QCOMPARE(countersFileBytes(*league), repeated(" 0  0  0  0  0 \r\n", 16));
+}
+
+void TestClassicLeague::unreadableFileIsNamed_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content"); // empty: the file is missing
+    QTest::addColumn<int>("errorNumber");
+    QTest::newRow("s.dat missing") << "s.dat" << QByteArray() << int(soccer::ErrFileNotFound);
+    QTest::newRow("komand.dat missing")
+        << "komand.dat" << QByteArray() << int(soccer::ErrFileNotFound);
+    QTest::newRow("file.dat missing") << "file.dat" << QByteArray() << int(soccer::ErrFileNotFound);
+    QTest::newRow("s.dat short") << "s.dat" << repeated("\r\n", 255)
+                                 << int(soccer::ErrInputPastEnd);
+    QTest::newRow("komand.dat short")
+        << "komand.dat" << repeated("A\r\n", 15) << int(soccer::ErrInputPastEnd);
+    QTest::newRow("file.dat short")
+        << "file.dat" << repeated(" 0  0  0  0  0 \r\n", 15) << int(soccer::ErrInputPastEnd);
+}
+
+void TestClassicLeague::unreadableFileIsNamed() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(int, errorNumber);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    saveLeague(*namedLeague(), QDir(folder.path()));
+    QVERIFY(QFile::remove(folder.filePath(fileName)));
+    if (!content.isEmpty())
+        writeBytes(folder.filePath(fileName), content);
+
+    auto league = std::make_unique<ClassicLeague>();
+    try {
+        loadLeague(*league, QDir(folder.path()));
+        QFAIL("the league loaded from an incomplete set of files");
+    } catch (const DataFileError &error) {
+        QCOMPARE(error.fileName(), fileName);
+        QCOMPARE(error.number(), errorNumber);
+    }
+}
+
+void TestClassicLeague::failedSaveKeepsOldFiles_data() {
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QStringList>("rewritten");
+    QTest::addColumn<QStringList>("unchanged");
+    // The files are written in the order file.dat, s.dat, komand.dat; the save stops at the
+    // first that fails.
+    QTest::newRow("file.dat") << "file.dat" << QStringList{} << QStringList{"s.dat", "komand.dat"};
+    QTest::newRow("s.dat") << "s.dat" << QStringList{"file.dat"} << QStringList{"komand.dat"};
+    QTest::newRow("komand.dat") << "komand.dat" << QStringList{"file.dat", "s.dat"}
+                                << QStringList{};
+}
+
+void TestClassicLeague::failedSaveKeepsOldFiles() {
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, rewritten);
+    QFETCH(QStringList, unchanged);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDir dir(folder.path());
+    auto league = namedLeague();
+    saveLeague(*league, dir);
+    QMap<QString, QByteArray> before;
+    for (const QString &name : QStringList{"file.dat", "s.dat", "komand.dat"})
+        before[name] = fileBytes(dir.filePath(name));
+    // A folder in place of the file: nothing can replace it.
+    QVERIFY(QFile::remove(dir.filePath(blocked)));
+    QVERIFY(dir.mkdir(blocked));
+
+    enterScore(*league, 1, 2, "1 0");
+    league->teamNames[4] = "Спартак";
+    try {
+        saveLeague(*league, dir);
+        QFAIL("the save reported no failure");
+    } catch (const DataFileError &error) {
+        QCOMPARE(error.fileName(), blocked);
+    }
+    QVERIFY(QFileInfo(dir.filePath(blocked)).isDir());
+    for (const QString &name : unchanged)
+        QCOMPARE(fileBytes(dir.filePath(name)), before[name]);
+    for (const QString &name : rewritten)
+        QVERIFY2(fileBytes(dir.filePath(name)) != before[name], qPrintable(name));
+    // No temporary file is left behind beside the two real ones.
+    QCOMPARE(dir.entryList(QDir::Files).size(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestClassicLeague)
+#include "tst_classic_league.moc"
