@@ -7,6 +7,7 @@ namespace soccer {
 
 // Run-time error numbers, as the error report of the windows shows them.
 enum ErrorNumber : int {
+    ErrOverflow = 6,            // a number too large to hold
     ErrSubscriptOutOfRange = 9, // a count that does not fit the arrays
     ErrTypeMismatch = 13,       // a value that is not a number
     ErrBadFileName = 52,        // a path with wildcards or no name at all
@@ -19,7 +20,11 @@ enum ErrorNumber : int {
     ErrPathNotFound = 76, // the folder of the path does not exist
 };
 
+// The short Russian name of an error number ("Файл не найден" for 53); empty when unknown.
+QString errorName(int number);
+
 // A failure of the league's files, carrying the error number that the user is shown.
+// what() is a readable UTF-8 text: "Ошибка № 53: Файл не найден (c:/1.txt)".
 class CoreError : public std::runtime_error {
   public:
     CoreError(int number, const QString &detail);

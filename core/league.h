@@ -25,10 +25,9 @@ struct TeamStats {
 
 // The counters in the order of the screen columns and of the file's statistics lines.
 enum class Counter { Played, Losses, Draws, Wins, GoalsFor, GoalsAgainst, Points };
-constexpr std::array<Counter, 7> kScreenOrder = {Counter::Played,   Counter::Losses,
-                                                 Counter::Draws,    Counter::Wins,
-                                                 Counter::GoalsFor, Counter::GoalsAgainst,
-                                                 Counter::Points};
+constexpr std::array<Counter, 7> kScreenOrder = {
+    Counter::Played,   Counter::Losses,       Counter::Draws, Counter::Wins,
+    Counter::GoalsFor, Counter::GoalsAgainst, Counter::Points};
 
 double counterValue(const TeamStats &stats, Counter counter);
 double &counterRef(TeamStats &stats, Counter counter);
@@ -78,10 +77,10 @@ void clearResults(League &league);
 // Why a text cannot be stored in a table file and come back unchanged.
 enum class TextProblem {
     None,
-    Comma,          // a comma ends the value when read
-    DoubleQuote,    // a leading quote makes the reader look for a closing one
-    LineBreak,      // values are single lines
-    NotInCodePage,  // a character that Windows Cyrillic (1251) cannot hold
+    Comma,         // a comma ends the value when read
+    DoubleQuote,   // a leading quote makes the reader look for a closing one
+    LineBreak,     // values are single lines
+    NotInCodePage, // a character that Windows Cyrillic (1251) cannot hold
 };
 TextProblem tableTextProblem(const QString &text);
 // The message a prompt shows when it refuses a text; empty for TextProblem::None.

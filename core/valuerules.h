@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtGlobal>
+#include <array>
 
 // The value rules of the program's plain-text files (table files, option.dat and the
 // fixed-league edition's data files): numbers in their print form, texts unquoted, lines
@@ -21,7 +23,9 @@ QString printNumber(double value);
 //   comma; a text that starts with a double quote runs to the next double quote;
 // - an empty line is an empty text.
 // Line ends are CR LF; a lone LF or CR is taken as a line end too.
-// Failures are CoreError: 62 past the end of the input, 13 a number field that is not a number.
+// Failures are CoreError: 62 past the end of the input, 13 a number field that is not a number,
+// 6 a number too large for a double. An empty number field (a comma or the line end at once)
+// reads 0. Blanks are spaces and tabs; a text keeps its trailing blanks.
 class ListReader {
   public:
     explicit ListReader(QByteArray bytes);
@@ -37,23 +41,37 @@ class ListReader {
     void skipBlanks();
     bool atLineEnd() const;
     void consumeLineEnd();
+    void endField(); // consumes the comma or the line end that ends a value
+    QString readQuotedText();
     QString decode(QByteArrayView raw);
+    QString internedAscii(QByteArrayView raw);
+    [[noreturn]] void fail(int number, const QString &what) const;
+
+    // Short texts such as ' 2: 1' repeat thousands of times in a table: they share one copy.
+    struct InternedText {
+        quint64 key = 0;
+        QString text;
+    };
 
     QByteArray bytes_;
     qsizetype pos_ = 0;
     bool lineEnded_ = false;
     QStringDecoder decoder_;
+    std::array<InternedText, 64> interned_;
 };
+
+// Whether every character of the text has a byte in code page 1251.
+bool fitsTableCodePage(const QString &text);
 
 // Builds the bytes of a file line by line with the print rules.
 class LineWriter {
   public:
     LineWriter();
 
-    void writeNumber(double value);       // print form, no line end
-    void writeText(const QString &text);  // unchanged, no quotes
-    void writeBareNumber(int value);      // digits only, as the new-table dialog writes a count
-    void endLine();                       // CR LF
+    void writeNumber(double value);      // print form, no line end
+    void writeText(const QString &text); // unchanged, no quotes
+    void writeBareNumber(int value);     // digits only, as the new-table dialog writes a count
+    void endLine();                      // CR LF
     void writeTextLine(const QString &text) {
         writeText(text);
         endLine();
@@ -62,13 +80,17 @@ class LineWriter {
     const QByteArray &bytes() const { return bytes_; }
 
   private:
+    void appendAscii(const char *text, qsizetype length);
+    bool appendPlainAscii(const QString &text);
+    void appendEncoded(const QString &text);
+
     QByteArray bytes_;
     QStringEncoder encoder_;
 };
 
 // Whole-file access. Failures are CoreError with the error number the user is shown:
 // 53 file not found, 76 path not found, 70 permission denied, 75 not a usable file,
-// 52 a name with wildcards, 61 disk full, 57 device error.
+// 52 a name with wildcards or no name, 61 disk full, 57 device error.
 QByteArray readWholeFile(const QString &path);
 // Writes through a temporary file that replaces the old one only when complete, so a failed
 // write leaves the old file as it was.

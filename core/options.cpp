@@ -1,0 +1,108 @@
+#include "core/options.h"
+
+#include "core/errors.h"
+#include "core/valuerules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <algorithm>
+#include <cmath>
+
+namespace soccer {
+
+namespace {
+
+QString &folderOverride() {
+    static QString folder;
+    return folder;
+}
+
+// Far outside 0..255 already; keeps the rounding of a wild value defined.
+constexpr double kComponentLimit = 1e9;
+
+int componentFrom(double value) {
+    return int(std::lround(std::clamp(value, -kComponentLimit, kComponentLimit)));
+}
+
+Rgb readColor(ListReader &reader) {
+    Rgb color;
+    color.red = componentFrom(reader.readNumber());
+    color.green = componentFrom(reader.readNumber());
+    color.blue = componentFrom(reader.readNumber());
+    reader.skipRestOfLine();
+    return color;
+}
+
+void writeColor(LineWriter &writer, const Rgb &color) {
+    writer.writeNumber(color.red);
+    writer.writeNumber(color.green);
+    writer.writeNumber(color.blue);
+    writer.endLine();
+}
+
+Rgb clamped(const Rgb &color) {
+    return {std::clamp(color.red, 0, 255), std::clamp(color.green, 0, 255),
+            std::clamp(color.blue, 0, 255)};
+}
+
+} // namespace
+
+QString programFolder() {
+    if (!folderOverride().isEmpty())
+        return folderOverride();
+    if (QCoreApplication::instance() != nullptr)
+        return QCoreApplication::applicationDirPath();
+    return QDir::currentPath();
+}
+
+void setProgramFolder(const QString &folder) {
+    folderOverride() = folder;
+}
+
+QString optionsFilePath() {
+    return programFolder() + QStringLiteral("/option.dat");
+}
+
+ColorScheme parseOptions(const QByteArray &bytes) {
+    ListReader reader(bytes);
+    ColorScheme scheme;
+    scheme.main = readColor(reader);
+    scheme.second = readColor(reader);
+    scheme.text = readColor(reader);
+    return scheme;
+}
+
+ColorScheme readOptionsFile(const QString &path) {
+    return parseOptions(readWholeFile(path));
+}
+
+QByteArray optionsBytes(const ColorScheme &scheme) {
+    LineWriter writer;
+    writeColor(writer, scheme.main);
+    writeColor(writer, scheme.second);
+    writeColor(writer, scheme.text);
+    return writer.bytes();
+}
+
+void writeOptionsFile(const QString &path, const ColorScheme &scheme) {
+    saveWholeFile(path, optionsBytes(scheme));
+}
+
+ColorScheme loadColorScheme(const QString &path) {
+    try {
+        const ColorScheme scheme = readOptionsFile(path);
+        return {clamped(scheme.main), clamped(scheme.second), clamped(scheme.text)};
+    } catch (const CoreError &) {
+        // A missing or damaged file must not keep the program from starting: the standard
+        // colours take its place and are written down for next time.
+    }
+    const ColorScheme standard = ColorScheme::standard();
+    try {
+        writeOptionsFile(path, standard);
+    } catch (const CoreError &) {
+        // A folder we may not write to still leaves the program usable in standard colours.
+    }
+    return standard;
+}
+
+} // namespace soccer
