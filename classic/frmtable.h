@@ -1,0 +1,89 @@
+#pragma once
+
+#include "classic/classicleague.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QTableWidget;
+class QToolButton;
+
+namespace classic {
+
+class frmAbout;
+
+// The one window of the classic edition: its cross-table, its results table, and the
+// commands on buttons and menu. Loads the three data files of the current folder when made.
+class frmtable : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit frmtable(QWidget *parent = nullptr);
+    ~frmtable() override;
+
+    // False when a data file could not be read; the user has been told and the program ends.
+    bool loaded() const { return loaded_; }
+    const ClassicLeague &league() const { return *league_; }
+
+  private:
+    void Form_Load();
+    void MS_Click();
+    void cmdhelp_Click();
+
+    void prochess();
+    void protable();
+    void prosave();
+    void proclear();
+    void prorename();
+    void proexit();
+    void proabout();
+
+    void createButtons();
+    void createMenu();
+    void routeCommands();
+    void createGrids();
+    void setUpCrossTable();
+    void setUpResultsTable();
+    void fixWindowSize();
+
+    void showCells();
+    void showNames();
+    void showCounters();
+    void fillResultsTable();
+    void setCrossTableCommandsEnabled(bool enabled);
+
+    void renameTeam(int team);
+    QString askTeamName(const QString &question, const QString &currentName);
+    void reportLoadFailure(const DataFileError &error);
+    void reportSaveFailure(const DataFileError &error);
+
+    std::unique_ptr<ClassicLeague> league_;
+    bool loaded_ = false;
+
+    QToolButton *cmdchess = nullptr;
+    QToolButton *cmdtable = nullptr;
+    QToolButton *cmdsave = nullptr;
+    QToolButton *cmdrename = nullptr;
+    QToolButton *cmdclear = nullptr;
+    QToolButton *cmdexit = nullptr;
+    QToolButton *cmdhelp = nullptr;
+    QToolButton *cmdabout = nullptr;
+
+    QAction *mnuchess = nullptr;
+    QAction *mnutable = nullptr;
+    QAction *mnurename = nullptr;
+    QAction *mnusave = nullptr;
+    QAction *mnuclear = nullptr;
+    QAction *mnuexit = nullptr;
+    QAction *mnuhelp = nullptr;
+    QAction *mnuabout = nullptr;
+
+    QTableWidget *MS = nullptr;
+    QTableWidget *MSF = nullptr;
+
+    QPointer<frmAbout> aboutBox_;
+};
+
+} // namespace classic

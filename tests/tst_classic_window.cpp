@@ -1,0 +1,609 @@
+// The classic edition's window, driven through its controls with scripted answers, on data
+// files in a temporary folder made the current one.
+#include "classic/frmtable.h"
+#include "ui/platform/look.h"
+#include "ui/platform/prompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStringDecoder>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+using platform::Answer;
+using platform::ScriptedPrompter;
+
+namespace {
+
+const QString kDeliveredData = QStringLiteral(SOCCER_DELIVERED_DATA);
+const QStringList kDataFiles = {"komand.dat", "s.dat", "file.dat"};
+
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+QByteArray repeated(const QByteArray &line, int times) {
+    QByteArray bytes;
+    for (int i = 0; i < times; ++i)
+        bytes += line;
+    return bytes;
+}
+
+// The delivered data files copied into a fresh folder that is the current one while it lives.
+class DataFolder {
+  public:
+    DataFolder() : previous_(QDir::currentPath()) {
+        for (const QString &name : kDataFiles)
+            QFile::copy(kDeliveredData + "/" + name, folder_.filePath(name));
+        QDir::setCurrent(folder_.path());
+    }
+    ~DataFolder() { QDir::setCurrent(previous_); }
+
+    QString path(const QString &name) const { return folder_.filePath(name); }
+    QByteArray bytes(const QString &name) const { return fileBytes(path(name)); }
+
+  private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+// The window with its controls found by name, as a user meets them.
+struct Window {
+    std::unique_ptr<classic::frmtable> form = std::make_unique<classic::frmtable>();
+    QTableWidget *MS = form->findChild<QTableWidget *>("MS");
+    QTableWidget *MSF = form->findChild<QTableWidget *>("MSF");
+
+    Window() { form->show(); }
+
+    QToolButton *button(const char *name) const { return form->findChild<QToolButton *>(name); }
+    QAction *item(const char *name) const { return form->findChild<QAction *>(name); }
+
+    void clickCell(QTableWidget *grid, int row, int column) const {
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    void enterScore(ScriptedPrompter &prompter, int r, int c, const QString &answer) const {
+        prompter.queueInput(answer);
+        clickCell(MS, r, c + 1);
+    }
+    QString text(QTableWidget *grid, int row, int column) const {
+        const QTableWidgetItem *cell = grid->item(row, column);
+        return cell ? cell->text() : QString();
+    }
+    QStringList counters(int team) const {
+        QStringList values;
+        for (int column = 18; column <= 22; ++column)
+            values << text(MS, team, column);
+        return values;
+    }
+    QStringList resultsRow(int position) const {
+        QStringList values;
+        for (int column = 1; column <= 6; ++column)
+            values << text(MSF, position, column);
+        return values;
+    }
+};
+
+QStringList deliveredNames() {
+    QStringDecoder fromWindowsCyrillic("windows-1251");
+    QStringList names =
+        QString(fromWindowsCyrillic(fileBytes(kDeliveredData + "/komand.dat"))).split("\r\n");
+    names.removeLast(); // after the last line end
+    return names;
+}
+
+} // namespace
+
+class TestClassicWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void freshLeagueLoadsAsEmptyCrossTable();
+    void windowLayout();
+    void menuItems();
+    void scoreEntryThroughTheGrid();
+    void answersThatChangeNothing_data();
+    void answersThatChangeNothing();
+    void clicksOutsideScoreCellsAskNothing();
+    void resultsTableKeepsTeamOrderOnTies();
+    void clearThenSaveWritesEmptyFiles();
+    void savedFilesByteForByte();
+    void restartFindsEverythingSaved();
+    void missingDataFileIsReportedByName_data();
+    void missingDataFileIsReportedByName();
+    void failedSaveIsReportedAndKeepsOldFiles();
+    void renameByClickRefusesUnsafeNames();
+    void renameAllTeams();
+    void exitAsksFirst();
+    void helpAndAbout();
+};
+
+void TestClassicWindow::freshLeagueLoadsAsEmptyCrossTable() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    QVERIFY(window.form->loaded());
+    QVERIFY(prompter.asked().isEmpty());
+    QCOMPARE(window.MS->rowCount(), 17);
+    QCOMPARE(window.MS->columnCount(), 23);
+    QCOMPARE(window.MSF->rowCount(), 17);
+    QCOMPARE(window.MSF->columnCount(), 7);
+    QVERIFY(window.MS->isVisible());
+    QVERIFY(!window.MSF->isVisible());
+
+    const QStringList names = deliveredNames();
+    QCOMPARE(names.size(), 16);
+    for (int team = 1; team <= 16; ++team) {
+        QCOMPARE(window.text(window.MS, team, 0), QString::number(team));
+        QCOMPARE(window.text(window.MS, team, 1), names[team - 1]);
+        QCOMPARE(window.text(window.MS, 0, team + 1), QString::number(team));
+        for (int column = 2; column <= 17; ++column)
+            QCOMPARE(window.text(window.MS, team, column), QString());
+        QCOMPARE(window.counters(team), QStringList(5, "0"));
+    }
+    const QStringList heads = {"№", "Команды", "И", "П", "Н", "В", "О"};
+    for (int i = 0; i < heads.size(); ++i) {
+        QCOMPARE(window.text(window.MSF, 0, i), heads[i]);
+        QCOMPARE(window.text(window.MS, 0, i < 2 ? i : 16 + i), heads[i]);
+    }
+}
+
+void TestClassicWindow::windowLayout() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    QCOMPARE(window.form->windowTitle(), QString("Тарвел"));
+    QWidget *client = window.form->centralWidget();
+    QVERIFY(client->width() >= platform::twipsToPixelsX(13065));
+    QVERIFY(client->height() >= platform::twipsToPixelsY(4695));
+    QCOMPARE(window.form->minimumSize(), window.form->maximumSize());
+    QVERIFY(!(window.form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(window.form->windowFlags() & Qt::WindowMinimizeButtonHint));
+
+    // Both grids show every cell without scrolling and stay inside the client area.
+    for (QTableWidget *grid : {window.MS, window.MSF}) {
+        const QRect last = grid->visualRect(grid->model()->index(16, grid->columnCount() - 1));
+        QVERIFY(grid->viewport()->rect().contains(last));
+        QVERIFY(client->rect().contains(grid->geometry()));
+    }
+    QCOMPARE(window.MS->columnWidth(1), platform::twipsToPixelsX(1350));
+    QCOMPARE(window.MS->columnWidth(5), platform::twipsToPixelsX(600));
+    QCOMPARE(window.MS->columnWidth(20), platform::twipsToPixelsX(350));
+
+    const QColor header(150, 150, 150), even(160, 160, 160), odd(200, 200, 200), dark(1, 1, 1);
+    auto colour = [&](int row, int column) {
+        return window.MS->item(row, column)->background().color();
+    };
+    QCOMPARE(colour(0, 5), header);
+    QCOMPARE(colour(3, 0), header);
+    QCOMPARE(colour(3, 1), header);
+    QCOMPARE(colour(3, 6), odd);
+    QCOMPARE(colour(4, 20), even);
+    QCOMPARE(colour(3, 4), dark);
+    QCOMPARE(colour(16, 17), dark);
+    QCOMPARE(window.MSF->item(2, 3)->background().color(), even);
+
+    const char *buttons[] = {"cmdchess", "cmdtable", "cmdsave", "cmdrename",
+                             "cmdclear", "cmdexit",  "cmdhelp", "cmdabout"};
+    int left = 0;
+    for (const char *name : buttons) {
+        QToolButton *button = window.button(name);
+        QVERIFY2(button, name);
+        QCOMPARE(button->x(), left);
+        QCOMPARE(button->width(), platform::twipsToPixelsX(600));
+        QVERIFY(!button->toolTip().isEmpty());
+        QVERIFY(!button->icon().isNull());
+        left += button->width();
+    }
+}
+
+void TestClassicWindow::menuItems() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    QStringList seen;
+    for (QAction *menuAction : window.form->menuBar()->actions()) {
+        seen << menuAction->text();
+        for (QAction *item : menuAction->menu()->actions())
+            seen << (item->isSeparator() ? QString("-")
+                                         : item->objectName() + " " + item->text() + " " +
+                                               item->shortcut().toString());
+    }
+    const QStringList expected = {"&Меню",
+                                  "mnuchess &Шахматная таблица Ctrl+C",
+                                  "mnutable &Таблица результатов Ctrl+T",
+                                  "-",
+                                  "mnurename &Переименовать F2",
+                                  "-",
+                                  "mnusave &Сохранить Ctrl+S",
+                                  "mnuclear &Очистить Ctrl+D",
+                                  "-",
+                                  "mnuexit &Выход Ctrl+E",
+                                  "Сп&равка",
+                                  "mnuhelp П&омошь Ctrl+H",
+                                  "-",
+                                  "mnuabout О про&грамме Ctrl+I"};
+    QCOMPARE(seen, expected);
+
+    // The view commands: the shown view's own command is off, the other view's on.
+    auto states = [&] {
+        QString text;
+        for (const char *name : {"mnuchess", "mnutable", "mnurename", "mnuclear"})
+            text += window.item(name)->isEnabled() ? '1' : '0';
+        for (const char *name : {"cmdchess", "cmdtable", "cmdrename", "cmdclear"})
+            text += window.button(name)->isEnabled() ? '1' : '0';
+        return text;
+    };
+    QCOMPARE(states(), QString("01110111"));
+    window.item("mnutable")->trigger();
+    QCOMPARE(states(), QString("10001000"));
+    QVERIFY(window.MSF->isVisible());
+    QVERIFY(!window.MS->isVisible());
+    window.button("cmdchess")->click();
+    QCOMPARE(states(), QString("01110111"));
+    QVERIFY(window.MS->isVisible());
+    QVERIFY(!window.MSF->isVisible());
+    QVERIFY(prompter.asked().isEmpty());
+}
+
+void TestClassicWindow::scoreEntryThroughTheGrid() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    const QStringList names = deliveredNames();
+    window.enterScore(prompter, 3, 5, "2 1");
+    QCOMPARE(prompter.asked().size(), 1);
+    const auto &prompt = prompter.asked().first();
+    QCOMPARE(prompt.kind, ScriptedPrompter::Kind::Input);
+    QCOMPARE(prompt.text, "Введите счет между:  " + names[2] + "  " + names[4]);
+    QCOMPARE(prompt.title, QString("Тарвел"));
+    QCOMPARE(prompt.defaultAnswer, QString("0 0"));
+
+    QCOMPARE(window.text(window.MS, 3, 6), QString(" 2: 1"));
+    QCOMPARE(window.text(window.MS, 5, 4), QString(" 1: 2"));
+    QCOMPARE(window.counters(3), (QStringList{"1", "0", "0", "1", "3"}));
+    QCOMPARE(window.counters(5), (QStringList{"1", "1", "0", "0", "0"}));
+
+    window.enterScore(prompter, 3, 5, "1 1");
+    QCOMPARE(window.text(window.MS, 3, 6), QString(" 1: 1"));
+    QCOMPARE(window.text(window.MS, 5, 4), QString(" 1: 1"));
+    QCOMPARE(window.counters(3), (QStringList{"1", "0", "1", "0", "1"}));
+    QCOMPARE(window.counters(5), (QStringList{"1", "0", "1", "0", "1"}));
+
+    // From the mirror cell the pair is the same match seen from the other side.
+    window.enterScore(prompter, 5, 3, "0 3");
+    QCOMPARE(window.text(window.MS, 3, 6), QString(" 3: 0"));
+    QCOMPARE(window.counters(3), (QStringList{"1", "0", "0", "1", "3"}));
+    QCOMPARE(window.counters(5), (QStringList{"1", "1", "0", "0", "0"}));
+    QCOMPARE(prompter.unexpected(), 0);
+}
+
+void TestClassicWindow::answersThatChangeNothing_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("dismissed");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dismissed") << "" << true;
+    QTest::newRow("no blank") << "2:1" << false;
+}
+
+void TestClassicWindow::answersThatChangeNothing() {
+    QFETCH(QString, answer);
+    QFETCH(bool, dismissed);
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    window.enterScore(prompter, 7, 2, "4 0");
+    for (auto [r, c] : {std::pair{7, 2}, std::pair{9, 10}}) { // over a result, on a free pair
+        const QString before = window.text(window.MS, r, c + 1);
+        if (dismissed)
+            prompter.queueDismissedInput();
+        else
+            prompter.queueInput(answer);
+        window.clickCell(window.MS, r, c + 1);
+        QCOMPARE(window.text(window.MS, r, c + 1), before);
+        QCOMPARE(window.text(window.MS, c, r + 1), before.isEmpty() ? QString() : " 0: 4");
+    }
+    QCOMPARE(window.counters(7), (QStringList{"1", "0", "0", "1", "3"}));
+    QCOMPARE(window.counters(2), (QStringList{"1", "1", "0", "0", "0"}));
+    QCOMPARE(window.counters(9), QStringList(5, "0"));
+    QCOMPARE(prompter.asked().size(), 3);
+    QVERIFY(prompter.allAnswersUsed());
+}
+
+void TestClassicWindow::clicksOutsideScoreCellsAskNothing() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    const std::pair<int, int> cells[] = {{0, 5}, {4, 0}, {4, 5}, {4, 18}, {4, 22}, {0, 1}};
+    for (auto [row, column] : cells)
+        window.clickCell(window.MS, row, column);
+    QVERIFY(prompter.asked().isEmpty());
+    QCOMPARE(window.text(window.MS, 4, 5), QString());
+    QCOMPARE(window.counters(4), QStringList(5, "0"));
+}
+
+void TestClassicWindow::resultsTableKeepsTeamOrderOnTies() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    const QStringList names = deliveredNames();
+    window.enterScore(prompter, 8, 7, "1 0");   // 8 wins: 3 points
+    window.enterScore(prompter, 3, 5, "2 1");   // 3 wins: 3 points, level with 8
+    window.enterScore(prompter, 12, 4, "0 0");  // 4 and 12 draw: 1 point each
+    window.enterScore(prompter, 16, 15, "0 2"); // 15 wins: 3 points
+    window.enterScore(prompter, 15, 1, "1 1");  // 15: 4 points, 1: 1 point
+    window.button("cmdtable")->click();
+
+    const int order[] = {15, 3, 8, 1, 4, 12, 2, 5, 6, 7, 9, 10, 11, 13, 14, 16};
+    for (int position = 1; position <= 16; ++position) {
+        QCOMPARE(window.text(window.MSF, position, 0), QString::number(position));
+        QCOMPARE(window.text(window.MSF, position, 1), names[order[position - 1] - 1]);
+    }
+    QCOMPARE(window.resultsRow(1), (QStringList{names[14], "2", "0", "1", "1", "4"}));
+    QCOMPARE(window.resultsRow(2), (QStringList{names[2], "1", "0", "0", "1", "3"}));
+    QCOMPARE(window.resultsRow(16), (QStringList{names[15], "1", "1", "0", "0", "0"}));
+}
+
+void TestClassicWindow::clearThenSaveWritesEmptyFiles() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    window.enterScore(prompter, 3, 5, "2 1");
+    window.enterScore(prompter, 1, 16, "0 0");
+    const QByteArray names = folder.bytes("komand.dat");
+
+    prompter.clear();
+    prompter.queueAnswer(Answer::No);
+    window.button("cmdclear")->click();
+    QCOMPARE(window.text(window.MS, 3, 6), QString(" 2: 1"));
+
+    prompter.queueAnswer(Answer::Yes);
+    window.item("mnuclear")->trigger();
+    prompter.queueAnswer(Answer::Yes);
+    window.button("cmdsave")->click();
+    QCOMPARE(prompter.askedTexts(),
+             (QStringList{"Вы хотите очистить всю таблицу?", "Вы хотите очистить всю таблицу?",
+                          "ОК", "Сохранить?", "Сохранено"}));
+    for (int team = 1; team <= 16; ++team) {
+        QCOMPARE(window.counters(team), QStringList(5, "0"));
+        for (int column = 2; column <= 17; ++column)
+            QCOMPARE(window.text(window.MS, team, column), QString());
+    }
+    QCOMPARE(folder.bytes("s.dat"), repeated("\r\n", 256));
+    QCOMPARE(folder.bytes("file.dat"), repeated(" 0  0  0  0  0 \r\n", 16));
+    QCOMPARE(folder.bytes("komand.dat"), names);
+}
+
+void TestClassicWindow::savedFilesByteForByte() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    const QByteArray names = folder.bytes("komand.dat");
+    window.enterScore(prompter, 3, 5, "2 1");
+    window.enterScore(prompter, 3, 9, "1 1");
+    window.enterScore(prompter, 10, 3, "2 0");
+
+    prompter.queueAnswer(Answer::No);
+    window.item("mnusave")->trigger();
+    QCOMPARE(folder.bytes("s.dat"), repeated("\r\n", 256)); // "No" writes nothing
+
+    prompter.queueAnswer(Answer::Yes);
+    window.item("mnusave")->trigger();
+    QByteArray cells;
+    for (int r = 1; r <= 16; ++r) {
+        for (int c = 1; c <= 16; ++c) {
+            const QString text = window.text(window.MS, r, c + 1);
+            cells += text.toLatin1() + "\r\n";
+        }
+    }
+    QCOMPARE(cells.count(':'), 6);
+    QCOMPARE(folder.bytes("s.dat"), cells);
+    QByteArray counters = repeated(" 0  0  0  0  0 \r\n", 16);
+    counters.replace(2 * 17, 17, " 3  1  1  1  4 \r\n"); // team 3
+    counters.replace(4 * 17, 17, " 1  1  0  0  0 \r\n"); // team 5
+    counters.replace(8 * 17, 17, " 1  0  1  0  1 \r\n"); // team 9
+    counters.replace(9 * 17, 17, " 1  0  0  1  3 \r\n"); // team 10
+    QCOMPARE(folder.bytes("file.dat"), counters);
+    QCOMPARE(folder.bytes("komand.dat"), names);
+}
+
+void TestClassicWindow::restartFindsEverythingSaved() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    QStringList cellsBefore, countersBefore, namesBefore;
+    {
+        Window window;
+        window.enterScore(prompter, 3, 5, "2 1");
+        window.enterScore(prompter, 16, 1, "0 4");
+        window.enterScore(prompter, 6, 7, "1.5 1.5");
+        prompter.queueAnswer(Answer::Yes);
+        prompter.queueInput("Факел");
+        window.clickCell(window.MS, 11, 1);
+        prompter.queueAnswer(Answer::Yes);
+        window.button("cmdsave")->click();
+        for (int team = 1; team <= 16; ++team) {
+            namesBefore << window.text(window.MS, team, 1);
+            countersBefore += window.counters(team);
+            for (int column = 2; column <= 17; ++column)
+                cellsBefore << window.text(window.MS, team, column).trimmed();
+        }
+    }
+    Window restarted;
+    QVERIFY(restarted.form->loaded());
+    QStringList cells, counters, names;
+    for (int team = 1; team <= 16; ++team) {
+        names << restarted.text(restarted.MS, team, 1);
+        counters += restarted.counters(team);
+        for (int column = 2; column <= 17; ++column)
+            cells << restarted.text(restarted.MS, team, column).trimmed();
+    }
+    QCOMPARE(names, namesBefore);
+    QCOMPARE(names[10], QString("Факел"));
+    QCOMPARE(counters, countersBefore);
+    QCOMPARE(cells, cellsBefore);
+    QCOMPARE(cells.filter(":").size(), 6);
+
+    // A result from the files is taken back like one typed in this run.
+    restarted.enterScore(prompter, 1, 16, "0 0");
+    QCOMPARE(restarted.counters(16), (QStringList{"1", "0", "1", "0", "1"}));
+    QCOMPARE(restarted.counters(1), (QStringList{"1", "0", "1", "0", "1"}));
+}
+
+void TestClassicWindow::missingDataFileIsReportedByName_data() {
+    QTest::addColumn<QString>("fileName");
+    for (const QString &name : kDataFiles)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestClassicWindow::missingDataFileIsReportedByName() {
+    QFETCH(QString, fileName);
+    DataFolder folder;
+    QVERIFY(QFile::remove(folder.path(fileName)));
+    ScriptedPrompter prompter;
+    classic::frmtable form;
+    QVERIFY(!form.loaded());
+    QCOMPARE(prompter.asked().size(), 2);
+    const auto &report = prompter.asked()[0];
+    QCOMPARE(report.icon, platform::Icon::Critical);
+    QVERIFY2(report.text.startsWith("Не удаётся прочитать файл " + fileName + ": файл не найден"),
+             qPrintable(report.text));
+    QCOMPARE(prompter.asked()[1].kind, ScriptedPrompter::Kind::End);
+    QVERIFY(prompter.ended());
+    QVERIFY(prompter.asked()[1].exitCode != 0);
+}
+
+void TestClassicWindow::failedSaveIsReportedAndKeepsOldFiles() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    const QByteArray cells = folder.bytes("s.dat");
+    const QByteArray names = folder.bytes("komand.dat");
+    // A folder where file.dat was: the first file of the save cannot be replaced.
+    QVERIFY(QFile::remove(folder.path("file.dat")));
+    QVERIFY(QDir(folder.path("")).mkdir("file.dat"));
+    window.enterScore(prompter, 3, 5, "2 1");
+    prompter.clear();
+    prompter.queueAnswer(Answer::Yes);
+    window.button("cmdsave")->click();
+
+    QCOMPARE(prompter.asked().size(), 2);
+    const auto &report = prompter.asked()[1];
+    QVERIFY2(report.text.startsWith("Не удаётся сохранить файл file.dat: "),
+             qPrintable(report.text));
+    QCOMPARE(report.icon, platform::Icon::Critical);
+    QVERIFY(!prompter.askedTexts().contains("Сохранено"));
+    QCOMPARE(folder.bytes("s.dat"), cells);
+    QCOMPARE(folder.bytes("komand.dat"), names);
+    QVERIFY(!prompter.ended());
+    QCOMPARE(window.text(window.MS, 3, 6), QString(" 2: 1")); // the table is still there
+}
+
+void TestClassicWindow::renameByClickRefusesUnsafeNames() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    const QString old = window.text(window.MS, 4, 1);
+
+    prompter.queueAnswer(Answer::No);
+    window.clickCell(window.MS, 4, 1);
+    QCOMPARE(prompter.askedTexts(), QStringList{"Вы хотите переименовать " + old});
+    QCOMPARE(window.text(window.MS, 4, 1), old);
+
+    prompter.clear();
+    prompter.queueAnswer(Answer::Yes);
+    prompter.queueInput("Спартак, Москва");
+    prompter.queueInput("Спартак Москва");
+    window.clickCell(window.MS, 4, 1);
+    const auto &asked = prompter.asked();
+    QCOMPARE(asked.size(), 4);
+    QCOMPARE(asked[1].text, "Введите новое имя команды " + old);
+    QCOMPARE(asked[1].defaultAnswer, old);
+    QCOMPARE(asked[2].kind, ScriptedPrompter::Kind::Message); // the refusal
+    QVERIFY(!asked[2].text.isEmpty());
+    QCOMPARE(asked[3].defaultAnswer, QString("Спартак, Москва"));
+    QCOMPARE(window.text(window.MS, 4, 1), QString("Спартак Москва"));
+
+    // The new name stands in the score prompt from now on.
+    window.enterScore(prompter, 4, 2, "1 0");
+    QVERIFY(prompter.asked().last().text.contains("Спартак Москва  "));
+}
+
+void TestClassicWindow::renameAllTeams() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    prompter.queueAnswer(Answer::Yes);
+    for (int team = 1; team <= 16; ++team) {
+        if (team == 2)
+            prompter.queueDismissedInput();
+        else
+            prompter.queueInput(QStringLiteral("Клуб %1").arg(team));
+    }
+    window.button("cmdrename")->click();
+    const auto &asked = prompter.asked();
+    QCOMPARE(asked.size(), 17);
+    QCOMPARE(asked[0].text, QString("Вы хотите переименовать команды?"));
+    QCOMPARE(asked[1].text, QString("Введите имя  1 команды"));
+    QCOMPARE(asked[16].text, QString("Введите имя  16 команды"));
+    QCOMPARE(window.text(window.MS, 2, 1), QString());
+    QCOMPARE(window.text(window.MS, 16, 1), QString("Клуб 16"));
+    QVERIFY(prompter.allAnswersUsed());
+
+    prompter.queueAnswer(Answer::Yes);
+    window.item("mnusave")->trigger();
+    QVERIFY(
+        folder.bytes("komand.dat").startsWith("\xCA\xEB\xF3\xE1 1\r\n\r\n\xCA\xEB\xF3\xE1 3\r\n"));
+}
+
+void TestClassicWindow::exitAsksFirst() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    prompter.queueAnswer(Answer::No);
+    window.button("cmdexit")->click();
+    QVERIFY(!prompter.ended());
+    prompter.queueAnswer(Answer::Yes);
+    window.item("mnuexit")->trigger();
+    QVERIFY(prompter.ended());
+    QCOMPARE(prompter.askedTexts().first(), QString("Вы действительно хотите выйти?"));
+    QCOMPARE(prompter.asked().last().exitCode, 0);
+}
+
+void TestClassicWindow::helpAndAbout() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    window.item("mnuhelp")->trigger();
+    QCOMPARE(prompter.asked().size(), 1);
+    QCOMPARE(prompter.asked()[0].title, QString("Помощь"));
+    QVERIFY(prompter.asked()[0].text.contains("komand.dat"));
+
+    window.button("cmdabout")->click();
+    window.item("mnuabout")->trigger(); // a second request shows the same box
+    QList<QDialog *> boxes = window.form->findChildren<QDialog *>();
+    QCOMPARE(boxes.size(), 1);
+    QPointer<QDialog> about = boxes.first();
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->windowTitle(), QString("About Тарвел"));
+    QCOMPARE(about->findChild<QLabel *>("lblVersion")->text(), QString("Version 2.0.1"));
+    QCOMPARE(about->findChild<QLabel *>("lblTitle")->text(), QString("Тарвел"));
+    QCOMPARE(about->palette().color(QPalette::Window), QColor(150, 150, 150));
+    QTest::keyClick(about.data(), Qt::Key_Escape);
+    QVERIFY(!about || !about->isVisible());
+}
+
+QTEST_MAIN(TestClassicWindow)
+#include "tst_classic_window.moc"
