@@ -230,12 +230,18 @@ void frmtable::routeCommands() {
         QAction *item;
         void (frmtable::*procedure)();
     };
+    // clang-format off
     const Route routes[] = {
-        {cmdchess, mnuchess, &frmtable::prochess},    {cmdtable, mnutable, &frmtable::protable},
-        {cmdsave, mnusave, &frmtable::prosave},       {cmdrename, mnurename, &frmtable::prorename},
-        {cmdclear, mnuclear, &frmtable::proclear},    {cmdexit, mnuexit, &frmtable::proexit},
-        {cmdhelp, mnuhelp, &frmtable::cmdhelp_Click}, {cmdabout, mnuabout, &frmtable::proabout},
+        {cmdchess,  mnuchess,  &frmtable::prochess},
+        {cmdtable,  mnutable,  &frmtable::protable},
+        {cmdsave,   mnusave,   &frmtable::prosave},
+        {cmdrename, mnurename, &frmtable::prorename},
+        {cmdclear,  mnuclear,  &frmtable::proclear},
+        {cmdexit,   mnuexit,   &frmtable::proexit},
+        {cmdhelp,   mnuhelp,   &frmtable::cmdhelp_Click},
+        {cmdabout,  mnuabout,  &frmtable::proabout},
     };
+    // clang-format on
     for (const Route &route : routes) {
         connect(route.button, &QToolButton::clicked, this, route.procedure);
         connect(route.item, &QAction::triggered, this, route.procedure);

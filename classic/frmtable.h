@@ -25,7 +25,6 @@ class frmtable : public QMainWindow {
 
     // False when a data file could not be read; the user has been told and the program ends.
     bool loaded() const { return loaded_; }
-    const ClassicLeague &league() const { return *league_; }
 
   private:
     void Form_Load();
