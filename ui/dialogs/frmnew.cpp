@@ -34,6 +34,7 @@ frmnew::frmnew(Origin origin) : origin_(origin) {
     buildControls();
     placeControls();
     Form_Load();
+    connect(vscrl, &QScrollBar::actionTriggered, this, &frmnew::vscrl_Scroll);
     connect(vscrl, &QScrollBar::valueChanged, this, &frmnew::vscrl_Change);
     connect(cmdok, &QPushButton::clicked, this, &frmnew::cmdok_Click);
     connect(cmdotm, &QPushButton::clicked, this, &frmnew::cmdotm_Click);
@@ -54,9 +55,8 @@ void frmnew::buildControls() {
     vscrl->setRange(kFewestTeams, soccer::kMaxTeams);
     vscrl->setSingleStep(1);
     vscrl->setPageStep(1);
-    // The largest count at the top, so that the up arrow raises the count.
+    // The largest count at the top; vscrl_Scroll turns the steps round to match.
     vscrl->setInvertedAppearance(true);
-    vscrl->setInvertedControls(false);
     vscrl->setValue(kFewestTeams);
 
     cmbfile = dialogkit::typeBox(this);
@@ -85,6 +85,24 @@ void frmnew::Form_Load() {
     dialogkit::paintSchemed({this, Label1, Label2, txtchis, txtnam, cmbfile}, scheme);
     dialogkit::paintButtons({cmdok, cmdotm}, scheme);
     txtnam->setFocus();
+}
+
+// The bar is drawn upside down, 99 at the top, but its arrows, trough and keys still step
+// towards the minimum at the top. Each step is turned round before it takes effect, so the
+// upper arrow and the Up key raise the count.
+void frmnew::vscrl_Scroll(int action) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+    case QAbstractSlider::SliderPageStepAdd:
+        vscrl->setSliderPosition(vscrl->value() - 1);
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+    case QAbstractSlider::SliderPageStepSub:
+        vscrl->setSliderPosition(vscrl->value() + 1);
+        break;
+    default:
+        break;
+    }
 }
 
 void frmnew::vscrl_Change(int value) {

@@ -35,6 +35,7 @@ class frmnew : public QWidget {
     void showWindowBehind();
     void finish();
 
+    void vscrl_Scroll(int action);
     void vscrl_Change(int value);
     void cmdok_Click();
     void cmdotm_Click();

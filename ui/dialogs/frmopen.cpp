@@ -30,6 +30,10 @@ bool hasWildcard(const QString &name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
+bool isInside(const QString &path, const QString &root) {
+    return path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + '/');
+}
+
 } // namespace
 
 frmopen *frmopen::create() {
@@ -134,6 +138,9 @@ void frmopen::fillDrives() {
     Drive1->clear();
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
+        if (!QFileInfo(root).isDir()) {
+            continue; // a single file mounted on its own is no drive to browse
+        }
         const QString name = volume.name();
         Drive1->addItem(name.isEmpty() || name == root
                             ? root
@@ -142,12 +149,21 @@ void frmopen::fillDrives() {
     }
 }
 
-// Shows the volume that holds `path` without taking the folder back to its root.
+// Shows the drive that holds `path`, the one with the longest root that contains it, without
+// taking the folder back to that root.
 void frmopen::selectDriveOf(const QString &path) {
-    const int index = Drive1->findData(QStorageInfo(path).rootPath());
-    if (index >= 0) {
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int index = 0; index < Drive1->count(); ++index) {
+        const QString root = Drive1->itemData(index).toString();
+        if (isInside(path, root) && root.size() > bestLength) {
+            best = index;
+            bestLength = root.size();
+        }
+    }
+    if (best >= 0) {
         QSignalBlocker quiet(Drive1);
-        Drive1->setCurrentIndex(index);
+        Drive1->setCurrentIndex(best);
     }
 }
 
