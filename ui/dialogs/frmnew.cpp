@@ -46,6 +46,7 @@ void frmnew::buildControls() {
     txtnam = new QLineEdit(this);
     txtnam->setObjectName(QStringLiteral("txtnam"));
     Label2 = dialogkit::label(this, QStringLiteral("Label2"), QStringLiteral("Количество команд:"));
+    Label2->setWordWrap(true); // narrow column: the caption takes two lines above the count
     txtchis =
         dialogkit::borderedLabel(this, QStringLiteral("txtchis"), QString::number(kFewestTeams));
     txtchis->setAlignment(Qt::AlignCenter);
@@ -70,12 +71,12 @@ void frmnew::buildControls() {
 }
 
 void frmnew::placeControls() {
-    dialogkit::placeTwips(Label1, 120, 120, 2400, 255);
-    dialogkit::placeTwips(txtnam, 120, 375, 2400, 315);
-    dialogkit::placeTwips(Label2, 2640, 120, 1965, 255);
-    dialogkit::placeTwips(txtchis, 2640, 375, 720, 375);
-    dialogkit::placeTwips(vscrl, 3360, 375, 255, 375);
-    dialogkit::placeTwips(cmbfile, 120, 855, 2400, 315);
+    dialogkit::placeTwips(Label1, 120, 360, 2820, 255);
+    dialogkit::placeTwips(txtnam, 120, 615, 2820, 315);
+    dialogkit::placeTwips(Label2, 3060, 120, 1545, 480);
+    dialogkit::placeTwips(txtchis, 3060, 615, 720, 375);
+    dialogkit::placeTwips(vscrl, 3780, 615, 255, 375);
+    dialogkit::placeTwips(cmbfile, 120, 1095, 2820, 315);
     dialogkit::placeTwips(cmdok, 120, 2040, 1695, 495);
     dialogkit::placeTwips(cmdotm, 2910, 2040, 1695, 495);
 }

@@ -120,7 +120,7 @@ void frmopen::Form_Load() {
 
 void frmopen::connectHandlers() {
     connect(Drive1, &QComboBox::currentIndexChanged, this, &frmopen::Drive1_Change);
-    connect(Dir, &QListWidget::itemDoubleClicked, this, &frmopen::Dir_DblClick);
+    connect(Dir, &QListWidget::itemActivated, this, &frmopen::Dir_DblClick);
     connect(cmbfile, &QComboBox::currentTextChanged, this, &frmopen::cmbfile_Change);
     connect(fil, &QListWidget::itemClicked, this, &frmopen::fil_Click);
     connect(fil, &QListWidget::itemActivated, this, &frmopen::fil_DblClick);
