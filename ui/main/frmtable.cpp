@@ -707,11 +707,11 @@ frmtable::SaveOutcome frmtable::saveTable() {
         soccer::writeTableFile(league_->tablePath, *league_);
     } catch (const soccer::CoreError &error) {
         show();
-        platform::message(this,
-                          failureText(QStringLiteral("Таблица не сохранена, прежний файл не "
-                                                     "изменён."),
-                                      league_->tablePath, error.number()),
-                          kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+        platform::message(
+            this,
+            failureText(QStringLiteral("Таблица не сохранена, она осталась открытой в программе."),
+                        league_->tablePath, error.number()),
+            kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return SaveOutcome::Failed;
     }
     platform::message(this, QStringLiteral("Сохранено"), kTitle, platform::Buttons::Ok,
