@@ -3,9 +3,9 @@
 #include "core/errors.h"
 #include "core/valuerules.h"
 
+#include <array>
 #include <cmath>
-#include <memory>
-#include <utility>
+#include <vector>
 
 namespace soccer {
 
@@ -28,37 +28,52 @@ void checkTeamCount(int teamCount) {
         throw CoreError(ErrSubscriptOutOfRange, QStringLiteral("число команд %1").arg(teamCount));
 }
 
-void readCells(ListReader &reader, CrossTable &table, int count) {
-    for (int r = 1; r <= count; ++r) {
-        for (int c = 1; c <= count; ++c)
-            table.cells[r][c] = reader.readText();
-    }
-}
+// What a table file holds, read apart from the League so that a file that fails half-way
+// changes nothing. Cells are kept only for teams 1..N, which keeps the copy small.
+struct ReadTable {
+    int count = 0;
+    std::vector<QString> cells; // both halves, row by row, as in the file
+    std::array<std::array<TeamStats, kArraySize>, 3> stats{};
+    std::vector<QString> names;
+};
 
-void readStats(ListReader &reader, CrossTable &table, int count) {
-    for (int t = 1; t <= count; ++t) {
-        for (Counter counter : kScreenOrder)
-            counterRef(table.stats[t], counter) = reader.readNumber();
-        reader.skipRestOfLine();
-    }
-}
-
-// Hands over what was read (teams 1..N only: entries beyond N keep what an earlier table
-// left there, as they always have).
-void takeOver(League &read, League &into) {
-    const int count = read.teamCount;
-    into.teamCount = count;
+ReadTable readTableValues(const QByteArray &bytes) {
+    ListReader reader(bytes);
+    ReadTable table;
+    table.count = teamCountFrom(reader.readNumber());
+    reader.skipRestOfLine();
+    const int count = table.count;
+    table.cells.resize(std::size_t(2 * count * count));
+    for (QString &cell : table.cells)
+        cell = reader.readText();
     for (int k = 1; k <= 2; ++k) {
-        CrossTable &from = read.crossTables[k];
-        CrossTable &to = into.crossTables[k];
+        for (int t = 1; t <= count; ++t) {
+            for (Counter counter : kScreenOrder)
+                counterRef(table.stats[k][t], counter) = reader.readNumber();
+            reader.skipRestOfLine();
+        }
+    }
+    table.names.resize(std::size_t(count));
+    for (QString &name : table.names)
+        name = reader.readText();
+    return table;
+}
+
+// Hands over teams 1..N; entries beyond N keep what an earlier table left there.
+void takeOver(ReadTable &read, League &into) {
+    const int count = read.count;
+    auto cell = read.cells.begin();
+    for (int k = 1; k <= 2; ++k) {
+        CrossTable &table = into.crossTables[k];
         for (int r = 1; r <= count; ++r) {
             for (int c = 1; c <= count; ++c)
-                std::swap(from.cells[r][c], to.cells[r][c]);
-            to.stats[r] = from.stats[r];
+                table.cells[r][c].swap(*cell++);
+            table.stats[r] = read.stats[k][r];
         }
     }
     for (int t = 1; t <= count; ++t)
-        std::swap(read.teamNames[t], into.teamNames[t]);
+        into.teamNames[t].swap(read.names[std::size_t(t - 1)]);
+    into.teamCount = count;
 }
 
 void writeCells(LineWriter &writer, const CrossTable &table, int count) {
@@ -82,19 +97,8 @@ qsizetype expectedSize(int count) {
 } // namespace
 
 void parseTable(const QByteArray &bytes, League &into) {
-    // Read into a League of its own, so that a file that fails half-way changes nothing.
-    auto read = std::make_unique<League>();
-    ListReader reader(bytes);
-    read->teamCount = teamCountFrom(reader.readNumber());
-    reader.skipRestOfLine();
-    const int count = read->teamCount;
-    readCells(reader, read->crossTables[1], count);
-    readCells(reader, read->crossTables[2], count);
-    readStats(reader, read->crossTables[1], count);
-    readStats(reader, read->crossTables[2], count);
-    for (int t = 1; t <= count; ++t)
-        read->teamNames[t] = reader.readText();
-    takeOver(*read, into);
+    ReadTable read = readTableValues(bytes);
+    takeOver(read, into);
 }
 
 void readTableFile(const QString &path, League &into) {

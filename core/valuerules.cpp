@@ -5,8 +5,13 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtEndian>
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <mutex>
 #include <string_view>
+#include <unordered_map>
 
 namespace soccer {
 
@@ -37,12 +42,115 @@ bool isAscii(QByteArrayView raw) {
 
 // Texts of up to seven bytes fit in one key together with their length.
 constexpr qsizetype kInternedLength = 7;
+constexpr std::size_t kInternProbes = 8;
 
 quint64 internKey(QByteArrayView raw) {
     quint64 key = quint64(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i)
         key |= quint64(static_cast<unsigned char>(raw[i])) << (8 * (i + 1));
     return key;
+}
+
+// Code page 1251 exactly as Qt's codec defines it, asked once byte by byte, so that texts
+// convert with one table lookup per character.
+class CodePage {
+  public:
+    static const CodePage &instance() {
+        static const CodePage page;
+        return page;
+    }
+
+    // The character of a byte of 0x80 or more; 0 for a byte that stands for no character.
+    char16_t toUnicode(unsigned char byte) const { return toUnicode_[byte]; }
+    // The byte of a character outside ASCII; 0 when the code page has none.
+    unsigned char fromUnicode(char16_t ch) const { return fromUnicode_[ch]; }
+
+  private:
+    CodePage() {
+        for (int byte = 0x80; byte < 0x100; ++byte) {
+            QStringDecoder decoder(kCodePage);
+            const char raw = char(byte);
+            const QString ch = decoder.decode(QByteArrayView(&raw, 1));
+            if (decoder.hasError() || ch.size() != 1 || ch[0] == QChar::ReplacementCharacter)
+                continue;
+            toUnicode_[std::size_t(byte)] = ch[0].unicode();
+            fromUnicode_[ch[0].unicode()] = static_cast<unsigned char>(byte);
+        }
+    }
+
+    std::array<char16_t, 256> toUnicode_{};
+    std::array<unsigned char, 0x10000> fromUnicode_{};
+};
+
+// Score texts repeat thousands of times in a table. Each distinct short text is kept once for
+// the whole run and the cells view it without a reference count, so that filling a large
+// table costs no more than copying pointers. The pool only grows, up to a fixed bound.
+class ShortTextPool {
+  public:
+    static ShortTextPool &instance() {
+        static ShortTextPool *const pool = new ShortTextPool; // lives as long as any cell text
+        return *pool;
+    }
+
+    // A text viewing the pooled copy of `raw` (ASCII of at most kInternedLength bytes), or an
+    // ordinary text once the pool is full.
+    QString text(quint64 key, QByteArrayView raw) {
+        std::lock_guard lock(mutex_);
+        const auto found = index_.find(key);
+        if (found != index_.end())
+            return QString::fromRawData(found->second, raw.size());
+        if (index_.size() >= kPoolTexts)
+            return QString::fromLatin1(raw.data(), raw.size());
+        char16_t *copy = storage_[index_.size()].data();
+        for (qsizetype i = 0; i < raw.size(); ++i)
+            copy[i] = char16_t(static_cast<unsigned char>(raw[i]));
+        copy[raw.size()] = u'\0';
+        const QChar *chars = reinterpret_cast<const QChar *>(copy);
+        index_.emplace(key, chars);
+        return QString::fromRawData(chars, raw.size());
+    }
+
+  private:
+    static constexpr std::size_t kPoolTexts = 16384;
+
+    std::mutex mutex_;
+    std::unordered_map<quint64, const QChar *> index_;
+    std::array<std::array<char16_t, kInternedLength + 1>, kPoolTexts> storage_;
+};
+
+// A text of at most seven bytes found with one 8-byte load: its length (-1 when the field is
+// longer or the input too short to look at 8 bytes), whether it is ASCII and its interning key.
+struct ShortField {
+    qsizetype length = -1;
+    bool ascii = false;
+    quint64 key = 0;
+};
+
+constexpr quint64 kOnes = 0x0101010101010101ULL;
+constexpr quint64 kHighs = 0x8080808080808080ULL;
+
+// The high bit set in every byte of `word` equal to `byte`; only the lowest mark is exact.
+constexpr quint64 bytesEqual(quint64 word, unsigned char byte) {
+    const quint64 x = word ^ (kOnes * byte);
+    return (x - kOnes) & ~x & kHighs;
+}
+
+Q_ALWAYS_INLINE ShortField shortFieldAt(const char *data, qsizetype available) {
+    ShortField field;
+    if (available < 8)
+        return field;
+    quint64 word = 0;
+    std::memcpy(&word, data, sizeof word);
+    if constexpr (std::endian::native == std::endian::big)
+        word = qbswap(word);
+    const quint64 ends = bytesEqual(word, ',') | bytesEqual(word, '\r') | bytesEqual(word, '\n');
+    if (ends == 0)
+        return field;
+    field.length = std::countr_zero(ends) / 8;
+    const quint64 bytes = field.length == 0 ? 0 : word & (~0ULL >> (64 - 8 * field.length));
+    field.ascii = (bytes & kHighs) == 0;
+    field.key = (bytes << 8) | quint64(field.length);
+    return field;
 }
 
 } // namespace
@@ -58,18 +166,18 @@ QString printNumber(double value) {
 ListReader::ListReader(QByteArray bytes) : bytes_(std::move(bytes)), decoder_(kCodePage) {}
 
 void ListReader::skipBlanks() {
-    while (pos_ < bytes_.size() && isBlank(bytes_[pos_]))
+    while (pos_ < bytes_.size() && isBlank(current()))
         ++pos_;
 }
 
 bool ListReader::atLineEnd() const {
-    return pos_ < bytes_.size() && isLineEnd(bytes_[pos_]);
+    return pos_ < bytes_.size() && isLineEnd(current());
 }
 
 void ListReader::consumeLineEnd() {
-    if (pos_ < bytes_.size() && bytes_[pos_] == '\r')
+    if (pos_ < bytes_.size() && current() == '\r')
         ++pos_;
-    if (pos_ < bytes_.size() && bytes_[pos_] == '\n')
+    if (pos_ < bytes_.size() && current() == '\n')
         ++pos_;
     lineEnded_ = true;
 }
@@ -77,7 +185,7 @@ void ListReader::consumeLineEnd() {
 void ListReader::endField() {
     if (atEnd()) {
         lineEnded_ = true;
-    } else if (bytes_[pos_] == ',') {
+    } else if (current() == ',') {
         ++pos_;
         lineEnded_ = false;
     } else if (atLineEnd()) {
@@ -96,12 +204,12 @@ double ListReader::readNumber() {
     skipBlanks();
     if (atEnd())
         fail(ErrInputPastEnd, QStringLiteral("ожидалось число"));
-    if (atLineEnd() || bytes_[pos_] == ',') {
+    if (atLineEnd() || current() == ',') {
         endField(); // an empty field stands for 0
         return 0;
     }
     const qsizetype start = pos_;
-    while (pos_ < bytes_.size() && !endsNumberField(bytes_[pos_]))
+    while (pos_ < bytes_.size() && !endsNumberField(current()))
         ++pos_;
     const std::string_view field(bytes_.constData() + start, std::size_t(pos_ - start));
     double value = 0;
@@ -114,28 +222,91 @@ double ListReader::readNumber() {
     return value;
 }
 
+// The hot path of reading a table, kept free of calls: one pass finds the end of the text,
+// whether it is plain ASCII and its interning key, and the line end is consumed on the spot.
 QString ListReader::readText() {
+    const char *data = bytes_.constData();
+    const qsizetype size = bytes_.size();
+    qsizetype pos = pos_;
+    while (pos < size && isBlank(data[pos]))
+        ++pos;
+    pos_ = pos;
+    if (pos >= size)
+        fail(ErrInputPastEnd, QStringLiteral("ожидался текст"));
+    if (data[pos] == '"')
+        return readQuotedText();
+    const ShortField field = shortFieldAt(data + pos, size - pos);
+    const qsizetype start = pos;
+    quint64 key = field.key;
+    bool ascii = field.ascii;
+    if (field.length >= 0) {
+        pos += field.length;
+    } else {
+        unsigned char highBits = 0;
+        for (; pos < size && !endsTextField(data[pos]); ++pos)
+            highBits |= static_cast<unsigned char>(data[pos]);
+        ascii = highBits < 0x80;
+        key = pos - start <= kInternedLength ? internKey(QByteArrayView(data + start, pos - start))
+                                             : 0;
+    }
+    const qsizetype length = pos - start;
+    pos_ = pos;
+    endTextField();
+    const char *raw = data + start;
+    if (length == 0)
+        return QString();
+    if (!ascii)
+        return decodeCodePage(QByteArrayView(raw, length));
+    if (length > kInternedLength)
+        return QString::fromLatin1(raw, length);
+    if (const InternedText &cached = interned_[internSlot(key)]; cached.key == key)
+        return cached.text;
+    return internedAscii(key, QByteArrayView(raw, length));
+}
+
+void ListReader::skipText() {
     skipBlanks();
     if (atEnd())
         fail(ErrInputPastEnd, QStringLiteral("ожидался текст"));
-    if (bytes_[pos_] == '"')
-        return readQuotedText();
-    const qsizetype start = pos_;
-    while (pos_ < bytes_.size() && !endsTextField(bytes_[pos_]))
+    if (current() == '"') {
+        readQuotedText();
+        return;
+    }
+    const char *data = bytes_.constData();
+    const qsizetype size = bytes_.size();
+    const ShortField field = shortFieldAt(data + pos_, size - pos_);
+    if (field.length >= 0) {
+        pos_ += field.length;
+    } else {
+        while (pos_ < size && !endsTextField(data[pos_]))
+            ++pos_;
+    }
+    endTextField();
+}
+
+// The comma or line end that ends a text, consumed without further calls.
+void ListReader::endTextField() {
+    const char *data = bytes_.constData();
+    const qsizetype size = bytes_.size();
+    if (pos_ >= size) {
+        lineEnded_ = true;
+    } else if (data[pos_] == ',') {
         ++pos_;
-    const QString text = decode(QByteArrayView(bytes_).sliced(start, pos_ - start));
-    endField();
-    return text;
+        lineEnded_ = false;
+    } else {
+        pos_ += (data[pos_] == '\r' && pos_ + 1 < size && data[pos_ + 1] == '\n') ? 2 : 1;
+        lineEnded_ = true;
+    }
 }
 
 // A quoted text runs to the closing quote, or to the line end when there is none; whatever
 // follows the closing quote up to the comma or the line end belongs to no value.
 QString ListReader::readQuotedText() {
     const qsizetype start = ++pos_;
-    while (pos_ < bytes_.size() && bytes_[pos_] != '"' && !atLineEnd())
+    while (pos_ < bytes_.size() && current() != '"' && !atLineEnd())
         ++pos_;
     const QString text = decode(QByteArrayView(bytes_).sliced(start, pos_ - start));
-    while (pos_ < bytes_.size() && !endsTextField(bytes_[pos_]))
+    while (pos_ < bytes_.size() && !endsTextField(current()))
         ++pos_;
     endField();
     return text;
@@ -144,7 +315,7 @@ QString ListReader::readQuotedText() {
 void ListReader::skipRestOfLine() {
     if (lineEnded_)
         return;
-    while (pos_ < bytes_.size() && !isLineEnd(bytes_[pos_]))
+    while (pos_ < bytes_.size() && !isLineEnd(current()))
         ++pos_;
     consumeLineEnd();
 }
@@ -153,24 +324,45 @@ QString ListReader::decode(QByteArrayView raw) {
     if (raw.isEmpty())
         return {};
     if (isAscii(raw))
-        return raw.size() <= kInternedLength ? internedAscii(raw)
+        return raw.size() <= kInternedLength ? internedAscii(internKey(raw), raw)
                                              : QString::fromLatin1(raw.data(), raw.size());
-    return decoder_.decode(raw);
+    return decodeCodePage(raw);
 }
 
-QString ListReader::internedAscii(QByteArrayView raw) {
-    const quint64 key = internKey(raw);
-    InternedText &slot = interned_[(key * 0x9E3779B97F4A7C15ULL) >> 58];
-    if (slot.key != key) {
-        slot.key = key;
-        slot.text = QString::fromLatin1(raw.data(), raw.size());
+QString ListReader::decodeCodePage(QByteArrayView raw) {
+    const CodePage &page = CodePage::instance();
+    QString text(raw.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(raw[i]);
+        out[i] = byte < 0x80 ? char16_t(byte) : page.toUnicode(byte);
+        if (out[i] == 0 && byte != 0)
+            return decoder_.decode(raw); // a byte without a character: the codec decides
     }
-    return slot.text;
+    return text;
+}
+
+// Open addressing with linear probing over this reader's own view of the pool, so that the
+// usual lookup takes no lock; once the table is mostly full, new texts are simply not cached.
+QString ListReader::internedAscii(quint64 key, QByteArrayView raw) {
+    std::size_t slot = internSlot(key);
+    for (std::size_t probe = 0; probe < kInternProbes; ++probe) {
+        InternedText &entry = interned_[slot];
+        if (entry.key == key)
+            return entry.text;
+        if (entry.key == 0) {
+            entry.key = key;
+            entry.text = ShortTextPool::instance().text(key, raw);
+            return entry.text;
+        }
+        slot = (slot + 1) & (kInternSlots - 1);
+    }
+    return ShortTextPool::instance().text(key, raw);
 }
 
 // ---- LineWriter ----
 
-LineWriter::LineWriter() : encoder_(kCodePage) {}
+LineWriter::LineWriter() = default;
 
 void LineWriter::appendAscii(const char *text, qsizetype length) {
     bytes_.append(text, length);
@@ -219,33 +411,35 @@ bool LineWriter::appendPlainAscii(const QString &text) {
 }
 
 void LineWriter::appendEncoded(const QString &text) {
-    QString safe;
-    safe.reserve(text.size());
+    const CodePage &page = CodePage::instance();
     bool leading = true;
-    for (QChar ch : text) {
-        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n'))
-            ch = QLatin1Char(' ');
-        else if (ch == QLatin1Char(','))
-            ch = QLatin1Char(';');
-        else if (leading && ch == QLatin1Char('"'))
-            ch = QLatin1Char('\'');
-        leading = leading && (ch == QLatin1Char(' ') || ch == QLatin1Char('\t'));
-        safe += ch;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text[i].unicode();
+        char byte = '?';
+        if (ch == u'\r' || ch == u'\n')
+            byte = ' ';
+        else if (ch == u',')
+            byte = ';';
+        else if (leading && ch == u'"')
+            byte = '\'';
+        else if (ch < 0x80)
+            byte = char(ch);
+        else if (page.fromUnicode(ch) != 0)
+            byte = char(page.fromUnicode(ch));
+        else if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i; // one question mark for the whole character
+        leading = leading && (byte == ' ' || byte == '\t');
+        bytes_.append(byte);
     }
-    if (!fitsTableCodePage(safe)) {
-        for (QChar &ch : safe) {
-            if (ch.unicode() >= 0x80 && !fitsTableCodePage(QString(ch)))
-                ch = QLatin1Char('?');
-        }
-    }
-    bytes_.append(encoder_.encode(safe));
 }
 
 bool fitsTableCodePage(const QString &text) {
-    QStringEncoder encoder(kCodePage);
-    const QByteArray encoded = encoder.encode(text); // the conversion runs here
-    Q_UNUSED(encoded);
-    return !encoder.hasError();
+    const CodePage &page = CodePage::instance();
+    for (QChar ch : text) {
+        if (ch.unicode() >= 0x80 && page.fromUnicode(ch.unicode()) == 0)
+            return false;
+    }
+    return true;
 }
 
 // ---- Whole files ----

@@ -32,19 +32,26 @@ class ListReader {
 
     double readNumber();
     QString readText();
+    void skipText(); // reads a text like readText but keeps nothing
     // Skips what is left of the current line and its line end, unless the last value read
     // already ended at the line end.
     void skipRestOfLine();
     bool atEnd() const { return pos_ >= bytes_.size(); }
 
   private:
+    char current() const { return bytes_.constData()[pos_]; }
     void skipBlanks();
     bool atLineEnd() const;
     void consumeLineEnd();
     void endField(); // consumes the comma or the line end that ends a value
     QString readQuotedText();
     QString decode(QByteArrayView raw);
-    QString internedAscii(QByteArrayView raw);
+    QString decodeCodePage(QByteArrayView raw);
+    void endTextField();
+    static std::size_t internSlot(quint64 key) {
+        return std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 40) & (kInternSlots - 1);
+    }
+    QString internedAscii(quint64 key, QByteArrayView raw);
     [[noreturn]] void fail(int number, const QString &what) const;
 
     // Short texts such as ' 2: 1' repeat thousands of times in a table: they share one copy.
@@ -57,7 +64,8 @@ class ListReader {
     qsizetype pos_ = 0;
     bool lineEnded_ = false;
     QStringDecoder decoder_;
-    std::array<InternedText, 64> interned_;
+    static constexpr std::size_t kInternSlots = 256;
+    std::array<InternedText, kInternSlots> interned_;
 };
 
 // Whether every character of the text has a byte in code page 1251.
@@ -85,7 +93,6 @@ class LineWriter {
     void appendEncoded(const QString &text);
 
     QByteArray bytes_;
-    QStringEncoder encoder_;
 };
 
 // Whole-file access. Failures are CoreError with the error number the user is shown:

@@ -1,0 +1,408 @@
+// The table file: its exact bytes, round trips, failed reads and failed writes.
+#include "core/errors.h"
+#include "core/score.h"
+#include "core/tablefile.h"
+#include "core/valuerules.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace soccer;
+
+namespace {
+
+QByteArray cp1251(const QString &text) {
+    return QStringEncoder("windows-1251").encode(text);
+}
+
+int errorNumberOf(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const CoreError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void putFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every value of every index, so that a failed read cannot hide a change anywhere.
+bool sameLeague(const League &a, const League &b) {
+    if (a.teamCount != b.teamCount || a.teamNames != b.teamNames)
+        return false;
+    for (int k = 0; k < 3; ++k) {
+        if (a.crossTables[k].cells != b.crossTables[k].cells ||
+            a.crossTables[k].stats != b.crossTables[k].stats)
+            return false;
+    }
+    return true;
+}
+
+QString teamName(int t) {
+    return t % 2 ? QStringLiteral("Команда №%1 «Ёж»").arg(t) : QStringLiteral("Team %1").arg(t);
+}
+
+// A season with every pair played in both halves: ordinary scores, some negative and some
+// fractional goals, and Cyrillic names.
+std::unique_ptr<League> playedLeague(int count) {
+    auto league = std::make_unique<League>();
+    league->teamCount = count;
+    for (int t = 1; t <= count; ++t)
+        league->teamNames[t] = teamName(t);
+    for (int k = 1; k <= 2; ++k) {
+        for (int r = 1; r <= count; ++r) {
+            for (int c = r + 1; c <= count; ++c) {
+                double x = (r * 7 + c * 3 + k) % 6;
+                const double y = (r + c * 5 + k) % 5;
+                if ((r + c) % 17 == 0)
+                    x = -1;
+                if ((r * c) % 23 == 0)
+                    x += 0.5;
+                enterScore(league->crossTables[k], r, c,
+                           QString::number(x) + QLatin1Char(' ') + QString::number(y));
+            }
+        }
+    }
+    return league;
+}
+
+QByteArray blankFourTeamBytes(const QByteArray &countLine, const QByteArray &namePrefix) {
+    QByteArray bytes = countLine + "\r\n";
+    for (int line = 0; line < 32; ++line)
+        bytes += "\r\n";
+    for (int line = 0; line < 8; ++line)
+        bytes += " 0  0  0  0  0  0  0 \r\n";
+    for (char name : {'1', '2', '3', '4'})
+        bytes += namePrefix + name + "\r\n";
+    return bytes;
+}
+
+// The file as it looks after one load and save: the score cells lose their leading blank.
+QByteArray withoutCellBlanks(const QByteArray &bytes, int count) {
+    QList<QByteArray> lines = bytes.split('\n');
+    for (int line = 1; line <= 2 * count * count; ++line) {
+        if (lines[line].startsWith(' '))
+            lines[line].remove(0, 1);
+    }
+    return lines.join('\n');
+}
+
+template <typename Action> qint64 bestTime(Action action) {
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < 15; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        best = std::min(best, timer.nsecsElapsed());
+    }
+    return best;
+}
+
+#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__) && !defined(SOCCER_SANITIZED)
+constexpr bool kTimingMeaningful = true;
+#else
+constexpr bool kTimingMeaningful = false;
+#endif
+
+} // namespace
+
+class TestTableFile : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+
+    void blankFourTeamTableBytes();
+    void blankFourTeamTableSavedAgain();
+    void blankTableLineCounts_data();
+    void blankTableLineCounts();
+    void fullSeasonRoundTrip();
+    void countLineForms_data();
+    void countLineForms();
+    void storedValuesTakenAsStored();
+    void smallerTableKeepsEntriesBeyondCount();
+
+    void failedReadLeavesLeagueUntouched_data();
+    void failedReadLeavesLeagueUntouched();
+    void failedWriteNumbers_data();
+    void failedWriteNumbers();
+    void failedWriteKeepsOldFile();
+    void readOnlyFileIsRefused();
+    void invalidCountIsNotWritten();
+
+    void readAndWriteSpeed();
+
+  private:
+    QTemporaryDir dir_;
+    QString path(const QString &name) const { return dir_.filePath(name); }
+};
+
+void TestTableFile::init() {
+    QVERIFY(dir_.isValid());
+}
+
+void TestTableFile::blankFourTeamTableBytes() {
+    const QByteArray expected = blankFourTeamBytes("4", " ");
+    QCOMPARE(expected.count('\n'), 45);
+    QCOMPARE(blankTableBytes(4), expected);
+    writeBlankTable(path("blank.tfl"), 4);
+    QCOMPARE(fileBytes(path("blank.tfl")), expected);
+}
+
+void TestTableFile::blankFourTeamTableSavedAgain() {
+    League league;
+    parseTable(blankTableBytes(4), league);
+    QCOMPARE(league.teamCount, 4);
+    QCOMPARE(league.teamNames[1], QStringLiteral("1"));
+    QCOMPARE(league.crossTables[2].cells[4][3], QString());
+    QCOMPARE(tableBytes(league), blankFourTeamBytes(" 4 ", ""));
+}
+
+void TestTableFile::blankTableLineCounts_data() {
+    QTest::addColumn<int>("count");
+    QTest::newRow("one") << 1;
+    QTest::newRow("four") << 4;
+    QTest::newRow("ninety-nine") << 99;
+}
+
+void TestTableFile::blankTableLineCounts() {
+    QFETCH(int, count);
+    const QByteArray bytes = blankTableBytes(count);
+    QCOMPARE(bytes.count("\r\n"), 1 + 2 * count * count + 3 * count);
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    League league;
+    parseTable(bytes, league);
+    QCOMPARE(league.teamNames[count], QString::number(count));
+}
+
+// Written, read and written again: the second file differs from the first only by the
+// blank before each score text (dropped on reading), and from then on nothing changes.
+void TestTableFile::fullSeasonRoundTrip() {
+    const auto original = playedLeague(kMaxTeams);
+    writeTableFile(path("season.tfl"), *original);
+    const QByteArray first = fileBytes(path("season.tfl"));
+    QCOMPARE(first.count("\r\n"), 19900);
+    QVERIFY(first.contains(cp1251(QStringLiteral("\r\nКоманда №99 «Ёж»\r\n"))));
+    QVERIFY(first.contains("\r\n 1.5: 2\r\n"));
+    QVERIFY(first.contains("\r\n-1: 3\r\n"));
+
+    auto read = std::make_unique<League>();
+    readTableFile(path("season.tfl"), *read);
+    QCOMPARE(read->teamCount, kMaxTeams);
+    QCOMPARE(read->teamNames, original->teamNames);
+    for (int k = 1; k <= 2; ++k) {
+        QCOMPARE(read->crossTables[k].stats, original->crossTables[k].stats);
+        for (int r = 1; r <= kMaxTeams; ++r) {
+            for (int c = 1; c <= kMaxTeams; ++c) {
+                const QString &cell = original->crossTables[k].cells[r][c];
+                const QString withoutBlank = cell.startsWith(QLatin1Char(' ')) ? cell.mid(1) : cell;
+                QCOMPARE(read->crossTables[k].cells[r][c], withoutBlank);
+            }
+        }
+    }
+
+    writeTableFile(path("season.tfl"), *read);
+    const QByteArray second = fileBytes(path("season.tfl"));
+    QCOMPARE(second, withoutCellBlanks(first, kMaxTeams));
+    auto again = std::make_unique<League>();
+    parseTable(second, *again);
+    QCOMPARE(tableBytes(*again), second);
+}
+
+void TestTableFile::countLineForms_data() {
+    QTest::addColumn<QByteArray>("countLine");
+    QTest::newRow("bare digits") << QByteArray("4");
+    QTest::newRow("print form") << QByteArray(" 4 ");
+    QTest::newRow("rounded") << QByteArray("3.6");
+    QTest::newRow("rest of line skipped") << QByteArray("4 teams, in all");
+}
+
+void TestTableFile::countLineForms() {
+    QFETCH(QByteArray, countLine);
+    QByteArray bytes = blankTableBytes(4);
+    bytes.replace(0, 1, countLine);
+    League league;
+    parseTable(bytes, league);
+    QCOMPARE(league.teamCount, 4);
+    QCOMPARE(league.teamNames[4], QStringLiteral("4"));
+}
+
+void TestTableFile::storedValuesTakenAsStored() {
+    QByteArray bytes = blankTableBytes(4);
+    // cells (1,2) and (1,3), and the first statistics line of the first half
+    bytes.replace(0, 9, "4\r\n\r\n2:1\r\nnot a score\r\n");
+    const qsizetype statistics = bytes.indexOf(" 0  0");
+    bytes.replace(statistics, 21, " 9 -1  .5  0  0  0  7 ");
+    League league;
+    parseTable(bytes, league);
+    QCOMPARE(league.crossTables[1].cells[1][2], QStringLiteral("2:1"));
+    QCOMPARE(league.crossTables[1].cells[1][3], QStringLiteral("not a score"));
+    QCOMPARE(league.crossTables[1].cells[2][1], QString());
+    const TeamStats first = league.crossTables[1].stats[1];
+    QCOMPARE(first.played, 9.0);
+    QCOMPARE(first.losses, -1.0);
+    QCOMPARE(first.draws, 0.5);
+    QCOMPARE(first.points, 7.0);
+    QCOMPARE(league.teamNames[4], QStringLiteral("4"));
+}
+
+void TestTableFile::smallerTableKeepsEntriesBeyondCount() {
+    const auto league = playedLeague(6);
+    const QString sixthName = league->teamNames[6];
+    const QString farCell = league->crossTables[2].cells[6][5];
+    parseTable(blankTableBytes(4), *league);
+    QCOMPARE(league->teamCount, 4);
+    QCOMPARE(league->crossTables[2].cells[1][2], QString());
+    QCOMPARE(league->crossTables[1].stats[3], TeamStats{});
+    QCOMPARE(league->teamNames[6], sixthName);
+    QCOMPARE(league->crossTables[2].cells[6][5], farCell);
+}
+
+void TestTableFile::failedReadLeavesLeagueUntouched_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // written to `name` first unless empty
+    QTest::addColumn<int>("number");
+    QByteArray shortFile = blankTableBytes(4);
+    shortFile.chop(4); // the last name is missing
+    QByteArray badStatistic = blankTableBytes(4);
+    badStatistic.replace(" 0  0  0  0  0  0  0 \r\n 1", " 0  0  0  0  0  zero  0 \r\n 1");
+    auto withCount = [](const QByteArray &count) {
+        return blankTableBytes(4).replace(0, 1, count);
+    };
+    QTest::newRow("missing file") << "missing.tfl" << QByteArray() << int(ErrFileNotFound);
+    QTest::newRow("missing folder") << "nofolder/x.tfl" << QByteArray() << int(ErrPathNotFound);
+    QTest::newRow("file used as folder")
+        << "plain.tfl/x.tfl" << QByteArray() << int(ErrPathNotFound);
+    QTest::newRow("folder") << "." << QByteArray() << int(ErrPathAccess);
+    QTest::newRow("wildcard") << "*.tfl" << QByteArray() << int(ErrBadFileName);
+    QTest::newRow("short file") << "short.tfl" << shortFile << int(ErrInputPastEnd);
+    QTest::newRow("empty file") << "empty.tfl" << QByteArray("") << int(ErrInputPastEnd);
+    QTest::newRow("count not a number") << "c.tfl" << withCount("four") << int(ErrTypeMismatch);
+    QTest::newRow("count 0") << "c.tfl" << withCount("0") << int(ErrSubscriptOutOfRange);
+    QTest::newRow("count 100") << "c.tfl" << withCount("100") << int(ErrSubscriptOutOfRange);
+    QTest::newRow("count negative") << "c.tfl" << withCount("-4") << int(ErrSubscriptOutOfRange);
+    QTest::newRow("statistic not a number") << "s.tfl" << badStatistic << int(ErrTypeMismatch);
+}
+
+// Open must not leave the table half replaced when the file turns out to be unusable.
+void TestTableFile::failedReadLeavesLeagueUntouched() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, number);
+    putFile(path("plain.tfl"), "x");
+    if (name == QLatin1String("empty.tfl") || !bytes.isEmpty())
+        putFile(path(name), bytes);
+    const auto league = playedLeague(5);
+    const auto before = std::make_unique<League>(*league);
+    const QString target = name == QLatin1String("*.tfl") ? name : path(name);
+    QCOMPARE(errorNumberOf([&] { readTableFile(target, *league); }), number);
+    QVERIFY(sameLeague(*league, *before));
+}
+
+void TestTableFile::failedWriteNumbers_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("number");
+    QTest::newRow("missing folder") << "nofolder/x.tfl" << int(ErrPathNotFound);
+    QTest::newRow("file used as folder") << "plain.tfl/x.tfl" << int(ErrPathNotFound);
+    QTest::newRow("folder") << "folder" << int(ErrPathAccess);
+    QTest::newRow("wildcard") << "a?.tfl" << int(ErrBadFileName);
+    QTest::newRow("empty name") << "" << int(ErrBadFileName);
+}
+
+void TestTableFile::failedWriteNumbers() {
+    QFETCH(QString, name);
+    QFETCH(int, number);
+    putFile(path("plain.tfl"), "old");
+    QVERIFY(QDir(dir_.path()).mkpath("folder"));
+    const auto league = playedLeague(4);
+    const QString target = name.isEmpty() ? name : path(name);
+    QCOMPARE(errorNumberOf([&] { writeTableFile(target, *league); }), number);
+    QCOMPARE(fileBytes(path("plain.tfl")), QByteArray("old"));
+    QVERIFY(QFileInfo(path("folder")).isDir());
+    // A folder where nothing can be created fails too, whoever runs the test.
+    QVERIFY(errorNumberOf([&] { writeTableFile("/proc/soccer-test.tfl", *league); }) != 0);
+}
+
+// The file size limit makes the write itself fail half-way, even for root: the old table
+// must survive and no temporary file may be left behind.
+void TestTableFile::failedWriteKeepsOldFile() {
+    QVERIFY(QDir(dir_.path()).mkpath("kept"));
+    const QString target = path("kept/kept.tfl");
+    const QByteArray old = blankTableBytes(4);
+    putFile(target, old);
+    const auto big = playedLeague(kMaxTeams);
+
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int number = errorNumberOf([&] { writeTableFile(target, *big); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(number == ErrDiskFull || number == ErrDeviceIo, qPrintable(QString::number(number)));
+    QCOMPARE(fileBytes(target), old);
+    QCOMPARE(QDir(path("kept")).entryList(QDir::Files), QStringList{"kept.tfl"});
+}
+
+void TestTableFile::readOnlyFileIsRefused() {
+    if (geteuid() == 0)
+        QSKIP("root may write to any file");
+    const QString target = path("readonly.tfl");
+    putFile(target, "old");
+    QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
+    const auto league = playedLeague(4);
+    QCOMPARE(errorNumberOf([&] { writeTableFile(target, *league); }), int(ErrPermissionDenied));
+    QCOMPARE(fileBytes(target), QByteArray("old"));
+}
+
+void TestTableFile::invalidCountIsNotWritten() {
+    League league;
+    QCOMPARE(errorNumberOf([&] { tableBytes(league); }), int(ErrSubscriptOutOfRange));
+    QCOMPARE(errorNumberOf([&] { blankTableBytes(100); }), int(ErrSubscriptOutOfRange));
+    QCOMPARE(errorNumberOf([&] { writeBlankTable(path("none.tfl"), 0); }),
+             int(ErrSubscriptOutOfRange));
+    QVERIFY(!QFileInfo::exists(path("none.tfl")));
+}
+
+// Opening and saving the largest table must feel instant: compared with reading and writing
+// the same bytes plainly.
+void TestTableFile::readAndWriteSpeed() {
+    const auto league = playedLeague(kMaxTeams);
+    const QString target = path("speed.tfl");
+    writeTableFile(target, *league);
+    const QByteArray bytes = fileBytes(target);
+
+    const qint64 rawRead = bestTime([&] { QVERIFY(!fileBytes(target).isEmpty()); });
+    auto into = std::make_unique<League>();
+    const qint64 tableRead = bestTime([&] { readTableFile(target, *into); });
+    const qint64 rawWrite = bestTime([&] { putFile(path("raw.tfl"), bytes); });
+    const qint64 tableWrite = bestTime([&] { writeTableFile(target, *league); });
+    qInfo("read %lld us (raw %lld us), write %lld us (raw %lld us)", tableRead / 1000,
+          rawRead / 1000, tableWrite / 1000, rawWrite / 1000);
+    if (!kTimingMeaningful)
+        QSKIP("timings of an unoptimised or instrumented build say nothing");
+    QVERIFY2(tableRead < 15 * rawRead, "reading a table is too slow");
+    QVERIFY2(tableWrite < 15 * rawWrite, "writing a table is too slow");
+}
+
+QTEST_APPLESS_MAIN(TestTableFile)
+#include "tst_core_tablefile.moc"
