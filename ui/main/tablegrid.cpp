@@ -91,6 +91,8 @@ TableGrid::TableGrid(QWidget *parent) : QTableView(parent), model_(new Model(thi
     setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false);
     setWordWrap(false);
+    // The narrow statistics columns show what fits rather than an ellipsis ("Мя", not "…").
+    setTextElideMode(Qt::ElideNone);
     viewport()->setMouseTracking(true);
     connect(this, &QAbstractItemView::clicked, this, &TableGrid::cellClicked);
 }
