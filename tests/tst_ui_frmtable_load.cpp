@@ -72,8 +72,6 @@ class TestMainWindowLoad : public QObject {
     void colorsPaintStripesHeadersAndDiagonal();
     void captionNamesTheTable();
     void menusHoldTheItemsInOrder();
-    void commandsHaveCaptionsShortcutsAndButtons_data();
-    void commandsHaveCaptionsShortcutsAndButtons();
     void startsInTheCrossTable1View();
     void viewsSwitchWholeSets_data();
     void viewsSwitchWholeSets();
@@ -230,91 +228,6 @@ void TestMainWindowLoad::menusHoldTheItemsInOrder() {
     QCOMPARE(menuItems(window, "mnus"), QStringList({"mnuhelp", "-", "mnuabout"}));
     QVERIFY(window->findChild<QToolButton *>(QStringLiteral("cmdsaveas")) == nullptr);
     QCOMPARE(window->findChildren<QToolButton *>(QRegularExpression("^cmd")).size(), 12);
-}
-
-void TestMainWindowLoad::commandsHaveCaptionsShortcutsAndButtons_data() {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("toolTip");
-    QTest::addColumn<int>("left");
-    QTest::newRow("new") << "new"
-                         << "&Новый"
-                         << "Ctrl+N"
-                         << "Создать новую таблицу" << 0;
-    QTest::newRow("open") << "open"
-                          << "От&крыть файл"
-                          << "Ctrl+O"
-                          << "Открыть таблицу" << 600;
-    QTest::newRow("save") << "save"
-                          << "&Сохранить"
-                          << "Ctrl+S"
-                          << "Сохранить" << 3600;
-    QTest::newRow("saveas") << "saveas"
-                            << "Сохранить &как"
-                            << "Ctrl+A"
-                            << "" << -1;
-    QTest::newRow("chess") << "chess"
-                           << "Шахматная таблица (&1)"
-                           << "Ctrl+C"
-                           << "Шахматная таблица (1)" << 1200;
-    QTest::newRow("chess1") << "chess1"
-                            << "Шахматная таблица (&2)"
-                            << "Ctrl+V"
-                            << "Шахматная таблица (2)" << 1800;
-    QTest::newRow("table") << "table"
-                           << "&Таблица результатов"
-                           << "Ctrl+T"
-                           << "Таблица результатов" << 2400;
-    QTest::newRow("rename") << "rename"
-                            << "&Переименовать"
-                            << "F2"
-                            << "Переименовать" << 3000;
-    QTest::newRow("clear") << "clear"
-                           << "&Очистить"
-                           << "Ctrl+D"
-                           << "Очистить" << 4200;
-    QTest::newRow("option") << "option"
-                            << "Оп&ции"
-                            << "Ctrl+P"
-                            << "Опции" << 4800;
-    QTest::newRow("help") << "help"
-                          << "По&мошь"
-                          << "Ctrl+H"
-                          << "Помощь" << 5400;
-    QTest::newRow("about") << "about"
-                           << "О про&грамме"
-                           << "Ctrl+I"
-                           << "О программе" << 6000;
-    QTest::newRow("exit") << "exit"
-                          << "&Выход"
-                          << "Ctrl+E"
-                          << "Выход" << 6600;
-}
-
-void TestMainWindowLoad::commandsHaveCaptionsShortcutsAndButtons() {
-    QFETCH(QString, key);
-    QFETCH(QString, caption);
-    QFETCH(QString, shortcut);
-    QFETCH(QString, toolTip);
-    QFETCH(int, left);
-    Sandbox sandbox;
-    frmtable *window = sandbox.open(sandbox.blankTable("t.TFL", 4));
-    auto *item = window->findChild<QAction *>("mnu" + key);
-    QVERIFY(item);
-    QCOMPARE(item->text(), caption);
-    QCOMPARE(item->shortcut(), QKeySequence(shortcut));
-    auto *button = window->findChild<QToolButton *>("cmd" + key);
-    if (left < 0) {
-        QVERIFY(!button);
-        return;
-    }
-    QVERIFY(button);
-    QCOMPARE(button->toolTip(), toolTip);
-    QCOMPARE(button->geometry(),
-             QRect(platform::twipsToPixelsX(left), 0, platform::twipsToPixelsX(600),
-                   platform::twipsToPixelsY(600)));
-    QVERIFY(!button->icon().isNull());
 }
 
 void TestMainWindowLoad::startsInTheCrossTable1View() {
