@@ -4,8 +4,6 @@ namespace soccer {
 
 QString errorName(int number) {
     switch (number) {
-    case ErrOverflow:
-        return QStringLiteral("Переполнение");
     case ErrSubscriptOutOfRange:
         return QStringLiteral("Индекс вне допустимого диапазона");
     case ErrTypeMismatch:

@@ -7,7 +7,6 @@ namespace soccer {
 
 // Run-time error numbers, as the error report of the windows shows them.
 enum ErrorNumber : int {
-    ErrOverflow = 6,            // a number too large to hold
     ErrSubscriptOutOfRange = 9, // a count that does not fit the arrays
     ErrTypeMismatch = 13,       // a value that is not a number
     ErrBadFileName = 52,        // a path with wildcards or no name at all

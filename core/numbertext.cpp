@@ -89,9 +89,16 @@ double decimalValue(std::string_view text) {
 } // namespace
 
 int plain(double value, char *out) {
-    if (!std::isfinite(value) || value == 0) {
+    if (std::isnan(value) || value == 0) {
         out[0] = '0';
         return 1;
+    }
+    if (std::isinf(value)) {
+        // Only a file can bring an infinite value (a number too large for a double); it is
+        // written as such a number again, so that it reads back the same.
+        const char *text = value > 0 ? "1E+309" : "-1E+309";
+        std::memcpy(out, text, std::strlen(text));
+        return int(std::strlen(text));
     }
     if (value == std::trunc(value) && std::fabs(value) < kLargestPlainWhole)
         return int(std::to_chars(out, out + kCapacity, static_cast<long long>(value)).ptr - out);

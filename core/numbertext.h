@@ -11,7 +11,8 @@ namespace soccer::numbertext {
 constexpr int kCapacity = 40;
 
 // The shortest text of up to 15 significant digits with a full stop: "0.5", "-12", "1E+15".
-// -0 and values that are not finite give "0". Returns the length written to `out`.
+// -0 and NaN give "0"; an infinite value gives "1E+309", which reads back as infinite.
+// Returns the length written to `out`.
 int plain(double value, char *out);
 
 // The same number as a score text shows it: a blank before a number that is not negative and

@@ -215,8 +215,6 @@ double ListReader::readNumber() {
     double value = 0;
     if (numbertext::leadingNumber(field, value) != field.size())
         fail(ErrTypeMismatch, QStringLiteral("«%1» не число").arg(decode(field)));
-    if (!std::isfinite(value))
-        fail(ErrOverflow, QStringLiteral("«%1» слишком велико").arg(decode(field)));
     skipBlanks();
     endField();
     return value;

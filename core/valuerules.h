@@ -23,9 +23,9 @@ QString printNumber(double value);
 //   comma; a text that starts with a double quote runs to the next double quote;
 // - an empty line is an empty text.
 // Line ends are CR LF; a lone LF or CR is taken as a line end too.
-// Failures are CoreError: 62 past the end of the input, 13 a number field that is not a number,
-// 6 a number too large for a double. An empty number field (a comma or the line end at once)
-// reads 0. Blanks are spaces and tabs; a text keeps its trailing blanks.
+// Failures are CoreError: 62 past the end of the input, 13 a number field that is not a number.
+// An empty number field (a comma or the line end at once) reads 0; a number too large for a
+// double reads as infinite. Blanks are spaces and tabs; a text keeps its trailing blanks.
 class ListReader {
   public:
     explicit ListReader(QByteArray bytes);

@@ -137,6 +137,7 @@ class TestTableFile : public QObject {
     void countLineForms();
     void storedValuesTakenAsStored();
     void smallerTableKeepsEntriesBeyondCount();
+    void hugeStatisticSavesLoadably();
 
     void failedReadLeavesLeagueUntouched_data();
     void failedReadLeavesLeagueUntouched();
@@ -272,6 +273,23 @@ void TestTableFile::smallerTableKeepsEntriesBeyondCount() {
     QCOMPARE(league->crossTables[1].stats[3], TeamStats{});
     QCOMPARE(league->teamNames[6], sixthName);
     QCOMPARE(league->crossTables[2].cells[6][5], farCell);
+}
+
+// A statistic at the very top of the double range prints with 15 digits as a number that no
+// longer fits; the saved table must load all the same.
+void TestTableFile::hugeStatisticSavesLoadably() {
+    QByteArray bytes = blankTableBytes(1);
+    bytes.replace(" 0  0  0  0  0  0  0 \r\n 0",
+                  " 1.7976931348623157E308  0  0  0  0  0 -1e400 \r\n 0");
+    League league;
+    parseTable(bytes, league);
+    QCOMPARE(league.crossTables[1].stats[1].played, std::numeric_limits<double>::max());
+    QCOMPARE(league.crossTables[1].stats[1].points, -std::numeric_limits<double>::infinity());
+    const QByteArray saved = tableBytes(league);
+    QVERIFY(saved.contains(" 1.79769313486232E+308  0  0  0  0  0 -1E+309 \r\n"));
+    parseTable(saved, league);
+    QCOMPARE(league.crossTables[1].stats[1].played, std::numeric_limits<double>::infinity());
+    QCOMPARE(tableBytes(league), QByteArray(saved).replace("1.79769313486232E+308", "1E+309"));
 }
 
 void TestTableFile::failedReadLeavesLeagueUntouched_data() {
