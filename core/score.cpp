@@ -1,6 +1,7 @@
 #include "core/score.h"
 
 #include "core/numbertext.h"
+#include "core/valuerules.h"
 
 #include <cmath>
 #include <string>
@@ -43,7 +44,11 @@ QString formatScoreNumber(double value) {
 }
 
 QString scoreText(double x, double y) {
-    return formatScoreNumber(x) + QLatin1Char(':') + formatScoreNumber(y);
+    char text[2 * numbertext::kCapacity + 1];
+    int length = numbertext::scoreForm(x, text);
+    text[length++] = ':';
+    length += numbertext::scoreForm(y, text + length);
+    return sharedAsciiText(QByteArrayView(text, length));
 }
 
 bool splitScoreText(const QString &text, double &x, double &y) {

@@ -28,24 +28,48 @@ void checkTeamCount(int teamCount) {
         throw CoreError(ErrSubscriptOutOfRange, QStringLiteral("число команд %1").arg(teamCount));
 }
 
-// What a table file holds, read apart from the League so that a file that fails half-way
-// changes nothing. Cells are kept only for teams 1..N, which keeps the copy small.
+// What a table file holds, read through to the end before anything is kept, so that a file
+// that fails half-way changes nothing. A cell is one number until then: 0 for the empty text,
+// the short key of a short ASCII text (such as a score), or kAside plus the index of a text
+// kept aside as a span. This keeps the read of a large table small in memory.
 struct ReadTable {
+    static constexpr quint64 kAside = quint64(1) << 63; // never set in a key of ASCII bytes
+
     int count = 0;
-    std::vector<QString> cells; // both halves, row by row, as in the file
+    std::vector<quint64> cells; // both halves, row by row, as in the file
+    std::vector<ListReader::TextSpan> aside;
     std::array<std::array<TeamStats, kArraySize>, 3> stats{};
-    std::vector<QString> names;
+    std::vector<ListReader::TextSpan> names;
+
+    void clear() {
+        cells.clear();
+        aside.clear();
+        names.clear();
+    }
+    quint64 cellToken(const ListReader::TextSpan &span) {
+        if (span.shortKey != 0 || span.length == 0)
+            return span.shortKey;
+        aside.push_back(span);
+        return kAside | quint64(aside.size() - 1);
+    }
+    QString cellText(ListReader &reader, quint64 token) const {
+        if (token == 0)
+            return QString();
+        if (token & kAside)
+            return reader.text(aside[std::size_t(token & ~kAside)]);
+        return reader.shortText(token);
+    }
 };
 
-ReadTable readTableValues(const QByteArray &bytes) {
-    ListReader reader(bytes);
-    ReadTable table;
+// Fills `table`, whose vectors may still hold the capacity of an earlier read.
+void readTableValues(ListReader &reader, ReadTable &table) {
+    table.clear();
     table.count = teamCountFrom(reader.readNumber());
     reader.skipRestOfLine();
     const int count = table.count;
-    table.cells.resize(std::size_t(2 * count * count));
-    for (QString &cell : table.cells)
-        cell = reader.readText();
+    table.cells.reserve(std::size_t(2 * count * count));
+    for (int cell = 0; cell < 2 * count * count; ++cell)
+        table.cells.push_back(table.cellToken(reader.readTextSpan()));
     for (int k = 1; k <= 2; ++k) {
         for (int t = 1; t <= count; ++t) {
             for (Counter counter : kScreenOrder)
@@ -53,26 +77,25 @@ ReadTable readTableValues(const QByteArray &bytes) {
             reader.skipRestOfLine();
         }
     }
-    table.names.resize(std::size_t(count));
-    for (QString &name : table.names)
-        name = reader.readText();
-    return table;
+    table.names.reserve(std::size_t(count));
+    for (int t = 1; t <= count; ++t)
+        table.names.push_back(reader.readTextSpan());
 }
 
-// Hands over teams 1..N; entries beyond N keep what an earlier table left there.
-void takeOver(ReadTable &read, League &into) {
+// Stores teams 1..N; entries beyond N keep what an earlier table left there.
+void takeOver(ListReader &reader, const ReadTable &read, League &into) {
     const int count = read.count;
     auto cell = read.cells.begin();
     for (int k = 1; k <= 2; ++k) {
         CrossTable &table = into.crossTables[k];
         for (int r = 1; r <= count; ++r) {
             for (int c = 1; c <= count; ++c)
-                table.cells[r][c].swap(*cell++);
+                table.cells[r][c] = read.cellText(reader, *cell++);
             table.stats[r] = read.stats[k][r];
         }
     }
     for (int t = 1; t <= count; ++t)
-        into.teamNames[t].swap(read.names[std::size_t(t - 1)]);
+        into.teamNames[t] = reader.text(read.names[std::size_t(t - 1)]);
     into.teamCount = count;
 }
 
@@ -97,8 +120,12 @@ qsizetype expectedSize(int count) {
 } // namespace
 
 void parseTable(const QByteArray &bytes, League &into) {
-    ReadTable read = readTableValues(bytes);
-    takeOver(read, into);
+    // Kept from one read to the next: a large table read again then needs no fresh memory,
+    // which would cost more than the reading itself.
+    thread_local ReadTable read;
+    ListReader reader(bytes);
+    readTableValues(reader, read);
+    takeOver(reader, read, into);
 }
 
 void readTableFile(const QString &path, League &into) {

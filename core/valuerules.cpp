@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -44,6 +45,10 @@ bool isAscii(QByteArrayView raw) {
 constexpr qsizetype kInternedLength = 7;
 constexpr std::size_t kInternProbes = 8;
 
+constexpr quint64 kHighs = 0x8080808080808080ULL;
+
+// The bytes of a short text and its length in one number; a byte of 0x80 or more shows in
+// kHighs.
 quint64 internKey(QByteArrayView raw) {
     quint64 key = quint64(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i)
@@ -118,22 +123,20 @@ class ShortTextPool {
     std::array<std::array<char16_t, kInternedLength + 1>, kPoolTexts> storage_;
 };
 
-// A text of at most seven bytes found with one 8-byte load: its length (-1 when the field is
-// longer or the input too short to look at 8 bytes), whether it is ASCII and its interning key.
-struct ShortField {
-    qsizetype length = -1;
-    bool ascii = false;
-    quint64 key = 0;
-};
-
 constexpr quint64 kOnes = 0x0101010101010101ULL;
-constexpr quint64 kHighs = 0x8080808080808080ULL;
 
 // The high bit set in every byte of `word` equal to `byte`; only the lowest mark is exact.
 constexpr quint64 bytesEqual(quint64 word, unsigned char byte) {
     const quint64 x = word ^ (kOnes * byte);
     return (x - kOnes) & ~x & kHighs;
 }
+
+// A text of at most seven bytes found with one 8-byte load: its length (-1 when the text is
+// longer or fewer than 8 bytes are left to look at) and, when it is ASCII, its interning key.
+struct ShortField {
+    qsizetype length = -1;
+    quint64 key = 0;
+};
 
 Q_ALWAYS_INLINE ShortField shortFieldAt(const char *data, qsizetype available) {
     ShortField field;
@@ -148,8 +151,8 @@ Q_ALWAYS_INLINE ShortField shortFieldAt(const char *data, qsizetype available) {
         return field;
     field.length = std::countr_zero(ends) / 8;
     const quint64 bytes = field.length == 0 ? 0 : word & (~0ULL >> (64 - 8 * field.length));
-    field.ascii = (bytes & kHighs) == 0;
-    field.key = (bytes << 8) | quint64(field.length);
+    if ((bytes & kHighs) == 0 && field.length > 0)
+        field.key = (bytes << 8) | quint64(field.length);
     return field;
 }
 
@@ -220,9 +223,9 @@ double ListReader::readNumber() {
     return value;
 }
 
-// The hot path of reading a table, kept free of calls: one pass finds the end of the text,
-// whether it is plain ASCII and its interning key, and the line end is consumed on the spot.
-QString ListReader::readText() {
+// The hot path of reading a table, kept free of calls: one 8-byte look finds the end of a
+// short text, and the line end is consumed on the spot.
+ListReader::TextSpan ListReader::readTextSpan() {
     const char *data = bytes_.constData();
     const qsizetype size = bytes_.size();
     qsizetype pos = pos_;
@@ -232,82 +235,39 @@ QString ListReader::readText() {
     if (pos >= size)
         fail(ErrInputPastEnd, QStringLiteral("ожидался текст"));
     if (data[pos] == '"')
-        return readQuotedText();
-    const ShortField field = shortFieldAt(data + pos, size - pos);
+        return readQuotedSpan();
     const qsizetype start = pos;
-    quint64 key = field.key;
-    bool ascii = field.ascii;
+    const ShortField field = shortFieldAt(data + pos, size - pos);
     if (field.length >= 0) {
         pos += field.length;
     } else {
-        unsigned char highBits = 0;
-        for (; pos < size && !endsTextField(data[pos]); ++pos)
-            highBits |= static_cast<unsigned char>(data[pos]);
-        ascii = highBits < 0x80;
-        key = pos - start <= kInternedLength ? internKey(QByteArrayView(data + start, pos - start))
-                                             : 0;
+        while (pos < size && !endsTextField(data[pos]))
+            ++pos;
     }
-    const qsizetype length = pos - start;
     pos_ = pos;
     endTextField();
-    const char *raw = data + start;
-    if (length == 0)
-        return QString();
-    if (!ascii)
-        return decodeCodePage(QByteArrayView(raw, length));
-    if (length > kInternedLength)
-        return QString::fromLatin1(raw, length);
-    if (const InternedText &cached = interned_[internSlot(key)]; cached.key == key)
-        return cached.text;
-    return internedAscii(key, QByteArrayView(raw, length));
+    return {start, pos - start, field.key};
+}
+
+QString ListReader::readText() {
+    return text(readTextSpan());
 }
 
 void ListReader::skipText() {
-    skipBlanks();
-    if (atEnd())
-        fail(ErrInputPastEnd, QStringLiteral("ожидался текст"));
-    if (current() == '"') {
-        readQuotedText();
-        return;
-    }
-    const char *data = bytes_.constData();
-    const qsizetype size = bytes_.size();
-    const ShortField field = shortFieldAt(data + pos_, size - pos_);
-    if (field.length >= 0) {
-        pos_ += field.length;
-    } else {
-        while (pos_ < size && !endsTextField(data[pos_]))
-            ++pos_;
-    }
-    endTextField();
-}
-
-// The comma or line end that ends a text, consumed without further calls.
-void ListReader::endTextField() {
-    const char *data = bytes_.constData();
-    const qsizetype size = bytes_.size();
-    if (pos_ >= size) {
-        lineEnded_ = true;
-    } else if (data[pos_] == ',') {
-        ++pos_;
-        lineEnded_ = false;
-    } else {
-        pos_ += (data[pos_] == '\r' && pos_ + 1 < size && data[pos_ + 1] == '\n') ? 2 : 1;
-        lineEnded_ = true;
-    }
+    readTextSpan();
 }
 
 // A quoted text runs to the closing quote, or to the line end when there is none; whatever
 // follows the closing quote up to the comma or the line end belongs to no value.
-QString ListReader::readQuotedText() {
+ListReader::TextSpan ListReader::readQuotedSpan() {
     const qsizetype start = ++pos_;
     while (pos_ < bytes_.size() && current() != '"' && !atLineEnd())
         ++pos_;
-    const QString text = decode(QByteArrayView(bytes_).sliced(start, pos_ - start));
+    const TextSpan span{start, pos_ - start};
     while (pos_ < bytes_.size() && !endsTextField(current()))
         ++pos_;
     endField();
-    return text;
+    return span;
 }
 
 void ListReader::skipRestOfLine() {
@@ -321,10 +281,25 @@ void ListReader::skipRestOfLine() {
 QString ListReader::decode(QByteArrayView raw) {
     if (raw.isEmpty())
         return {};
+    if (raw.size() <= kInternedLength) {
+        const quint64 key = internKey(raw);
+        if ((key & kHighs) != 0)
+            return decodeCodePage(raw);
+        if (const InternedText &cached = interned_[internSlot(key)]; cached.key == key)
+            return cached.text;
+        return internedAscii(key, raw);
+    }
     if (isAscii(raw))
-        return raw.size() <= kInternedLength ? internedAscii(internKey(raw), raw)
-                                             : QString::fromLatin1(raw.data(), raw.size());
+        return QString::fromLatin1(raw.data(), raw.size());
     return decodeCodePage(raw);
+}
+
+QString ListReader::uncachedShortText(quint64 key) {
+    char raw[kInternedLength];
+    const auto length = qsizetype(key & 0xFF);
+    for (qsizetype i = 0; i < length; ++i)
+        raw[i] = char((key >> (8 * (i + 1))) & 0xFF);
+    return internedAscii(key, QByteArrayView(raw, length));
 }
 
 QString ListReader::decodeCodePage(QByteArrayView raw) {
@@ -358,12 +333,24 @@ QString ListReader::internedAscii(quint64 key, QByteArrayView raw) {
     return ShortTextPool::instance().text(key, raw);
 }
 
+QString sharedAsciiText(QByteArrayView ascii) {
+    if (ascii.isEmpty())
+        return {};
+    if (ascii.size() > kInternedLength || !isAscii(ascii))
+        return QString::fromLatin1(ascii.data(), ascii.size());
+    return ShortTextPool::instance().text(internKey(ascii), ascii);
+}
+
 // ---- LineWriter ----
 
 LineWriter::LineWriter() = default;
 
+void LineWriter::grow(qsizetype needed) {
+    bytes_.resize(std::max(needed, 2 * bytes_.size() + 256));
+}
+
 void LineWriter::appendAscii(const char *text, qsizetype length) {
-    bytes_.append(text, length);
+    std::memcpy(room(length), text, std::size_t(length));
 }
 
 void LineWriter::writeNumber(double value) {
@@ -392,19 +379,19 @@ void LineWriter::writeText(const QString &text) {
 // nothing and answers false when the text needs the careful path.
 bool LineWriter::appendPlainAscii(const QString &text) {
     const qsizetype length = text.size();
-    const QChar *chars = text.constData();
+    const char16_t *chars = reinterpret_cast<const char16_t *>(text.constData());
+    const qsizetype start = used_;
+    char *out = room(length);
     bool leading = true;
     for (qsizetype i = 0; i < length; ++i) {
-        const char16_t ch = chars[i].unicode();
-        if (ch >= 0x80 || ch == ',' || ch == '\r' || ch == '\n' || (leading && ch == '"'))
+        const char16_t ch = chars[i];
+        if (ch >= 0x80 || ch == u',' || ch == u'\r' || ch == u'\n' || (leading && ch == u'"')) {
+            used_ = start;
             return false;
-        leading = leading && (ch == ' ' || ch == '\t');
+        }
+        leading = leading && (ch == u' ' || ch == u'\t');
+        out[i] = char(ch);
     }
-    const qsizetype old = bytes_.size();
-    bytes_.resize(old + length);
-    char *out = bytes_.data() + old;
-    for (qsizetype i = 0; i < length; ++i)
-        out[i] = char(chars[i].unicode());
     return true;
 }
 
@@ -427,7 +414,7 @@ void LineWriter::appendEncoded(const QString &text) {
         else if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i; // one question mark for the whole character
         leading = leading && (byte == ' ' || byte == '\t');
-        bytes_.append(byte);
+        *room(1) = byte;
     }
 }
 

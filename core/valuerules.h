@@ -33,6 +33,25 @@ class ListReader {
     double readNumber();
     QString readText();
     void skipText(); // reads a text like readText but keeps nothing
+
+    // Where a text value lies in the input: readTextSpan reads it like readText, and text()
+    // builds it later, so that a caller can read a whole file before keeping anything.
+    struct TextSpan {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        quint64 shortKey = 0; // a short ASCII text's bytes and length when known, else 0
+    };
+    TextSpan readTextSpan();
+    QString text(const TextSpan &span) {
+        if (span.shortKey != 0)
+            return shortText(span.shortKey);
+        return decode(QByteArrayView(bytes_.constData() + span.start, span.length));
+    }
+    // The text of a TextSpan::shortKey, which holds the text's bytes itself.
+    QString shortText(quint64 key) {
+        const InternedText &cached = interned_[internSlot(key)];
+        return cached.key == key ? cached.text : uncachedShortText(key);
+    }
     // Skips what is left of the current line and its line end, unless the last value read
     // already ended at the line end.
     void skipRestOfLine();
@@ -44,14 +63,28 @@ class ListReader {
     bool atLineEnd() const;
     void consumeLineEnd();
     void endField(); // consumes the comma or the line end that ends a value
-    QString readQuotedText();
+    TextSpan readQuotedSpan();
     QString decode(QByteArrayView raw);
     QString decodeCodePage(QByteArrayView raw);
-    void endTextField();
+    // The comma or line end that ends a text, consumed without further calls.
+    void endTextField() {
+        const char *data = bytes_.constData();
+        const qsizetype size = bytes_.size();
+        if (pos_ >= size) {
+            lineEnded_ = true;
+        } else if (data[pos_] == ',') {
+            ++pos_;
+            lineEnded_ = false;
+        } else {
+            pos_ += (data[pos_] == '\r' && pos_ + 1 < size && data[pos_ + 1] == '\n') ? 2 : 1;
+            lineEnded_ = true;
+        }
+    }
     static std::size_t internSlot(quint64 key) {
         return std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 40) & (kInternSlots - 1);
     }
     QString internedAscii(quint64 key, QByteArrayView raw);
+    QString uncachedShortText(quint64 key);
     [[noreturn]] void fail(int number, const QString &what) const;
 
     // Short texts such as ' 2: 1' repeat thousands of times in a table: they share one copy.
@@ -67,6 +100,10 @@ class ListReader {
     static constexpr std::size_t kInternSlots = 256;
     std::array<InternedText, kInternSlots> interned_;
 };
+
+// A short ASCII text such as a score text, shared for the whole run with every other copy of
+// it: thousands of equal cells then cost one copy and stay together in memory.
+QString sharedAsciiText(QByteArrayView ascii);
 
 // Whether every character of the text has a byte in code page 1251.
 bool fitsTableCodePage(const QString &text);
@@ -85,14 +122,28 @@ class LineWriter {
         endLine();
     }
     void reserve(qsizetype bytes) { bytes_.reserve(bytes); }
-    const QByteArray &bytes() const { return bytes_; }
+    const QByteArray &bytes() const {
+        bytes_.resize(used_);
+        return bytes_;
+    }
 
   private:
+    // The next `length` bytes of the output, to be filled.
+    char *room(qsizetype length) {
+        if (used_ + length > bytes_.size())
+            grow(used_ + length);
+        char *out = bytes_.data() + used_;
+        used_ += length;
+        return out;
+    }
+    void grow(qsizetype needed);
     void appendAscii(const char *text, qsizetype length);
     bool appendPlainAscii(const QString &text);
     void appendEncoded(const QString &text);
 
-    QByteArray bytes_;
+    // Grows in large steps and is cut to the bytes written when they are asked for.
+    mutable QByteArray bytes_;
+    qsizetype used_ = 0;
 };
 
 // Whole-file access. Failures are CoreError with the error number the user is shown:

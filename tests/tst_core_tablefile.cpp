@@ -138,6 +138,7 @@ class TestTableFile : public QObject {
     void storedValuesTakenAsStored();
     void smallerTableKeepsEntriesBeyondCount();
     void hugeStatisticSavesLoadably();
+    void manyDifferentTextsReadBack();
 
     void failedReadLeavesLeagueUntouched_data();
     void failedReadLeavesLeagueUntouched();
@@ -290,6 +291,39 @@ void TestTableFile::hugeStatisticSavesLoadably() {
     parseTable(saved, league);
     QCOMPARE(league.crossTables[1].stats[1].played, std::numeric_limits<double>::infinity());
     QCOMPARE(tableBytes(league), QByteArray(saved).replace("1.79769313486232E+308", "1E+309"));
+}
+
+// More different short texts than the reader shares at once, long ones and Cyrillic ones: each
+// cell must still come back as written.
+void TestTableFile::manyDifferentTextsReadBack() {
+    auto league = std::make_unique<League>();
+    league->teamCount = 40;
+    for (int k = 1; k <= 2; ++k) {
+        for (int r = 1; r <= 40; ++r) {
+            league->teamNames[r] = QStringLiteral("Клуб %1").arg(r);
+            for (int c = 1; c <= 40; ++c) {
+                QString &cell = league->crossTables[k].cells[r][c];
+                switch ((r + c + k) % 4) {
+                case 0:
+                    cell = QString::number(k * 10000 + r * 100 + c);
+                    break;
+                case 1:
+                    cell = QStringLiteral("a longer text %1").arg(r * c);
+                    break;
+                case 2:
+                    cell = QStringLiteral("счёт %1").arg(c);
+                    break;
+                default:
+                    cell.clear();
+                }
+            }
+        }
+    }
+    auto read = std::make_unique<League>();
+    parseTable(tableBytes(*league), *read);
+    QCOMPARE(read->teamNames, league->teamNames);
+    for (int k = 1; k <= 2; ++k)
+        QCOMPARE(read->crossTables[k].cells, league->crossTables[k].cells);
 }
 
 void TestTableFile::failedReadLeavesLeagueUntouched_data() {
