@@ -31,6 +31,7 @@ namespace {
     std::abort();
 }
 
+// The rows of both halves a reader that writes in place would touch first.
 constexpr int kWatchedRows = 2;
 
 // A League full of values no file is likely to hold, so that a failed load that touches it is
@@ -111,8 +112,7 @@ bool sameTableRead(const soccer::League &a, const soccer::League &b, int count) 
 }
 
 // What a failed load is checked for: the count, the path, every name and statistic, and the
-// first rows of both halves, which are what a reader writing in place would touch first.
-// Checking (and restoring) only these keeps every input cheap.
+// watched rows. Checking (and restoring) only these keeps every input cheap.
 
 bool sameWatched(const soccer::League &now, const soccer::League &before) {
     if (now.teamCount != before.teamCount || now.tablePath != before.tablePath)
