@@ -45,7 +45,7 @@ bool isAscii(QByteArrayView raw) {
 constexpr qsizetype kInternedLength = 7;
 constexpr std::size_t kInternProbes = 8;
 
-constexpr quint64 kHighs = 0x8080808080808080ULL;
+using textscan::kHighs;
 
 // The bytes of a short text and its length in one number; a byte of 0x80 or more shows in
 // kHighs.
@@ -123,39 +123,6 @@ class ShortTextPool {
     std::array<std::array<char16_t, kInternedLength + 1>, kPoolTexts> storage_;
 };
 
-constexpr quint64 kOnes = 0x0101010101010101ULL;
-
-// The high bit set in every byte of `word` equal to `byte`; only the lowest mark is exact.
-constexpr quint64 bytesEqual(quint64 word, unsigned char byte) {
-    const quint64 x = word ^ (kOnes * byte);
-    return (x - kOnes) & ~x & kHighs;
-}
-
-// A text of at most seven bytes found with one 8-byte load: its length (-1 when the text is
-// longer or fewer than 8 bytes are left to look at) and, when it is ASCII, its interning key.
-struct ShortField {
-    qsizetype length = -1;
-    quint64 key = 0;
-};
-
-Q_ALWAYS_INLINE ShortField shortFieldAt(const char *data, qsizetype available) {
-    ShortField field;
-    if (available < 8)
-        return field;
-    quint64 word = 0;
-    std::memcpy(&word, data, sizeof word);
-    if constexpr (std::endian::native == std::endian::big)
-        word = qbswap(word);
-    const quint64 ends = bytesEqual(word, ',') | bytesEqual(word, '\r') | bytesEqual(word, '\n');
-    if (ends == 0)
-        return field;
-    field.length = std::countr_zero(ends) / 8;
-    const quint64 bytes = field.length == 0 ? 0 : word & (~0ULL >> (64 - 8 * field.length));
-    if ((bytes & kHighs) == 0 && field.length > 0)
-        field.key = (bytes << 8) | quint64(field.length);
-    return field;
-}
-
 } // namespace
 
 QString printNumber(double value) {
@@ -223,38 +190,18 @@ double ListReader::readNumber() {
     return value;
 }
 
-// The hot path of reading a table, kept free of calls: one 8-byte look finds the end of a
-// short text, and the line end is consumed on the spot.
-ListReader::TextSpan ListReader::readTextSpan() {
-    const char *data = bytes_.constData();
-    const qsizetype size = bytes_.size();
-    qsizetype pos = pos_;
-    while (pos < size && isBlank(data[pos]))
-        ++pos;
-    pos_ = pos;
-    if (pos >= size)
-        fail(ErrInputPastEnd, QStringLiteral("ожидался текст"));
-    if (data[pos] == '"')
-        return readQuotedSpan();
-    const qsizetype start = pos;
-    const ShortField field = shortFieldAt(data + pos, size - pos);
-    if (field.length >= 0) {
-        pos += field.length;
-    } else {
-        while (pos < size && !endsTextField(data[pos]))
-            ++pos;
-    }
-    pos_ = pos;
-    endTextField();
-    return {start, pos - start, field.key};
-}
-
 QString ListReader::readText() {
     return text(readTextSpan());
 }
 
 void ListReader::skipText() {
     readTextSpan();
+}
+
+ListReader::TextSpan ListReader::readUnusualSpan() {
+    if (atEnd())
+        fail(ErrInputPastEnd, QStringLiteral("ожидался текст"));
+    return readQuotedSpan();
 }
 
 // A quoted text runs to the closing quote, or to the line end when there is none; whatever
