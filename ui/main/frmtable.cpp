@@ -539,8 +539,13 @@ void frmtable::fitGridsToWindow() {
     const int gridHeight = platform::pixelsToTwipsY(outer.height()) - kSpaceBesideGrids;
     if (gridHeight < 0)
         return;
+    // The rule counts the outer height with the frame; on a desktop whose title bar and menu
+    // take more than that allows for, the grid still ends inside the window so that its
+    // horizontal scroll bar stays reachable.
+    const int roomBelowTop = MS->parentWidget()->height() - MS->y();
+    const int height = std::min(platform::twipsToPixelsY(gridHeight), std::max(roomBelowTop, 0));
     for (TableGrid *grid : {MS, ms1, MSF})
-        grid->resize(grid->width(), platform::twipsToPixelsY(gridHeight));
+        grid->resize(grid->width(), height);
     for (TableGrid *grid : {MS, ms1})
         grid->resize(outer.width(), grid->height());
 }
