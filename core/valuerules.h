@@ -177,10 +177,14 @@ class LineWriter {
   public:
     LineWriter();
 
-    void writeNumber(double value);      // print form, no line end
-    void writeText(const QString &text); // unchanged, no quotes
-    void writeBareNumber(int value);     // digits only, as the new-table dialog writes a count
-    void endLine();                      // CR LF
+    void writeNumber(double value);  // print form, no line end
+    void writeBareNumber(int value); // digits only, as the new-table dialog writes a count
+    void endLine();                  // CR LF
+    // Unchanged and without quotes, except what would break the file apart when read back: a
+    // line break becomes a blank, a comma a semicolon, a leading double quote an apostrophe,
+    // a character outside code page 1251 a question mark. The name prompts refuse such texts
+    // (tableTextProblem), so ordinary texts are written byte for byte.
+    void writeText(const QString &text);
     void writeTextLine(const QString &text) {
         writeText(text);
         endLine();
