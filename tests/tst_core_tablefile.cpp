@@ -5,7 +5,6 @@
 #include "core/valuerules.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -103,28 +102,6 @@ QByteArray withoutCellBlanks(const QByteArray &bytes, int count) {
     return lines.join('\n');
 }
 
-template <typename Action> qint64 bestTime(Action action) {
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int run = 0; run < 15; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        action();
-        best = std::min(best, timer.nsecsElapsed());
-    }
-    return best;
-}
-
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SOCCER_SANITIZED
-#endif
-#endif
-#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__) && !defined(SOCCER_SANITIZED)
-constexpr bool kTimingMeaningful = true;
-#else
-constexpr bool kTimingMeaningful = false;
-#endif
-
 } // namespace
 
 class TestTableFile : public QObject {
@@ -153,7 +130,6 @@ class TestTableFile : public QObject {
     void readOnlyFileIsRefused();
     void invalidCountIsNotWritten();
 
-    void readAndWriteSpeed();
 
   private:
     QTemporaryDir dir_;
@@ -438,31 +414,6 @@ void TestTableFile::invalidCountIsNotWritten() {
     QCOMPARE(errorNumberOf([&] { writeBlankTable(path("none.tfl"), 0); }),
              int(ErrSubscriptOutOfRange));
     QVERIFY(!QFileInfo::exists(path("none.tfl")));
-}
-
-// Opening and saving the largest table must feel instant, measured against reading and writing
-// the same bytes plainly. bench_core gives the exact figures; the bounds here leave room for a
-// busy machine and catch a reader or writer gone slow. Saving itself also waits for the disk
-// (the old file is replaced only once the new one is safely written), so the writer is
-// measured up to the bytes it hands over.
-void TestTableFile::readAndWriteSpeed() {
-    const auto league = playedLeague(kMaxTeams);
-    const QString target = path("speed.tfl");
-    writeTableFile(target, *league);
-    const QByteArray bytes = fileBytes(target);
-
-    const qint64 rawRead = bestTime([&] { QVERIFY(!fileBytes(target).isEmpty()); });
-    auto into = std::make_unique<League>();
-    const qint64 tableRead = bestTime([&] { readTableFile(target, *into); });
-    const qint64 rawWrite = bestTime([&] { putFile(path("raw.tfl"), bytes); });
-    const qint64 tableWrite = bestTime([&] { QCOMPARE(tableBytes(*league).size(), bytes.size()); });
-    const qint64 save = bestTime([&] { writeTableFile(target, *league); });
-    qInfo("read %lld us (raw %lld us), table bytes %lld us, save %lld us (raw write %lld us)",
-          tableRead / 1000, rawRead / 1000, tableWrite / 1000, save / 1000, rawWrite / 1000);
-    if (!kTimingMeaningful)
-        QSKIP("timings of an unoptimised or instrumented build say nothing");
-    QVERIFY2(tableRead < 30 * rawRead, "reading a table is too slow");
-    QVERIFY2(tableWrite < 15 * rawWrite, "writing a table is too slow");
 }
 
 QTEST_APPLESS_MAIN(TestTableFile)
