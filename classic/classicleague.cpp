@@ -21,24 +21,7 @@ bool isScoreCell(int r, int c) {
 }
 
 void countResult(ClassicLeague &league, int r, int c, double x, double y, int sign) {
-    TeamCounters &row = league.counters[r];
-    TeamCounters &column = league.counters[c];
-    row.played += sign;
-    column.played += sign;
-    if (x > y) {
-        row.wins += sign;
-        row.points += 3 * sign;
-        column.losses += sign;
-    } else if (x < y) {
-        row.losses += sign;
-        column.wins += sign;
-        column.points += 3 * sign;
-    } else {
-        row.draws += sign;
-        row.points += sign;
-        column.draws += sign;
-        column.points += sign;
-    }
+    soccer::countOutcome(league.counters[r], league.counters[c], x, y, sign);
 }
 
 ScoreChange enterScore(ClassicLeague &league, int r, int c, const QString &answer) {

@@ -198,8 +198,8 @@ void frmtable::createButtons() {
 }
 
 void frmtable::createMenu() {
-    auto addItem = [this](QMenu *menu, QAction *&item, const char *name, const QString &caption,
-                          const QKeySequence &shortcut) {
+    auto addItem = [](QMenu *menu, QAction *&item, const char *name, const QString &caption,
+                      const QKeySequence &shortcut) {
         item = menu->addAction(caption);
         item->setObjectName(name);
         item->setShortcut(shortcut);

@@ -63,26 +63,11 @@ bool splitScoreText(const QString &text, double &x, double &y) {
 void countResult(CrossTable &table, int r, int c, double x, double y, int sign) {
     TeamStats &row = table.stats[r];
     TeamStats &column = table.stats[c];
-    row.played += sign;
-    column.played += sign;
     row.goalsFor += sign * x;
     row.goalsAgainst += sign * y;
     column.goalsFor += sign * y;
     column.goalsAgainst += sign * x;
-    if (x > y) {
-        row.wins += sign;
-        row.points += 3 * sign;
-        column.losses += sign;
-    } else if (x < y) {
-        row.losses += sign;
-        column.wins += sign;
-        column.points += 3 * sign;
-    } else {
-        row.draws += sign;
-        row.points += sign;
-        column.draws += sign;
-        column.points += sign;
-    }
+    countOutcome(row, column, x, y, sign);
 }
 
 void countResult(League &league, int k, int r, int c, double x, double y, int sign) {

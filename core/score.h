@@ -22,6 +22,28 @@ QString scoreText(double x, double y);
 // Splits a stored score text at its first ':'; false when it holds no ':'.
 bool splitScoreText(const QString &text, double &x, double &y);
 
+// The outcome of the result x:y for any counters with played, wins, losses, draws and points:
+// a win is worth 3 points, a draw 1, a loss none. Sign +1 adds the result, -1 takes it back.
+template <typename Counters>
+void countOutcome(Counters &row, Counters &column, double x, double y, int sign) {
+    row.played += sign;
+    column.played += sign;
+    if (x > y) {
+        row.wins += sign;
+        row.points += 3 * sign;
+        column.losses += sign;
+    } else if (x < y) {
+        row.losses += sign;
+        column.wins += sign;
+        column.points += 3 * sign;
+    } else {
+        row.draws += sign;
+        row.points += sign;
+        column.draws += sign;
+        column.points += sign;
+    }
+}
+
 // Adds (sign +1) or takes back (sign -1) the result x:y of row team r against column team c.
 void countResult(CrossTable &table, int r, int c, double x, double y, int sign);
 void countResult(League &league, int k, int r, int c, double x, double y, int sign);
