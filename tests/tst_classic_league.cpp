@@ -3,6 +3,7 @@
 #include "classic/classicleague.h"
 #include "core/errors.h"
 #include "core/score.h"
+#include "tst_kit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,9 @@ using namespace classic;
 
 namespace {
 
+using testkit::fileBytes;
+using testkit::putFile;
+
 using Counters = std::array<double, kCounterCount>;
 
 Counters countersOf(const ClassicLeague &league, int team) {
@@ -26,19 +30,6 @@ std::unique_ptr<ClassicLeague> namedLeague() {
     for (int team = 1; team <= kTeams; ++team)
         league->teamNames[team] = QStringLiteral("Команда %1").arg(team);
     return league;
-}
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QByteArray repeated(const QByteArray &line, int times) {
@@ -217,7 +208,7 @@ void TestClassicLeague::unreadableFileIsNamed() {
     saveLeague(*namedLeague(), QDir(folder.path()));
     QVERIFY(QFile::remove(folder.filePath(fileName)));
     if (!content.isEmpty())
-        writeBytes(folder.filePath(fileName), content);
+        putFile(folder.filePath(fileName), content);
 
     auto league = std::make_unique<ClassicLeague>();
     try {

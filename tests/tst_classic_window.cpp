@@ -1,6 +1,7 @@
 // The classic edition's window, driven through its controls with scripted answers, on data
 // files in a temporary folder made the current one.
 #include "classic/frmtable.h"
+#include "tst_kit.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
@@ -24,15 +25,10 @@ using platform::ScriptedPrompter;
 
 namespace {
 
+using testkit::fileBytes;
+
 const QString kDeliveredData = QStringLiteral(SOCCER_DELIVERED_DATA);
 const QStringList kDataFiles = {"komand.dat", "s.dat", "file.dat"};
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 QByteArray repeated(const QByteArray &line, int times) {
     QByteArray bytes;

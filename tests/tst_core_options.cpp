@@ -1,6 +1,7 @@
 // option.dat: its exact bytes, hand-written files, and the fallback when it is unusable.
 #include "core/errors.h"
 #include "core/options.h"
+#include "tst_kit.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -11,27 +12,11 @@ using namespace soccer;
 
 namespace {
 
+using testkit::errorNumberOf;
+using testkit::fileBytes;
+using testkit::putFile;
+
 const QByteArray kStandardBytes = " 150  150  150 \r\n 200  200  200 \r\n 0  0  0 \r\n";
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-int errorNumberOf(const std::function<void()> &action) {
-    try {
-        action();
-    } catch (const CoreError &error) {
-        return error.number();
-    }
-    return 0;
-}
 
 } // namespace
 

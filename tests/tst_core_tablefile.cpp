@@ -3,6 +3,7 @@
 #include "core/score.h"
 #include "core/tablefile.h"
 #include "core/valuerules.h"
+#include "tst_kit.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,29 +18,10 @@ using namespace soccer;
 
 namespace {
 
-QByteArray cp1251(const QString &text) {
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-int errorNumberOf(const std::function<void()> &action) {
-    try {
-        action();
-    } catch (const CoreError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using testkit::cp1251;
+using testkit::errorNumberOf;
+using testkit::fileBytes;
+using testkit::putFile;
 
 // Every value of every index, so that a failed read cannot hide a change anywhere.
 bool sameLeague(const League &a, const League &b) {
@@ -129,7 +111,6 @@ class TestTableFile : public QObject {
     void failedWriteKeepsOldFile();
     void readOnlyFileIsRefused();
     void invalidCountIsNotWritten();
-
 
   private:
     QTemporaryDir dir_;

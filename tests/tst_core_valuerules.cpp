@@ -2,6 +2,7 @@
 #include "core/errors.h"
 #include "core/score.h"
 #include "core/valuerules.h"
+#include "tst_kit.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -11,22 +12,8 @@
 
 using namespace soccer;
 
-namespace {
-
-QByteArray cp1251(const QString &text) {
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-int errorNumberOf(const std::function<void()> &action) {
-    try {
-        action();
-    } catch (const CoreError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
+using testkit::cp1251;
+using testkit::errorNumberOf;
 
 class TestValueRules : public QObject {
     Q_OBJECT
