@@ -1,7 +1,9 @@
 #include "classic/frmtable.h"
 
 #include "classic/frmAbout.h"
+#include "classic/leaguefolder.h"
 #include "core/league.h"
+#include "core/locations.h"
 #include "core/score.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
@@ -142,13 +144,21 @@ QString readFailureReason(int errorNumber, const QString &detail) {
     }
 }
 
-const QString kHelpText = QStringLiteral(
-    "Чтобы записать результат матча, щёлкните клетку двух команд в шахматной таблице и "
-    "введите счёт через пробел, например «2 1».\n"
-    "Чтобы переименовать команду, щёлкните её название.\n"
-    "«Таблица результатов» располагает команды по очкам.\n"
-    "Команда «Сохранить» записывает таблицу в файлы komand.dat, s.dat и file.dat в папке "
-    "программы.");
+// An installed program names the user's folder where the files lie; a program folder of the
+// user's own keeps the words it always had.
+QString helpText(const QDir &folder) {
+    const QString where = soccer::placement() == soccer::Placement::Installed
+                              ? QDir::toNativeSeparators(folder.path())
+                              : QStringLiteral("программы");
+    return QStringLiteral(
+               "Чтобы записать результат матча, щёлкните клетку двух команд в шахматной таблице и "
+               "введите счёт через пробел, например «2 1».\n"
+               "Чтобы переименовать команду, щёлкните её название.\n"
+               "«Таблица результатов» располагает команды по очкам.\n"
+               "Команда «Сохранить» записывает таблицу в файлы komand.dat, s.dat и file.dat в "
+               "папке %1.")
+        .arg(where);
+}
 
 } // namespace
 
@@ -304,7 +314,8 @@ void frmtable::Form_Load() {
     prochess();
 
     try {
-        loadLeague(*league_, QDir::current());
+        folder_ = leagueFolder();
+        loadLeague(*league_, folder_);
     } catch (const DataFileError &error) {
         reportLoadFailure(error);
         return;
@@ -430,7 +441,7 @@ void frmtable::prosave() {
                           platform::Icon::Information) == platform::Answer::No)
         return;
     try {
-        saveLeague(*league_, QDir::current());
+        saveLeague(*league_, folder_);
     } catch (const DataFileError &error) {
         reportSaveFailure(error);
         return;
@@ -481,7 +492,7 @@ void frmtable::proexit() {
 }
 
 void frmtable::cmdhelp_Click() {
-    platform::message(this, kHelpText, QStringLiteral("Помощь"), platform::Buttons::Ok,
+    platform::message(this, helpText(folder_), QStringLiteral("Помощь"), platform::Buttons::Ok,
                       platform::Icon::Information);
 }
 

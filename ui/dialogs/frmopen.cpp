@@ -1,5 +1,6 @@
 #include "ui/dialogs/frmopen.h"
 
+#include "core/locations.h"
 #include "core/options.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/frmnew.h"
@@ -115,7 +116,7 @@ void frmopen::Form_Load() {
                             scheme);
     dialogkit::paintButtons({cmdok, cmdnew, cmdotm}, scheme);
     fillDrives();
-    setFolder(QDir::currentPath());
+    setFolder(soccer::tablesBrowseFolder());
 }
 
 void frmopen::connectHandlers() {
