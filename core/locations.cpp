@@ -56,7 +56,10 @@ Placement placementOf(const QString &folder, bool writable) {
 
 Placement placement() {
     const QString folder = programFolder();
-    return placementOf(folder, QFileInfo(folder).isWritable());
+    const QFileInfo info(folder);
+    // A program folder that is not there (removed while the program runs) stays the user's:
+    // writes into it fail and say so, as they always did, rather than go elsewhere unasked.
+    return placementOf(folder, !info.exists() || info.isWritable());
 }
 
 QString dataFolder() {

@@ -106,7 +106,9 @@ ColorScheme loadColorScheme() {
 
 void saveColorScheme(const ColorScheme &scheme) {
     const QString path = optionsFilePath();
-    QDir().mkpath(QFileInfo(path).path());
+    // The user's configuration folder may not exist yet; a program folder is never made.
+    if (placement() == Placement::Installed)
+        QDir().mkpath(QFileInfo(path).path());
     writeOptionsFile(path, scheme);
 }
 

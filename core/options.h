@@ -25,7 +25,8 @@ ColorScheme loadColorScheme(const QString &path);
 // program whose user has saved no colours yet uses the delivered option.dat (or the standard
 // scheme) and writes nothing.
 ColorScheme loadColorScheme();
-// What the options dialog saves: the user's option.dat, its folder made when missing.
+// What the options dialog saves: the user's option.dat; installed, its folder is made when
+// missing.
 void saveColorScheme(const ColorScheme &scheme);
 
 } // namespace soccer

@@ -152,6 +152,12 @@ void TestLocations::portableSaveWritesBesideTheProgram() {
     saveColorScheme(chosen);
     QCOMPARE(fileBytes(folder.filePath("option.dat")), optionsBytes(chosen));
     QCOMPARE(loadColorScheme(), chosen);
+    // A program folder that is gone is not made again, nor traded for the user's folders: the
+    // save fails there and says so.
+    setProgramFolder(folder.filePath("gone"));
+    QCOMPARE(placement(), Placement::Portable);
+    QVERIFY(testkit::errorNumberOf([&] { saveColorScheme(chosen); }) != 0);
+    QVERIFY(!QFileInfo::exists(folder.filePath("gone")));
 }
 
 QTEST_APPLESS_MAIN(TestLocations)
