@@ -10,6 +10,7 @@
 #include "ui/dialogs/frmopen.h"
 #include "ui/dialogs/frmoption.h"
 #include "ui/main/tablegrid.h"
+#include "ui/platform/failures.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
@@ -100,48 +101,10 @@ const Command kCommands[] = {
 };
 // clang-format on
 
-// A whole number as the program prints it: a blank where a minus sign would stand.
-QString signedNumberText(int number) {
-    return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number);
-}
-
 QList<platform::FileFilter> tableFilters() {
     return {{QStringLiteral("Таблицы         (*.TFL)"), QStringLiteral("*.TFL")},
             {QStringLiteral("Текстовые файлы (*.TXT)"), QStringLiteral("*.TXT")},
             {QStringLiteral("DATA файлы      (*.DAT)"), QStringLiteral("*.DAT")}};
-}
-
-// Why a table file could not be read or written, in the user's words.
-QString failureReason(int errorNumber) {
-    switch (errorNumber) {
-    case soccer::ErrSubscriptOutOfRange:
-        return QStringLiteral("число команд в файле не от 1 до 99");
-    case soccer::ErrTypeMismatch:
-        return QStringLiteral("в файле стоит текст там, где должно быть число");
-    case soccer::ErrBadFileName:
-        return QStringLiteral("недопустимое имя файла");
-    case soccer::ErrFileNotFound:
-        return QStringLiteral("файл не найден");
-    case soccer::ErrDeviceIo:
-        return QStringLiteral("ошибка устройства");
-    case soccer::ErrDiskFull:
-        return QStringLiteral("диск переполнен");
-    case soccer::ErrInputPastEnd:
-        return QStringLiteral("файл кончается раньше, чем таблица");
-    case soccer::ErrPermissionDenied:
-        return QStringLiteral("нет доступа к файлу");
-    case soccer::ErrPathAccess:
-        return QStringLiteral("по этому пути нельзя записать или прочитать файл");
-    case soccer::ErrPathNotFound:
-        return QStringLiteral("папка не найдена");
-    default:
-        return QStringLiteral("ошибка при работе с файлом");
-    }
-}
-
-QString failureText(const QString &what, const QString &path, int errorNumber) {
-    return QStringLiteral("%1\nФайл: %2\nПричина: %3 (ошибка №%4).")
-        .arg(what, path, failureReason(errorNumber), signedNumberText(errorNumber));
 }
 
 // Finds the cells that a coordinate in twips lies on, with inclusive bounds: a point on a
@@ -311,7 +274,7 @@ void frmtable::proform() {
 void frmtable::proe(int errorNumber) {
     close();
     platform::message(nullptr, QStringLiteral("Программа завершена"),
-                      QStringLiteral("Ошибка № ") + signedNumberText(errorNumber),
+                      QStringLiteral("Ошибка № ") + platform::printedNumber(errorNumber),
                       platform::Buttons::Ok, platform::Icon::Critical);
     platform::endProgram(1);
 }
@@ -683,9 +646,10 @@ void frmtable::prorename() {
         return;
     MS->setCurrentCell(std::max(MS->currentRow(), 0), 1);
     for (int team = 1; team <= league_->teamCount; ++team) {
-        league_->teamNames[team] = askName(QStringLiteral("Введите имя ") + signedNumberText(team) +
-                                               QStringLiteral(" команды"),
-                                           league_->teamNames[team]);
+        league_->teamNames[team] =
+            askName(QStringLiteral("Введите имя ") + platform::printedNumber(team) +
+                        QStringLiteral(" команды"),
+                    league_->teamNames[team]);
         MS->setText(team, 1, league_->teamNames[team]);
     }
     writeNames(ms1);
@@ -714,8 +678,9 @@ frmtable::SaveOutcome frmtable::saveTable() {
         show();
         platform::message(
             this,
-            failureText(QStringLiteral("Таблица не сохранена, она осталась открытой в программе."),
-                        league_->tablePath, error.number()),
+            platform::failureText(
+                QStringLiteral("Таблица не сохранена, она осталась открытой в программе."),
+                league_->tablePath, error.number()),
             kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return SaveOutcome::Failed;
     }
@@ -756,11 +721,12 @@ void frmtable::cmdopen_Click() {
         // Nothing was read into the League, so the previous table is still the open one.
         league_->tablePath = previousPath;
         show();
-        platform::message(this,
-                          failureText(QStringLiteral("Таблица не открыта, открытой остаётся "
-                                                     "прежняя."),
-                                      *chosen, error.number()),
-                          kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+        platform::message(
+            this,
+            platform::failureText(QStringLiteral("Таблица не открыта, открытой остаётся "
+                                                 "прежняя."),
+                                  *chosen, error.number()),
+            kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return;
     }
     prochess();
