@@ -227,4 +227,11 @@ std::vector<RankedRow> rankByRule(League &league) {
     return rankByRule(league, league.rankingRule);
 }
 
+std::vector<RankedRow> rankingPreview(League &league, const RankingRule &rule) {
+    const auto shown = league.standingsOrder;
+    std::vector<RankedRow> rows = rankByRule(league, rule);
+    league.standingsOrder = shown;
+    return rows;
+}
+
 } // namespace soccer

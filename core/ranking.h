@@ -22,7 +22,7 @@ struct RankedRow {
 };
 
 // Ranks teams 1..N by points and then the rule's criteria, fills standingsOrder[1..N] as
-// rankTeams does, and returns the rows.
+// rankTeams does, and returns the rows; rows[i] belongs with resultsRows(league)[i].
 //
 // The program's rule ranks with rankTeams itself: distinct places, complete ties in team
 // order. Every other rule sorts by each criterion in turn; teams equal on all of them share
@@ -34,5 +34,8 @@ struct RankedRow {
 std::vector<RankedRow> rankByRule(League &league, const RankingRule &rule);
 // By the table's own rule.
 std::vector<RankedRow> rankByRule(League &league);
+// The rows a rule would give, with standingsOrder left as it was: for a preview of a rule
+// that is not chosen yet.
+std::vector<RankedRow> rankingPreview(League &league, const RankingRule &rule);
 
 } // namespace soccer

@@ -181,6 +181,7 @@ class TestRanking : public QObject {
     void programRuleReasonsFollowItsScan();
     void criteriaWithoutHeadToHeadSortLikeKeys();
     void everyRuleRanksEveryTeamOnce();
+    void previewLeavesTheShownOrder();
     void emptyTable();
 };
 
@@ -393,6 +394,16 @@ void TestRanking::everyRuleRanksEveryTeamOnce() {
             }
         }
     }
+}
+
+void TestRanking::previewLeavesTheShownOrder() {
+    const auto league = fourTeamTie();
+    orderByCounter(*league, Counter::GoalsFor);
+    const auto shown = league->standingsOrder;
+    const std::vector<RankedRow> preview = rankingPreview(*league, kHeadToHeadFirst);
+    QCOMPARE(league->standingsOrder, shown);
+    QCOMPARE(teamsOf(preview), teamsOf(rankByRule(*league, kHeadToHeadFirst)));
+    QCOMPARE(placesOf(preview), distinctPlaces(6));
 }
 
 void TestRanking::emptyTable() {
