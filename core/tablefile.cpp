@@ -1,6 +1,7 @@
 #include "core/tablefile.h"
 
 #include "core/errors.h"
+#include "core/ruletrailer.h"
 #include "core/valuerules.h"
 
 #include <array>
@@ -40,6 +41,7 @@ struct ReadTable {
     std::vector<ListReader::TextSpan> aside;
     std::array<std::array<TeamStats, kArraySize>, 3> stats{};
     std::vector<ListReader::TextSpan> names;
+    RankingRule rule;
 
     void clear() {
         cells.clear();
@@ -80,6 +82,7 @@ void readTableValues(ListReader &reader, ReadTable &table) {
     table.names.reserve(std::size_t(count));
     for (int t = 1; t <= count; ++t)
         table.names.push_back(reader.readTextSpan());
+    table.rule = readRuleTrailer(reader);
 }
 
 // Stores teams 1..N; entries beyond N keep what an earlier table left there.
@@ -97,6 +100,7 @@ void takeOver(ListReader &reader, const ReadTable &read, League &into) {
     for (int t = 1; t <= count; ++t)
         into.teamNames[t] = reader.text(read.names[std::size_t(t - 1)]);
     into.teamCount = count;
+    into.rankingRule = read.rule;
 }
 
 void writeCells(LineWriter &writer, const CrossTable &table, int count) {
@@ -147,6 +151,7 @@ QByteArray tableBytes(const League &league) {
     }
     for (int t = 1; t <= count; ++t)
         writer.writeTextLine(league.teamNames[t]);
+    writeRuleTrailer(writer, league.rankingRule);
     return writer.bytes();
 }
 

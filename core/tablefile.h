@@ -7,8 +7,8 @@
 
 namespace soccer {
 
-// Reads the table part of a League (count, cells, statistics, names) from the bytes of a
-// table file. On failure (CoreError) `into` is left exactly as it was.
+// Reads the table part of a League (count, cells, statistics, names, ranking rule) from the
+// bytes of a table file. On failure (CoreError) `into` is left exactly as it was.
 void parseTable(const QByteArray &bytes, League &into);
 void readTableFile(const QString &path, League &into);
 
