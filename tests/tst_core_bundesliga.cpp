@@ -1,8 +1,7 @@
 // A real season replayed through score entry: the Bundesliga 2015/16, all 306 matches.
-#include "core/score.h"
 #include "core/standings.h"
+#include "tst_bundesliga_kit.h"
 
-#include <QFile>
 #include <QtTest>
 #include <memory>
 
@@ -28,36 +27,7 @@ const OfficialRow kOfficial[] = {
     {"VfB Stuttgart", 9, 6, 19, 50, 75, 33},      {"Hannover 96", 7, 4, 23, 31, 62, 25},
 };
 
-struct Match {
-    int half;
-    QString home;
-    QString away;
-    QString answer; // as typed at the score prompt: "home away"
-};
-
-QList<Match> readMatches() {
-    QFile file(QStringLiteral(SOCCER_TEST_DATA "/bundesliga-2015-16.csv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<Match> matches;
-    file.readLine(); // the header
-    while (!file.atEnd()) {
-        const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(',');
-        if (fields.size() == 7)
-            matches.append({fields[0].toInt(), fields[3], fields[4], fields[5] + ' ' + fields[6]});
-    }
-    return matches;
-}
-
-// Teams are numbered in the order of their first appearance in the file (home before away).
-int teamNumber(League &league, const QString &name) {
-    for (int t = 1; t <= league.teamCount; ++t) {
-        if (league.teamNames[t] == name)
-            return t;
-    }
-    league.teamNames[++league.teamCount] = name;
-    return league.teamCount;
-}
+using bundesliga::teamNumber;
 
 } // namespace
 
@@ -78,17 +48,11 @@ class TestBundesliga : public QObject {
 };
 
 void TestBundesliga::initTestCase() {
-    const QList<Match> matches = readMatches();
-    matchCount_ = matches.size();
+    const bundesliga::Replay replay = bundesliga::replaySeason(*league_);
+    matchCount_ = replay.matchCount;
+    duplicates_ = replay.duplicates;
+    notRecorded_ = replay.notRecorded;
     QCOMPARE(matchCount_, 306);
-    for (const Match &match : matches) {
-        const int home = teamNumber(*league_, match.home);
-        const int away = teamNumber(*league_, match.away);
-        CrossTable &half = league_->crossTables[match.half];
-        duplicates_ += half.cells[home][away].isEmpty() ? 0 : 1;
-        if (enterScore(half, home, away, match.answer) != ScoreChange::Recorded)
-            ++notRecorded_;
-    }
 }
 
 void TestBundesliga::everyPairPlayedOncePerHalf() {
