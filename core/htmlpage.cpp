@@ -7,8 +7,8 @@ namespace soccer {
 namespace {
 
 // The page's own style. Kept free of '<' and '&' so that the page stays well-formed XML.
-// Screen: tables scroll sideways inside their frame on a narrow screen, the team names of
-// the cross-tables stay in view while the scores scroll. Paper: A4, cross-tables on
+// Screen: tables scroll sideways inside their frame on a narrow screen, the team names stay
+// in view while the numbers scroll. Paper: A4, cross-tables on
 // landscape pages, header rows repeated, the diagonal printed dark.
 const char kStyle[] = R"css(
 :root{color-scheme:light}
@@ -25,9 +25,8 @@ thead th{background:#e4e8ec;font-weight:bold;text-align:center;vertical-align:bo
 tbody tr{background:#fff}
 tbody tr:nth-child(even){background:#f1f4f7}
 td{text-align:right}
-th[scope=row]{text-align:left;font-weight:normal;background:inherit}
+th[scope=row]{text-align:left;font-weight:normal;background:inherit;position:sticky;left:0;z-index:1;box-shadow:1px 0 0 #b8b8b8}
 table.cross td{text-align:center;min-width:2.4em}
-table.cross th[scope=row]{position:sticky;left:0;z-index:1;box-shadow:1px 0 0 #b8b8b8}
 td.own{background:#2b2b2b}
 @media (max-width:40em){body{margin:.5rem}h1{font-size:1.25rem}th,td{padding:.15rem .3rem}}
 @page{size:A4;margin:12mm}
@@ -40,7 +39,7 @@ table.cross{font-size:7pt}
 .scroll{overflow:visible}
 thead{display:table-header-group}
 tr{break-inside:avoid}
-table.cross th[scope=row]{position:static;box-shadow:none}
+th[scope=row]{position:static;box-shadow:none}
 thead th,tbody tr:nth-child(even),td.own{-webkit-print-color-adjust:exact;print-color-adjust:exact}
 }
 )css";

@@ -125,24 +125,24 @@ class PagePainter {
             x += setting.columnWidths[std::size_t(column)];
         }
         const double right = x;
-        const double bottom = top + setting.headerHeight + page.rowCount * setting.rowHeight;
+        const double bottom = top + page.headerHeight + page.rowCount * setting.rowHeight;
 
         painter_.fillRect(
-            QRectF(PageMetrics::kMargin, top, right - PageMetrics::kMargin, setting.headerHeight),
+            QRectF(PageMetrics::kMargin, top, right - PageMetrics::kMargin, page.headerHeight),
             kHeaderFill);
         painter_.setPen(kInk);
         painter_.setFont(fontOf(setting.points, true));
         for (std::size_t i = 0; i < page.columns.size(); ++i) {
             const soccer::PublishedColumn &column = table.columns[std::size_t(page.columns[i])];
             const QRectF box(lefts[i], top, setting.columnWidths[std::size_t(page.columns[i])],
-                             setting.headerHeight);
+                             page.headerHeight);
             paintHeader(box.adjusted(padding, 0, -padding, 0), column);
         }
 
         painter_.setFont(fontOf(setting.points));
         for (int k = 0; k < page.rowCount; ++k) {
             const int row = page.firstRow + k;
-            const double y = top + setting.headerHeight + k * setting.rowHeight;
+            const double y = top + page.headerHeight + k * setting.rowHeight;
             if (row % 2 == 1)
                 painter_.fillRect(QRectF(PageMetrics::kMargin, y, right - PageMetrics::kMargin,
                                          setting.rowHeight),
@@ -160,7 +160,7 @@ class PagePainter {
             }
         }
 
-        paintRules(lefts, right, top, setting, page.rowCount, bottom);
+        paintRules(lefts, right, top, page, bottom);
     }
 
     // A statistics header reads upwards from the foot of its box; others sit centred on one line.
@@ -179,15 +179,15 @@ class PagePainter {
     }
 
     void paintRules(const std::vector<double> &lefts, double right, double top,
-                    const TableSetting &setting, int rowCount, double bottom) {
+                    const PlannedPage &page, double bottom) {
         painter_.setPen(QPen(kRule, kRuleWidth));
         for (double left : lefts)
             painter_.drawLine(QLineF(left, top, left, bottom));
         painter_.drawLine(QLineF(right, top, right, bottom));
         const double left = lefts.empty() ? right : lefts.front();
         painter_.drawLine(QLineF(left, top, right, top));
-        for (int k = 0; k <= rowCount; ++k) {
-            const double y = top + setting.headerHeight + k * setting.rowHeight;
+        for (int k = 0; k <= page.rowCount; ++k) {
+            const double y = top + page.headerHeight + k * page.setting.rowHeight;
             painter_.drawLine(QLineF(left, y, right, y));
         }
     }

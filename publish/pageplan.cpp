@@ -22,10 +22,30 @@ double tableEms(const PublishedTable &table) {
     return ems;
 }
 
-bool anyTurnedHeader(const PublishedTable &table) {
-    return std::any_of(
-        table.columns.begin(), table.columns.end(),
-        [](const soccer::PublishedColumn &column) { return turnedHeader(column.role); });
+// The columns of one page: those that name the row, then the band.
+std::vector<int> pageColumns(const PublishedTable &table, const std::vector<int> &band) {
+    std::vector<int> columns;
+    for (int column = 0; column < table.rowHeaderColumns(); ++column)
+        columns.push_back(column);
+    columns.insert(columns.end(), band.begin(), band.end());
+    return columns;
+}
+
+int headerHeightOf(const PublishedTable &table, const std::vector<int> &columns, int points) {
+    const bool turned = std::any_of(columns.begin(), columns.end(), [&](int column) {
+        return turnedHeader(table.columns[std::size_t(column)].role);
+    });
+    return twipsOf(turned ? PageMetrics::kTurnedHeaderEms : PageMetrics::kHeaderEms, points);
+}
+
+int rowsPerPage(const TableSetting &setting, int headerHeight) {
+    const int room = PageMetrics::usableHeight(setting.landscape) - PageMetrics::kHeadingHeight -
+                     PageMetrics::kFooterHeight - headerHeight;
+    return std::max(1, room / setting.rowHeight);
+}
+
+int runsOf(int rows, int perPage) {
+    return std::max(1, (rows + perPage - 1) / perPage);
 }
 
 std::vector<bool> landscapesOf(Orientation orientation) {
@@ -122,12 +142,6 @@ TableSetting tableSetting(const PublishedTable &table, Orientation orientation) 
     for (const soccer::PublishedColumn &column : table.columns)
         setting.columnWidths.push_back(twipsOf(columnEms(column.role), setting.points));
     setting.rowHeight = twipsOf(PageMetrics::kRowEms, setting.points);
-    setting.headerHeight =
-        twipsOf(anyTurnedHeader(table) ? PageMetrics::kTurnedHeaderEms : PageMetrics::kHeaderEms,
-                setting.points);
-    const int room = PageMetrics::usableHeight(setting.landscape) - PageMetrics::kHeadingHeight -
-                     PageMetrics::kFooterHeight - setting.headerHeight;
-    setting.rowsPerPage = std::max(1, room / setting.rowHeight);
     return setting;
 }
 
@@ -138,22 +152,28 @@ std::vector<PlannedPage> planPages(const soccer::Publication &publication,
         const PublishedTable &table = publication.tables[std::size_t(index)];
         const TableSetting setting = tableSetting(table, orientation);
         const int rows = int(table.rows.size());
-        const int runs = std::max(1, (rows + setting.rowsPerPage - 1) / setting.rowsPerPage);
-        const std::vector<std::vector<int>> bands = columnBands(table, setting);
-        const int partCount = runs * int(bands.size());
+        // One page per run of rows in each band, all bands first set up to count the parts.
+        std::vector<PlannedPage> bandPages;
+        int partCount = 0;
+        for (const std::vector<int> &band : columnBands(table, setting)) {
+            PlannedPage page;
+            page.table = index;
+            page.columns = pageColumns(table, band);
+            page.setting = setting;
+            page.headerHeight = headerHeightOf(table, page.columns, setting.points);
+            page.rowCount = rowsPerPage(setting, page.headerHeight);
+            partCount += runsOf(rows, page.rowCount);
+            bandPages.push_back(std::move(page));
+        }
         int part = 0;
-        for (const std::vector<int> &band : bands) {
-            for (int run = 0; run < runs; ++run) {
-                PlannedPage page;
-                page.table = index;
-                page.firstRow = run * setting.rowsPerPage;
-                page.rowCount = std::min(setting.rowsPerPage, rows - page.firstRow);
-                for (int column = 0; column < table.rowHeaderColumns(); ++column)
-                    page.columns.push_back(column);
-                page.columns.insert(page.columns.end(), band.begin(), band.end());
+        for (const PlannedPage &band : bandPages) {
+            const int perPage = band.rowCount;
+            for (int run = 0; run < runsOf(rows, perPage); ++run) {
+                PlannedPage page = band;
+                page.firstRow = run * perPage;
+                page.rowCount = std::min(perPage, rows - page.firstRow);
                 page.part = ++part;
                 page.partCount = partCount;
-                page.setting = setting;
                 pages.push_back(std::move(page));
             }
         }

@@ -55,8 +55,6 @@ struct TableSetting {
     bool landscape = false;
     std::vector<int> columnWidths; // twips, one per column
     int rowHeight = 0;
-    int headerHeight = 0;
-    int rowsPerPage = 0;
 };
 TableSetting tableSetting(const soccer::PublishedTable &table,
                           Orientation orientation = Orientation::ByTable);
@@ -70,10 +68,12 @@ struct PlannedPage {
     int part = 1;             // this page among the pages of its table, from 1
     int partCount = 1;
     TableSetting setting;
+    int headerHeight = 0; // tall only over a band with upward headers
 };
 
 // Every page of the publication in print order: the tables one after the other, each cut
-// into bands of columns and, within a band, into runs of rows.
+// into bands of columns and, within a band, into runs of as many rows as fit under that
+// band's header row.
 std::vector<PlannedPage> planPages(const soccer::Publication &publication,
                                    Orientation orientation = Orientation::ByTable);
 

@@ -218,7 +218,8 @@ void TestCliPublish::htmlHoldsEveryTeamAndValue() {
 // - an 18-team cross-table (97.8 ems) fits a landscape page at 8 pt: 1 page;
 // - a 99-team cross-table does not fit even at 7 pt: beside the number and name (2436
 //   twips) 28 score columns of 462 twips fit, so the columns fall into 4 bands (28, 28, 28,
-//   15 with the 7 statistics), and 40 rows fit a page (99 = 40 + 40 + 19): 4 x 3 = 12 pages.
+//   15 with the 7 statistics); under the short header of a score band 44 rows fit a page
+//   (99 = 44 + 44 + 11), under the upward statistics headers 40 (40 + 40 + 19): 4 x 3 = 12.
 void TestCliPublish::pdfHasThePlannedPages_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("choice");

@@ -75,7 +75,8 @@ void TestPages::sizeFollowsTheWidth() {
 }
 
 // Derived in tst_cli_publish.cpp for 18 and 99 teams; 60 teams: results 2 pages (43 + 17), a
-// cross-table 3 bands (28, 28, 4 with the statistics) by 2 runs of rows (40 + 20).
+// cross-table 3 bands (28, 28, 4 with the statistics) by 2 runs of rows each (44 + 16 under
+// the short header of the score bands, 40 + 20 under the statistics headers).
 void TestPages::pageCounts_data() {
     QTest::addColumn<int>("teams");
     QTest::addColumn<int>("pages");
@@ -118,7 +119,7 @@ void TestPages::everyCellOnExactlyOnePage() {
         for (int column = 0; column < heads; ++column)
             QCOMPARE(page.columns[std::size_t(column)], column);
         QVERIFY(widthOf(page) <= PageMetrics::usableWidth(page.setting.landscape));
-        QVERIFY(PageMetrics::kHeadingHeight + setting.headerHeight +
+        QVERIFY(PageMetrics::kHeadingHeight + page.headerHeight +
                     page.rowCount * setting.rowHeight + PageMetrics::kFooterHeight <=
                 PageMetrics::usableHeight(page.setting.landscape));
         for (int row = page.firstRow; row < page.firstRow + page.rowCount; ++row) {
@@ -140,8 +141,10 @@ void TestPages::captionsNameTheParts() {
     QCOMPARE(publish::pageCaption(publication, pages[0]),
              QStringLiteral("Таблица результатов — часть 1 из 3: строки 1–43"));
     // Cross-table 1 starts on page 4: down the first band of columns, then the next band.
+    // Under the short header of a band of scores 44 rows fit, under the upward statistics
+    // headers of the last band 40.
     QCOMPARE(publish::pageCaption(publication, pages[4]),
-             QStringLiteral("Шахматная таблица (1) — часть 2 из 12: строки 41–80, "
+             QStringLiteral("Шахматная таблица (1) — часть 2 из 12: строки 45–88, "
                             "столбцы «1»–«28»"));
     QCOMPARE(publish::pageCaption(publication, pages[3 + 9]),
              QStringLiteral("Шахматная таблица (1) — часть 10 из 12: строки 1–40, "
