@@ -2,37 +2,17 @@
 
 // Helpers shared by the tests of publishing: tables to publish, and readers that take the
 // exported CSV and HTML apart again as a spreadsheet or a strict XML parser would.
-#include "core/league.h"
-#include "core/score.h"
+#include "bench/playedleague.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
-#include <memory>
 
 namespace publishkit {
 
-// A season of `teams` teams in which every pair has played in both halves, with scores that
-// vary by pair and half so that wins, draws and losses all occur.
-inline std::unique_ptr<soccer::League> playedLeague(int teams) {
-    auto league = std::make_unique<soccer::League>();
-    league->teamCount = teams;
-    for (int t = 1; t <= teams; ++t)
-        league->teamNames[t] = QStringLiteral("Команда %1").arg(t);
-    for (int half = 1; half <= 2; ++half) {
-        for (int r = 1; r <= teams; ++r) {
-            for (int c = r + 1; c <= teams; ++c) {
-                const int x = (r * 7 + c * 3 + half) % 5;
-                const int y = (r * 2 + c * 5 + half * 3) % 4;
-                soccer::enterScore(league->crossTables[half], r, c,
-                                   QStringLiteral("%1 %2").arg(x).arg(y));
-            }
-        }
-    }
-    return league;
-}
+using benchkit::playedLeague;
 
 // RFC 4180 with ';' between fields and CR LF between records; the byte-order mark is checked
 // by the caller. A malformed file gives a record holding "<malformed>".
