@@ -1,34 +1,25 @@
 // soccer-cli as a script runs it: the Bundesliga season 2015/16 and a 99-team table exported
-// to CSV, HTML and PDF and read back, the terminal view, and the exit codes.
+// to CSV, HTML and PDF and read back, and the terminal view.
 #include "core/displaywidth.h"
 #include "core/score.h"
 #include "core/standings.h"
 #include "core/tablefile.h"
 #include "tst_bundesliga_kit.h"
+#include "tst_cli_kit.h"
 #include "tst_kit.h"
 #include "tst_publish_kit.h"
 
-#include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace soccer;
+using clikit::Run;
 
 namespace {
 
 const QString kNastyName = QStringLiteral("Сокол <&; \"Юг\"");
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
 
 // The results table's fields as the grids show them, from the ranking of the table read back.
 QList<QStringList> expectedResults(const League &league) {
@@ -93,17 +84,8 @@ class TestCliPublish : public QObject {
     void pdfHasThePlannedPages();
     void nameWithMarkupSurvivesHtmlAndCsv();
     void showPrintsTheRankingAligned();
-    void helpIsInRussian();
-    void badArgumentsAndUnreadableTables_data();
-    void badArgumentsAndUnreadableTables();
-    void outputThatCannotBeWritten_data();
-    void outputThatCannotBeWritten();
-    void fullFileSystemLeavesTheOldFile();
-    void fullStandardOutput();
-    void readOnlyFolder();
 
   private:
-    Run run(const QStringList &arguments, const std::function<void(QProcess &)> &prepare = {});
     QString path(const QString &name) const { return folder_.filePath(name); }
 
     QTemporaryDir folder_;
@@ -112,28 +94,6 @@ class TestCliPublish : public QObject {
     QString nasty_;
     std::unique_ptr<League> seasonBack_ = std::make_unique<League>();
 };
-
-Run TestCliPublish::run(const QStringList &arguments,
-                        const std::function<void(QProcess &)> &prepare) {
-    QProcess process;
-    process.setProgram(QStringLiteral(SOCCER_CLI));
-    process.setArguments(arguments);
-    // No platform named and no display: the tool must choose offscreen itself.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(environment);
-    if (prepare)
-        prepare(process);
-    process.start();
-    Run result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
 
 void TestCliPublish::initTestCase() {
     QVERIFY(folder_.isValid());
@@ -157,7 +117,7 @@ void TestCliPublish::initTestCase() {
 }
 
 void TestCliPublish::csvReadsBackAsTheRanking() {
-    const Run result = run({"export", season_, "--format", "csv"});
+    const Run result = clikit::runCli({"export", season_, "--format", "csv"});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.startsWith("\xEF\xBB\xBF"));
     QList<QStringList> records = publishkit::parseCsv(result.out.mid(3));
@@ -175,8 +135,8 @@ void TestCliPublish::csvReadsBackAsTheRanking() {
 void TestCliPublish::csvCrossTablesReadBackAsTheHalves() {
     for (int half = 1; half <= 2; ++half) {
         const QString out = path(QStringLiteral("cross%1.csv").arg(half));
-        const Run result = run({"export", season_, "--format", "csv", "--table",
-                                QStringLiteral("cross%1").arg(half), "-o", out});
+        const Run result = clikit::runCli({"export", season_, "--format", "csv", "--table",
+                                           QStringLiteral("cross%1").arg(half), "-o", out});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out, QByteArray());
         QList<QStringList> records = publishkit::parseCsv(testkit::fileBytes(out).mid(3));
@@ -192,7 +152,7 @@ void TestCliPublish::csvCrossTablesReadBackAsTheHalves() {
 
 void TestCliPublish::htmlHoldsEveryTeamAndValue() {
     const QDate before = QDate::currentDate();
-    const Run result = run({"export", season_, "--format", "html"});
+    const Run result = clikit::runCli({"export", season_, "--format", "html"});
     const QDate after = QDate::currentDate();
     QCOMPARE(result.exitCode, 0);
     const publishkit::HtmlPage page = publishkit::readHtmlPage(result.out);
@@ -249,7 +209,7 @@ void TestCliPublish::pdfHasThePlannedPages() {
     QStringList arguments{"export", table == "big" ? big_ : season_, "--format", "pdf", "-o", out};
     if (!choice.isEmpty())
         arguments << "--table" << choice;
-    const Run result = run(arguments);
+    const Run result = clikit::runCli(arguments);
     QCOMPARE(result.exitCode, 0);
     const QByteArray pdf = testkit::fileBytes(out);
     QVERIFY(pdf.startsWith("%PDF-"));
@@ -259,7 +219,7 @@ void TestCliPublish::pdfHasThePlannedPages() {
 }
 
 void TestCliPublish::nameWithMarkupSurvivesHtmlAndCsv() {
-    const Run html = run({"export", nasty_, "--format", "html"});
+    const Run html = clikit::runCli({"export", nasty_, "--format", "html"});
     QCOMPARE(html.exitCode, 0);
     QVERIFY(!html.out.contains(kNastyName.toUtf8()));
     const publishkit::HtmlPage page = publishkit::readHtmlPage(html.out);
@@ -268,7 +228,7 @@ void TestCliPublish::nameWithMarkupSurvivesHtmlAndCsv() {
     QCOMPARE(page.tables[1].headerTitles[3], kNastyName);
     QVERIFY(page.tables[0].rows.size() == 4);
 
-    const Run csv = run({"export", nasty_, "--format", "csv", "--table", "cross1"});
+    const Run csv = clikit::runCli({"export", nasty_, "--format", "csv", "--table", "cross1"});
     QCOMPARE(csv.exitCode, 0);
     QVERIFY(csv.out.contains(QStringLiteral(";\"Сокол <&; \"\"Юг\"\"\";").toUtf8()));
     const QList<QStringList> records = publishkit::parseCsv(csv.out.mid(3));
@@ -278,7 +238,7 @@ void TestCliPublish::nameWithMarkupSurvivesHtmlAndCsv() {
 }
 
 void TestCliPublish::showPrintsTheRankingAligned() {
-    const Run result = run({"show", season_});
+    const Run result = clikit::runCli({"show", season_});
     QCOMPARE(result.exitCode, 0);
     QStringList lines = QString::fromUtf8(result.out).split(u'\n');
     QCOMPARE(lines.takeLast(), QString());
@@ -293,136 +253,6 @@ void TestCliPublish::showPrintsTheRankingAligned() {
         QCOMPARE(displayWidth(line), width);
         QCOMPARE(line.split(u' ', Qt::SkipEmptyParts).join(u' '), expected[p].join(u' '));
     }
-}
-
-void TestCliPublish::helpIsInRussian() {
-    const Run general = run({"--help"});
-    QCOMPARE(general.exitCode, 0);
-    const QString text = QString::fromUtf8(general.out);
-    QVERIFY(text.startsWith(QStringLiteral("Использование: soccer-cli")));
-    QVERIFY(text.contains(QStringLiteral("soccer-cli export")));
-    QVERIFY(text.contains(QStringLiteral("soccer-cli show")));
-    const Run exportHelp = run({"export", "--help"});
-    QCOMPARE(exportHelp.exitCode, 0);
-    const QString exportText = QString::fromUtf8(exportHelp.out);
-    QVERIFY(exportText.contains(QStringLiteral("-f, --format <ФОРМАТ>")));
-    QVERIFY(exportText.contains(QStringLiteral("-h, --help")));
-    QVERIFY(exportText.contains(QStringLiteral("3 результат не записан")));
-    QVERIFY(!exportText.contains(QStringLiteral("Displays")));
-    const Run version = run({"--version"});
-    QCOMPARE(version.exitCode, 0);
-    QVERIFY(version.out.startsWith("soccer-cli "));
-}
-
-void TestCliPublish::badArgumentsAndUnreadableTables_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-    const QString missing = path(QStringLiteral("none.TFL"));
-    QTest::newRow("no command") << QStringList() << 1 << "не указана команда";
-    QTest::newRow("unknown command")
-        << QStringList{"publish", "x.TFL"} << 1 << "неизвестная команда «publish»";
-    QTest::newRow("unknown option") << QStringList{"export", "x.TFL", "--format", "csv", "--colour"}
-                                    << 1 << "неизвестный параметр «--colour»";
-    QTest::newRow("option without value")
-        << QStringList{"export", "x.TFL", "--format"} << 1 << "после «--format» нужно значение";
-    QTest::newRow("no format") << QStringList{"export", "x.TFL"} << 1 << "не указан формат";
-    QTest::newRow("unknown format")
-        << QStringList{"export", "x.TFL", "--format", "xls"} << 1 << "неизвестный формат «xls»";
-    QTest::newRow("unknown table")
-        << QStringList{"export", "x.TFL", "--format", "csv", "--table", "cross3"} << 1
-        << "неизвестная таблица «cross3»";
-    QTest::newRow("PDF to standard output")
-        << QStringList{"export", "x.TFL", "--format", "pdf"} << 1 << "PDF не выводится";
-    QTest::newRow("two tables") << QStringList{"export", "a.TFL", "b.TFL", "--format", "csv"} << 1
-                                << "лишний аргумент «b.TFL»";
-    QTest::newRow("no table") << QStringList{"show"} << 1 << "не указан файл таблицы";
-    QTest::newRow("missing table")
-        << QStringList{"export", missing, "--format", "csv"} << 2 << "Ошибка № 53: Файл не найден";
-    QTest::newRow("missing table shown")
-        << QStringList{"show", missing} << 2 << "таблица не прочитана";
-    QTest::newRow("not a table") << QStringList{"export",
-                                                SOCCER_TEST_DATA "/bundesliga-2015-16.csv",
-                                                "--format", "html"}
-                                 << 2 << "таблица не прочитана: Ошибка №";
-}
-
-void TestCliPublish::badArgumentsAndUnreadableTables() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-    const Run result = run(arguments);
-    QCOMPARE(result.exitCode, exitCode);
-    QCOMPARE(result.out, QByteArray());
-    QVERIFY2(result.err.startsWith(QStringLiteral("soccer-cli: ")), qPrintable(result.err));
-    QVERIFY2(result.err.contains(message), qPrintable(result.err));
-}
-
-void TestCliPublish::outputThatCannotBeWritten_data() {
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing folder")
-        << "csv" << path(QStringLiteral("no/such/folder/out.csv")) << "Ошибка № 76: Путь не найден";
-    QTest::newRow("PDF into a missing folder")
-        << "pdf" << path(QStringLiteral("no/such/folder/out.pdf")) << "Ошибка № 76";
-    QTest::newRow("a folder named as the file") << "html" << folder_.path() << "Ошибка № 75";
-}
-
-void TestCliPublish::outputThatCannotBeWritten() {
-    QFETCH(QString, format);
-    QFETCH(QString, out);
-    QFETCH(QString, message);
-    const Run result = run({"export", season_, "--format", format, "-o", out});
-    QCOMPARE(result.exitCode, 3);
-    QVERIFY2(result.err.contains(QStringLiteral("soccer-cli: файл не записан: ") + message),
-             qPrintable(result.err));
-    QVERIFY(!QFileInfo(out).isFile());
-}
-
-// A file-size limit stands in for a full disk (and works for root, whom permissions do not
-// stop): the export fails part-way, and the file it was to replace stays as it was, with no
-// temporary file left beside it.
-void TestCliPublish::fullFileSystemLeavesTheOldFile() {
-    QTemporaryDir target;
-    QVERIFY(target.isValid());
-    const QString out = target.filePath(QStringLiteral("table.html"));
-    testkit::putFile(out, "old page");
-    const Run result = run({"export", big_, "--format", "html", "-o", out}, [](QProcess &process) {
-        process.setChildProcessModifier([] {
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, SIG_IGN);
-        });
-    });
-    QCOMPARE(result.exitCode, 3);
-    QVERIFY2(result.err.contains(QStringLiteral("файл не записан: Ошибка №")),
-             qPrintable(result.err));
-    QCOMPARE(testkit::fileBytes(out), QByteArray("old page"));
-    QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList({"table.html"}));
-}
-
-void TestCliPublish::fullStandardOutput() {
-    const Run result = run({"export", season_, "--format", "csv"}, [](QProcess &process) {
-        process.setStandardOutputFile(QStringLiteral("/dev/full"));
-    });
-    QCOMPARE(result.exitCode, 3);
-    QVERIFY2(result.err.contains(QStringLiteral("вывод не записан: Ошибка № 61")),
-             qPrintable(result.err));
-}
-
-void TestCliPublish::readOnlyFolder() {
-    if (geteuid() == 0)
-        QSKIP("root writes into a read-only folder; the file-size limit covers this case");
-    QTemporaryDir target;
-    QVERIFY(target.isValid());
-    QVERIFY(QFile::setPermissions(target.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const QString out = target.filePath(QStringLiteral("out.csv"));
-    const Run result = run({"export", season_, "--format", "csv", "-o", out});
-    QFile::setPermissions(target.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(result.exitCode, 3);
-    QVERIFY(!QFileInfo::exists(out));
 }
 
 QTEST_GUILESS_MAIN(TestCliPublish)
