@@ -8,15 +8,14 @@ namespace {
 
 // The page's own style. Kept free of '<' and '&' so that the page stays well-formed XML.
 // Screen: tables scroll sideways inside their frame on a narrow screen, the team names stay
-// in view while the numbers scroll. Paper: A4, cross-tables on
+// in view while the numbers scroll. Paper: A4, each table on its own page, cross-tables on
 // landscape pages, header rows repeated, the diagonal printed dark.
 const char kStyle[] = R"css(
 :root{color-scheme:light}
 body{font-family:"DejaVu Sans","Segoe UI",Roboto,Arial,sans-serif;margin:1rem;color:#111;background:#fff;line-height:1.35}
 h1{font-size:1.5rem;margin:0 0 .2rem}
 .published{margin:0 0 1rem;color:#444}
-section{margin:0 0 1.5rem}
-.scroll{overflow-x:auto;max-width:100%;-webkit-overflow-scrolling:touch}
+.scroll{overflow-x:auto;max-width:100%;margin:0 0 1.5rem;-webkit-overflow-scrolling:touch}
 .scroll:focus{outline:2px solid #58a}
 table{border-collapse:collapse;font-variant-numeric:tabular-nums}
 caption{text-align:left;font-weight:bold;font-size:1.15rem;padding:0 0 .4rem;white-space:nowrap}
@@ -33,8 +32,8 @@ td.own{background:#2b2b2b}
 @page wide{size:A4 landscape}
 @media print{
 body{margin:0;font-size:9pt}
-section+section{break-before:page}
-section.cross{page:wide}
+.scroll+.scroll{break-before:page}
+.scroll.cross{page:wide}
 table.cross{font-size:7pt}
 .scroll{overflow:visible}
 thead{display:table-header-group}
@@ -157,10 +156,9 @@ class PageWriter {
 
     void writeTable(const PublishedTable &table) {
         const QLatin1String kind(isCrossTable(table) ? "cross" : "results");
-        out_ += QLatin1String("<section class=\"") + kind;
         // The frame scrolls; a keyboard user reaches it with Tab and a screen reader names it.
-        out_ += QLatin1String("\">\n<div class=\"scroll\" role=\"region\" tabindex=\"0\" "
-                              "aria-label=\"");
+        out_ += QLatin1String("<div class=\"scroll ") + kind;
+        out_ += QLatin1String("\" role=\"region\" tabindex=\"0\" aria-label=\"");
         appendEscaped(out_, table.caption);
         out_ += QLatin1String("\">\n<table class=\"") + kind + QLatin1String("\">\n<caption>");
         appendEscaped(out_, table.caption);
@@ -169,7 +167,7 @@ class PageWriter {
         out_ += QLatin1String("<tbody>\n");
         for (const std::vector<PublishedCell> &row : table.rows)
             writeRow(table, row);
-        out_ += QLatin1String("</tbody>\n</table>\n</div>\n</section>\n");
+        out_ += QLatin1String("</tbody>\n</table>\n</div>\n");
     }
 
     void writeHeaderRow(const PublishedTable &table) {
