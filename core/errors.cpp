@@ -43,7 +43,8 @@ std::string describe(int number, const QString &detail) {
 
 } // namespace
 
-CoreError::CoreError(int number, const QString &detail)
-    : std::runtime_error(describe(number, detail)), number_(number), detail_(detail) {}
+CoreError::CoreError(int number, const QString &detail, const QString &reason)
+    : std::runtime_error(describe(number, detail)), number_(number), detail_(detail),
+      reason_(reason) {}
 
 } // namespace soccer

@@ -3,8 +3,6 @@
 #include "core/errors.h"
 #include "core/numbertext.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <bit>
@@ -372,72 +370,6 @@ bool fitsTableCodePage(const QString &text) {
             return false;
     }
     return true;
-}
-
-// ---- Whole files ----
-
-namespace {
-
-[[noreturn]] void failFile(int number, const QString &path) {
-    throw CoreError(number, path);
-}
-
-void checkFileName(const QString &path) {
-    if (path.isEmpty() || path.contains(QLatin1Char('*')) || path.contains(QLatin1Char('?')))
-        failFile(ErrBadFileName, path);
-}
-
-bool folderExists(const QFileInfo &file) {
-    const QFileInfo folder(file.absolutePath());
-    return folder.exists() && folder.isDir();
-}
-
-int writeFailureNumber(QFileDevice::FileError error) {
-    return error == QFileDevice::ResourceError ? ErrDiskFull : ErrDeviceIo;
-}
-
-} // namespace
-
-QByteArray readWholeFile(const QString &path) {
-    checkFileName(path);
-    const QFileInfo info(path);
-    if (!info.exists())
-        failFile(folderExists(info) ? ErrFileNotFound : ErrPathNotFound, path);
-    if (!info.isFile())
-        failFile(ErrPathAccess, path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        failFile(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
-                                                               : ErrPathAccess,
-                 path);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        failFile(ErrDeviceIo, path);
-    return bytes;
-}
-
-void saveWholeFile(const QString &path, const QByteArray &bytes) {
-    checkFileName(path);
-    const QFileInfo info(path);
-    if (!folderExists(info))
-        failFile(ErrPathNotFound, path);
-    // Never replace a folder or a device: only a plain file is ours to rewrite.
-    if (info.exists() && !info.isFile())
-        failFile(ErrPathAccess, path);
-    if (info.exists() && !info.isWritable())
-        failFile(ErrPermissionDenied, path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const bool folderWritable = QFileInfo(info.absolutePath()).isWritable();
-        failFile(folderWritable ? ErrPathAccess : ErrPermissionDenied, path);
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const int number = writeFailureNumber(file.error());
-        file.cancelWriting();
-        failFile(number, path);
-    }
-    if (!file.commit())
-        failFile(writeFailureNumber(file.error()), path);
 }
 
 } // namespace soccer

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/wholefile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
@@ -213,13 +215,5 @@ class LineWriter {
     mutable QByteArray bytes_;
     qsizetype used_ = 0;
 };
-
-// Whole-file access. Failures are CoreError with the error number the user is shown:
-// 53 file not found, 76 path not found, 70 permission denied, 75 not a usable file,
-// 52 a name with wildcards or no name, 61 disk full, 57 device error.
-QByteArray readWholeFile(const QString &path);
-// Writes through a temporary file that replaces the old one only when complete, so a failed
-// write leaves the old file as it was.
-void saveWholeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace soccer
