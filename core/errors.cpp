@@ -4,6 +4,8 @@ namespace soccer {
 
 QString errorName(int number) {
     switch (number) {
+    case ErrInvalidArgument:
+        return QStringLiteral("Недопустимый вызов процедуры или аргумент");
     case ErrSubscriptOutOfRange:
         return QStringLiteral("Индекс вне допустимого диапазона");
     case ErrTypeMismatch:

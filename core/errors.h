@@ -7,6 +7,7 @@ namespace soccer {
 
 // Run-time error numbers, as the error report of the windows shows them.
 enum ErrorNumber : int {
+    ErrInvalidArgument = 5,     // a value that the file cannot hold, such as a name outside 1251
     ErrSubscriptOutOfRange = 9, // a count that does not fit the arrays
     ErrTypeMismatch = 13,       // a value that is not a number
     ErrBadFileName = 52,        // a path with wildcards or no name at all

@@ -117,13 +117,38 @@ qsizetype expectedSize(int count) {
     return qsizetype(count) * count * 2 * 8 + count * 120;
 }
 
+[[noreturn]] void failNotStorable(const QString &what, const QString &text) {
+    throw CoreError(
+        ErrInvalidArgument, text,
+        QStringLiteral("%1 «%2» нельзя записать в кодовой странице 1251").arg(what, text));
+}
+
+// A table read from a UTF-8 file may hold what code page 1251 cannot; the file would then get
+// question marks in its place, so such a table is not written at all.
+void checkStorable(const League &league) {
+    const int count = league.teamCount;
+    for (int t = 1; t <= count; ++t) {
+        if (!fitsTableCodePage(league.teamNames[t]))
+            failNotStorable(QStringLiteral("имя команды %1").arg(t), league.teamNames[t]);
+    }
+    for (int k = 1; k <= 2; ++k) {
+        for (int r = 1; r <= count; ++r) {
+            for (int c = 1; c <= count; ++c) {
+                const QString &cell = league.crossTables[k].cells[r][c];
+                if (!fitsTableCodePage(cell))
+                    failNotStorable(QStringLiteral("текст клетки %1:%2").arg(r).arg(c), cell);
+            }
+        }
+    }
+}
+
 } // namespace
 
 void parseTable(const QByteArray &bytes, League &into) {
     // Kept from one read to the next: a large table read again then needs no fresh memory,
     // which would cost more than the reading itself.
     thread_local ReadTable read;
-    ListReader reader(bytes);
+    ListReader reader(bytes, tableTextCoding(bytes));
     readTableValues(reader, read);
     takeOver(reader, read, into);
 }
@@ -151,6 +176,7 @@ QByteArray tableBytes(const League &league) {
 }
 
 void writeTableFile(const QString &path, const League &league) {
+    checkStorable(league);
     saveWholeFile(path, tableBytes(league));
 }
 

@@ -131,7 +131,39 @@ QString printNumber(double value) {
 
 // ---- ListReader ----
 
-ListReader::ListReader(QByteArray bytes) : bytes_(std::move(bytes)), decoder_(kCodePage) {}
+namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+// Eight bytes at a time: a table of 99 teams is looked through before it is read.
+bool holdsOnlyAscii(QByteArrayView bytes) {
+    quint64 any = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        quint64 word = 0;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        any |= word;
+    }
+    for (; i < bytes.size(); ++i)
+        any |= static_cast<unsigned char>(bytes[i]);
+    return (any & kHighs) == 0;
+}
+
+} // namespace
+
+TextCoding tableTextCoding(QByteArrayView bytes) {
+    if (bytes.startsWith(kUtf8Mark))
+        return TextCoding::Utf8;
+    if (holdsOnlyAscii(bytes) || !bytes.isValidUtf8())
+        return TextCoding::CodePage1251;
+    return TextCoding::Utf8;
+}
+
+ListReader::ListReader(QByteArray bytes, TextCoding coding)
+    : bytes_(std::move(bytes)), coding_(coding), decoder_(kCodePage) {
+    if (coding_ == TextCoding::Utf8 && bytes_.startsWith(kUtf8Mark))
+        pos_ = qsizetype(std::strlen(kUtf8Mark));
+}
 
 void ListReader::skipBlanks() {
     while (pos_ < bytes_.size() && isBlank(current()))
@@ -229,14 +261,18 @@ QString ListReader::decode(QByteArrayView raw) {
     if (raw.size() <= kInternedLength) {
         const quint64 key = internKey(raw);
         if ((key & kHighs) != 0)
-            return decodeCodePage(raw);
+            return decodeNonAscii(raw);
         if (const InternedText &cached = interned_[internSlot(key)]; cached.key == key)
             return cached.text;
         return internedAscii(key, raw);
     }
     if (isAscii(raw))
         return QString::fromLatin1(raw.data(), raw.size());
-    return decodeCodePage(raw);
+    return decodeNonAscii(raw);
+}
+
+QString ListReader::decodeNonAscii(QByteArrayView raw) {
+    return coding_ == TextCoding::Utf8 ? QString::fromUtf8(raw) : decodeCodePage(raw);
 }
 
 QString ListReader::uncachedShortText(quint64 key) {

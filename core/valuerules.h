@@ -69,9 +69,19 @@ QString printNumber(double value);
 // Failures are CoreError: 62 past the end of the input, 13 a number field that is not a number.
 // An empty number field (a comma or the line end at once) reads 0; a number too large for a
 // double reads as infinite. Blanks are spaces and tabs; a text keeps its trailing blanks.
+// How the bytes of texts stand for characters: code page 1251 as the program writes them, or
+// UTF-8 as some other programs write tables.
+enum class TextCoding { CodePage1251, Utf8 };
+
+// The coding of a table file's bytes: UTF-8 when they start with the UTF-8 byte-order mark, or
+// when they are valid UTF-8 and hold bytes above 127 (text in code page 1251 with Cyrillic
+// letters practically never is); code page 1251 otherwise.
+TextCoding tableTextCoding(QByteArrayView bytes);
+
 class ListReader {
   public:
-    explicit ListReader(QByteArray bytes);
+    // In UTF-8 a byte-order mark at the start is skipped.
+    explicit ListReader(QByteArray bytes, TextCoding coding = TextCoding::CodePage1251);
 
     double readNumber();
     QString readText();
@@ -131,6 +141,7 @@ class ListReader {
     TextSpan readQuotedSpan();
     TextSpan readUnusualSpan(); // at the end of the input or at a quote
     QString decode(QByteArrayView raw);
+    QString decodeNonAscii(QByteArrayView raw);
     QString decodeCodePage(QByteArrayView raw);
     // The comma or line end that ends a text, consumed without further calls.
     void endTextField() {
@@ -162,6 +173,7 @@ class ListReader {
     QByteArray bytes_;
     qsizetype pos_ = 0;
     bool lineEnded_ = false;
+    TextCoding coding_;
     QStringDecoder decoder_;
     static constexpr std::size_t kInternSlots = 256;
     std::array<InternedText, kInternSlots> interned_;

@@ -3,16 +3,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace soccer {
 
 namespace {
 
-[[noreturn]] void failFile(int number, const QString &path) {
-    throw CoreError(number, path);
+[[noreturn]] void failFile(int number, const QString &path, const QString &reason = QString()) {
+    throw CoreError(number, path, reason);
 }
 
 void checkFileName(const QString &path) {
@@ -25,22 +28,46 @@ bool folderExists(const QFileInfo &file) {
     return folder.exists() && folder.isDir();
 }
 
-bool meansDiskFull(int errnoValue) {
-    return errnoValue == ENOSPC || errnoValue == EDQUOT;
+const QString kLinkLoop = QStringLiteral("ссылки образуют петлю");
+const QString kDiskFull = QStringLiteral("диск переполнен");
+const QString kTooLarge = QStringLiteral("файл больше 16 МБ, таблица не бывает такой большой");
+
+QString kindOfMode(mode_t mode) {
+    switch (mode & S_IFMT) {
+    case S_IFDIR:
+        return QStringLiteral("это папка");
+    case S_IFIFO:
+        return QStringLiteral("это именованный канал");
+    case S_IFCHR:
+    case S_IFBLK:
+        return QStringLiteral("это устройство");
+    case S_IFSOCK:
+        return QStringLiteral("это сокет");
+    default:
+        return QString();
+    }
+}
+
+// A failure that errno explains, with the words that say more than the number.
+[[noreturn]] void failWithErrno(int errnoValue, const QString &path, int otherwise) {
+    int number = fileErrorNumber(errnoValue, otherwise);
+    if (number == ErrFileNotFound && !folderExists(QFileInfo(path)))
+        number = ErrPathNotFound;
+    QString reason;
+    if (errnoValue == ELOOP)
+        reason = kLinkLoop;
+    else if (number == ErrDiskFull)
+        reason = kDiskFull;
+    failFile(number, path, reason);
 }
 
 // The number of a failed write. Qt reports a full disk as a ResourceError only when nothing at
 // all could be written; after a short write it says WriteError, and only errno, taken at
 // once, still tells why.
-int writeFailureNumber(QFileDevice::FileError error, int errnoValue) {
-    if (error == QFileDevice::ResourceError || meansDiskFull(errnoValue))
-        return ErrDiskFull;
-    return ErrDeviceIo;
-}
-
-CoreError writeFailure(int number, const QString &path) {
-    return CoreError(number, path,
-                     number == ErrDiskFull ? QStringLiteral("диск переполнен") : QString());
+[[noreturn]] void failWrite(QFileDevice::FileError error, int errnoValue, const QString &path) {
+    if (error == QFileDevice::ResourceError)
+        failFile(ErrDiskFull, path, kDiskFull);
+    failWithErrno(errnoValue, path, ErrDeviceIo);
 }
 
 // Only a plain file is ours to replace: never a folder or a device.
@@ -49,37 +76,115 @@ void checkSaveTarget(const QString &path) {
     const QFileInfo info(path);
     if (!folderExists(info))
         failFile(ErrPathNotFound, path);
-    if (info.exists() && !info.isFile())
-        failFile(ErrPathAccess, path);
+    if (const QString kind = describePathKind(path); !kind.isEmpty())
+        failFile(ErrPathAccess, path, kind);
     if (info.exists() && !info.isWritable())
         failFile(ErrPermissionDenied, path);
 }
 
-int openForWritingFailureNumber(const QString &path, int errnoValue) {
-    if (meansDiskFull(errnoValue))
-        return ErrDiskFull;
+[[noreturn]] void failOpenForWriting(int errnoValue, const QString &path) {
     const bool folderWritable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
-    return folderWritable ? ErrPathAccess : ErrPermissionDenied;
+    failWithErrno(errnoValue, path, folderWritable ? ErrPathAccess : ErrPermissionDenied);
+}
+
+// Only a plain file of a table's size is read: a folder, a pipe or a device is never opened,
+// since opening a pipe waits for a writer and opening some devices does something.
+void checkReadable(const struct stat &status, const QString &path) {
+    if (!S_ISREG(status.st_mode))
+        failFile(ErrPathAccess, path, kindOfMode(status.st_mode));
+    if (status.st_size > kLargestReadableFile)
+        failFile(ErrPathAccess, path, kTooLarge);
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+QByteArray readAll(const Descriptor &file, qint64 expectedSize, const QString &path) {
+    // One byte more than expected, so that the end of the file is seen without growing.
+    QByteArray bytes(qsizetype(expectedSize) + 1, Qt::Uninitialized);
+    qsizetype used = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used > kLargestReadableFile) // it grew while being read
+                failFile(ErrPathAccess, path, kTooLarge);
+            bytes.resize(used + 65536);
+        }
+        const ssize_t got =
+            ::read(file.fd(), bytes.data() + used, std::size_t(bytes.size() - used));
+        if (got == 0)
+            break;
+        if (got < 0 && errno != EINTR)
+            failWithErrno(errno, path, ErrDeviceIo);
+        used += std::max<ssize_t>(got, 0);
+    }
+    bytes.resize(used);
+    return bytes;
 }
 
 } // namespace
 
+int fileErrorNumber(int errnoValue, int otherwise) {
+    switch (errnoValue) {
+    case ENOENT:
+        return ErrFileNotFound;
+    case ENOTDIR:
+        return ErrPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ErrPermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+        return ErrDiskFull;
+    case ELOOP:
+    case EISDIR:
+    case ENXIO:
+    case ENODEV:
+    case ETXTBSY:
+        return ErrPathAccess;
+    case ENAMETOOLONG:
+        return ErrBadFileName;
+    case EIO:
+        return ErrDeviceIo;
+    default:
+        return otherwise;
+    }
+}
+
+QString describePathKind(const QString &path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ELOOP ? kLinkLoop : QString();
+    return kindOfMode(status.st_mode);
+}
+
 QByteArray readWholeFile(const QString &path) {
     checkFileName(path);
-    const QFileInfo info(path);
-    if (!info.exists())
-        failFile(folderExists(info) ? ErrFileNotFound : ErrPathNotFound, path);
-    if (!info.isFile())
-        failFile(ErrPathAccess, path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        failFile(file.error() == QFileDevice::PermissionsError ? ErrPermissionDenied
-                                                               : ErrPathAccess,
-                 path);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        failFile(ErrDeviceIo, path);
-    return bytes;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        failWithErrno(errno, path, ErrPathAccess);
+    checkReadable(status, path);
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd() < 0)
+        failWithErrno(errno, path, ErrPathAccess);
+    // The path may name another file by now; what counts is the one that was opened.
+    if (::fstat(file.fd(), &status) != 0)
+        failWithErrno(errno, path, ErrDeviceIo);
+    checkReadable(status, path);
+    return readAll(file, status.st_size, path);
 }
 
 // ---- PendingFile ----
@@ -88,10 +193,8 @@ PendingFile::PendingFile(const QString &path, const QByteArray &bytes)
     : path_(path), file_(std::make_unique<QSaveFile>(path)) {
     checkSaveTarget(path);
     errno = 0;
-    if (!file_->open(QIODevice::WriteOnly)) {
-        const int errnoValue = errno;
-        throw writeFailure(openForWritingFailureNumber(path, errnoValue), path);
-    }
+    if (!file_->open(QIODevice::WriteOnly))
+        failOpenForWriting(errno, path);
     writeAll(bytes);
 }
 
@@ -111,17 +214,15 @@ void PendingFile::writeAll(const QByteArray &bytes) {
     const int errnoValue = errno;
     if (written)
         return;
-    const int number = writeFailureNumber(file_->error(), errnoValue);
+    const QFileDevice::FileError error = file_->error();
     file_->cancelWriting();
-    throw writeFailure(number, path_);
+    failWrite(error, errnoValue, path_);
 }
 
 void PendingFile::commit() {
     errno = 0;
-    if (!file_->commit()) {
-        const int errnoValue = errno;
-        throw writeFailure(writeFailureNumber(file_->error(), errnoValue), path_);
-    }
+    if (!file_->commit())
+        failWrite(file_->error(), errno, path_);
 }
 
 void saveWholeFile(const QString &path, const QByteArray &bytes) {

@@ -17,8 +17,23 @@ class QSaveFile;
 // usable file, 52 a name with wildcards or no name, 61 disk full, 57 device error.
 namespace soccer {
 
+// The largest file that is read: a table of 99 teams with long names is about 150 KB, so
+// anything much larger is not one, and reading it would only fill the memory.
+constexpr qint64 kLargestReadableFile = 16 * 1024 * 1024;
+
+// Reads a plain file of at most kLargestReadableFile bytes. Anything else is refused before it
+// is opened, with 75 and a reason: describePathKind's words, or "файл больше 16 МБ".
 QByteArray readWholeFile(const QString &path);
 void saveWholeFile(const QString &path, const QByteArray &bytes);
+
+// What stands at a path that is not a plain file, in the user's words: "это папка", "это
+// именованный канал", "это устройство", "это сокет", or "ссылки образуют петлю"; empty for a
+// plain file and for nothing at all.
+QString describePathKind(const QString &path);
+
+// The error number for a system error (errno) of opening, reading or writing a file;
+// `otherwise` for one that has no number of its own.
+int fileErrorNumber(int errnoValue, int otherwise);
 
 // One file of a save. The constructor writes every byte into a temporary file beside the
 // target and flushes it; commit() puts it in the target's place. Destroyed uncommitted, it
