@@ -1,7 +1,8 @@
 #include "classic/classicleague.h"
 
+#include "core/linewriter.h"
+#include "core/listreader.h"
 #include "core/score.h"
-#include "core/valuerules.h"
 #include "core/wholefile.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #include "core/spelling.h"
 
-#include "core/valuerules.h"
+#include "core/codepage.h"
 
 #include <QList>
 

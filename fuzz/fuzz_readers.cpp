@@ -10,11 +10,11 @@
 //   1251);
 // - an options file that loads, written back and read again, gives the same colours.
 
+#include "core/codepage.h"
 #include "core/errors.h"
 #include "core/league.h"
 #include "core/options.h"
 #include "core/tablefile.h"
-#include "core/valuerules.h"
 
 #include <QByteArray>
 
