@@ -440,12 +440,20 @@ void frmtable::prosave() {
                       platform::Icon::Information);
 }
 
+// The three files are saved as one, so the message can say what is on the disk now.
 void frmtable::reportSaveFailure(const DataFileError &error) {
-    platform::message(this,
-                      QStringLiteral("Не удаётся сохранить файл %1: %2.\nСохранение прервано; "
-                                     "файлы, которые не были записаны, остались прежними.")
-                          .arg(error.fileName(), readFailureReason(error.number(), error.detail())),
-                      kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+    const QString onDisk =
+        error.savedFilesUnchanged()
+            ? QStringLiteral("Сохранение отменено: файлы komand.dat, s.dat и file.dat на диске "
+                             "остались прежними.")
+            : QStringLiteral("Сохранение прервано: файлы komand.dat, s.dat и file.dat на диске, "
+                             "возможно, записаны не все.");
+    platform::message(
+        this,
+        QStringLiteral("Не удаётся сохранить файл %1: %2.\n")
+                .arg(error.fileName(), readFailureReason(error.number(), error.detail())) +
+            onDisk,
+        kTitle, platform::Buttons::Ok, platform::Icon::Critical);
 }
 
 void frmtable::proclear() {

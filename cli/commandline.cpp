@@ -3,7 +3,7 @@
 #include "cli/exitcodes.h"
 #include "core/errors.h"
 #include "core/tablefile.h"
-#include "core/valuerules.h"
+#include "core/wholefile.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 #include "core/csvtable.h"
 #include "core/errors.h"
 #include "core/htmlpage.h"
-#include "core/valuerules.h"
+#include "core/wholefile.h"
 #include "publish/pagepainter.h"
 
 #include <QBuffer>

@@ -140,6 +140,7 @@ bool frmnew::writeTable(const QString &path) {
         platform::message(this,
                           QStringLiteral("Не удалось создать файл:\n") + path +
                               QStringLiteral("\n") + error.detail() +
+                              dialogkit::reasonLine(error.reason()) +
                               QStringLiteral("\nОшибка № ") + QString::number(error.number()),
                           kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return false;
