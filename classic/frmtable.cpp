@@ -4,6 +4,7 @@
 #include "core/league.h"
 #include "core/score.h"
 #include "ui/platform/look.h"
+#include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
 
 #include <QAction>
@@ -360,11 +361,13 @@ void frmtable::MS_Click() {
     const int c = column - 1;
     if (!isScoreCell(r, c))
         return;
-    const QString answer = platform::input(this,
-                                           QStringLiteral("Введите счет между:  ") +
-                                               league_->teamNames[r] + "  " + league_->teamNames[c],
-                                           kTitle, QStringLiteral("0 0"));
-    if (enterScore(*league_, r, c, answer) == ScoreChange::None)
+    // A dismissed prompt, like an answer without a blank, leaves the pair as it is.
+    const std::optional<QString> answer =
+        platform::input(this,
+                        QStringLiteral("Введите счет между:  ") + league_->teamNames[r] + "  " +
+                            league_->teamNames[c],
+                        kTitle, QStringLiteral("0 0"));
+    if (!answer || enterScore(*league_, r, c, *answer) == ScoreChange::None)
         return;
     setCellText(MS, r, c + 1, league_->cells[r][c]);
     setCellText(MS, c, r + 1, league_->cells[c][r]);
@@ -373,21 +376,12 @@ void frmtable::MS_Click() {
 
 void frmtable::renameTeam(int team) {
     const QString name = league_->teamNames[team];
-    league_->teamNames[team] =
-        askTeamName(QStringLiteral("Введите новое имя команды ") + name, name);
+    const std::optional<QString> renamed =
+        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
+    if (!renamed)
+        return;
+    league_->teamNames[team] = *renamed;
     showNames();
-}
-
-// Asks until the answer is a name that survives a save and a load; dismissing gives "".
-QString frmtable::askTeamName(const QString &question, const QString &currentName) {
-    QString answer = platform::input(this, question, kTitle, currentName);
-    for (auto problem = soccer::tableTextProblem(answer); problem != soccer::TextProblem::None;
-         problem = soccer::tableTextProblem(answer)) {
-        platform::message(this, soccer::tableTextProblemMessage(problem), kTitle,
-                          platform::Buttons::Ok, platform::Icon::Information);
-        answer = platform::input(this, question, kTitle, answer);
-    }
-    return answer;
 }
 
 void frmtable::setCrossTableCommandsEnabled(bool enabled) {
@@ -465,9 +459,12 @@ void frmtable::prorename() {
                           platform::Buttons::YesNo,
                           platform::Icon::Information) == platform::Answer::No)
         return;
+    // A dismissed prompt keeps that team's name, and the sequence goes on with the next team.
     for (int team = 1; team <= kTeams; ++team) {
-        league_->teamNames[team] = askTeamName(QStringLiteral("Введите имя  %1 команды").arg(team),
-                                               league_->teamNames[team]);
+        const std::optional<QString> renamed = platform::askTeamName(
+            this, QStringLiteral("Введите имя  %1 команды").arg(team), league_->teamNames[team]);
+        if (renamed)
+            league_->teamNames[team] = *renamed;
         setCellText(MS, team, kNameColumn, league_->teamNames[team]);
     }
 }

@@ -54,7 +54,6 @@ class frmtable : public QMainWindow {
     void setCrossTableCommandsEnabled(bool enabled);
 
     void renameTeam(int team);
-    QString askTeamName(const QString &question, const QString &currentName);
     void reportLoadFailure(const DataFileError &error);
     void reportSaveFailure(const DataFileError &error);
 
