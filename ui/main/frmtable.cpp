@@ -10,6 +10,7 @@
 #include "ui/dialogs/frmopen.h"
 #include "ui/dialogs/frmoption.h"
 #include "ui/main/tablegrid.h"
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/look.h"
 #include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
@@ -764,11 +765,24 @@ void frmtable::cmdopen_Click() {
 }
 
 void frmtable::mnusaveas_Click() {
-    const std::optional<QString> chosen = platform::saveFileName(this, tableFilters());
+    const std::optional<QString> chosen = chooseSaveAsPath();
     if (!chosen)
         return;
     league_->tablePath = *chosen;
     saveTable();
+}
+
+// The path Save as writes to. Before an existing file is replaced the user is asked; Нет opens
+// the file dialog again on the same name, so that a mistyped name costs no season.
+std::optional<QString> frmtable::chooseSaveAsPath() {
+    QString suggested;
+    for (;;) {
+        const std::optional<QString> chosen =
+            platform::saveFileName(this, tableFilters(), suggested);
+        if (!chosen || platform::confirmReplace(this, *chosen))
+            return chosen;
+        suggested = *chosen;
+    }
 }
 
 void frmtable::cmdhelp_Click() {

@@ -101,6 +101,7 @@ class frmtable : public QMainWindow {
     void showView(View view);
     void fitGridsToWindow();
     SaveOutcome saveTable();
+    std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);
 
     std::unique_ptr<soccer::League> league_;
