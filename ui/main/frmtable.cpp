@@ -531,6 +531,8 @@ void frmtable::fillResults() {
     }
     MSF->setCurrentCell(league_->teamCount, kResultsColumns - 1);
     showView(View::Results);
+    // Place 1 and the headers first, however many teams there are.
+    MSF->scrollToTopLeft();
 }
 
 void frmtable::fitGridsToWindow() {

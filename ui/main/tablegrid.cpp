@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <vector>
 
 namespace {
@@ -168,6 +169,21 @@ int TableGrid::currentColumn() const {
 
 void TableGrid::setCurrentCell(int row, int column) {
     selectionModel()->setCurrentIndex(model_->index(row, column), QItemSelectionModel::NoUpdate);
+}
+
+void TableGrid::scrollToTopLeft() {
+    topLeftOnShow_ = !isVisible();
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
+// The view scrolls to a current cell set while it was hidden as it is shown; a grid asked to
+// show its top-left corner goes back there after that.
+bool TableGrid::event(QEvent *event) {
+    const bool handled = QTableView::event(event);
+    if (event->type() == QEvent::Show && topLeftOnShow_)
+        scrollToTopLeft();
+    return handled;
 }
 
 void TableGrid::mouseMoveEvent(QMouseEvent *event) {

@@ -39,6 +39,9 @@ class TableGrid : public QTableView {
     int currentRow() const;
     int currentColumn() const;
     void setCurrentCell(int row, int column);
+    // Shows the top row and the first column, wherever the current cell is; a hidden grid
+    // does so when it is shown (where it would otherwise scroll to its current cell).
+    void scrollToTopLeft();
 
   signals:
     // A click has made a cell the current one.
@@ -47,9 +50,11 @@ class TableGrid : public QTableView {
     void pointerMoved(int xTwips, int yTwips);
 
   protected:
+    bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
   private:
     class Model;
     Model *model_;
+    bool topLeftOnShow_ = false;
 };
