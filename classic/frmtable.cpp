@@ -3,6 +3,7 @@
 #include "classic/frmAbout.h"
 #include "core/league.h"
 #include "core/score.h"
+#include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
 #include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
@@ -70,7 +71,18 @@ soccer::Rgb cellColor(int row, int column) {
     return row % 2 == 0 ? kEvenRowColor : kOddRowColor;
 }
 
-// Shapes, colours and heads one grid; the same for the cross-table and the results table.
+// The size at which the grid shows every cell without scrolling.
+QSize allCellsSize(const QTableWidget *grid) {
+    QSize size(2 * grid->frameWidth(), 2 * grid->frameWidth());
+    for (int column = 0; column < grid->columnCount(); ++column)
+        size.rwidth() += grid->columnWidth(column);
+    for (int row = 0; row < grid->rowCount(); ++row)
+        size.rheight() += grid->rowHeight(row);
+    return size;
+}
+
+// Shapes, colours and heads one grid; the same for the cross-table and the results table. The
+// column widths given are minimums: a column widens to show its longest text whole.
 void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStringList &headers) {
     grid->setRowCount(kGridRows);
     grid->setColumnCount(int(columnWidths.size()));
@@ -83,27 +95,22 @@ void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStri
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    int width = 2 * grid->frameWidth();
-    for (int column = 0; column < columnWidths.size(); ++column) {
-        const int pixels = platform::twipsToPixelsX(columnWidths[column]);
-        grid->setColumnWidth(column, pixels);
-        width += pixels;
-    }
-    int height = 2 * grid->frameWidth();
+    auto *columnFit = new platform::ColumnFit(grid);
+    columnFit->followModel();
+    for (int column = 0; column < columnWidths.size(); ++column)
+        columnFit->setMinimumWidth(column, platform::twipsToPixelsX(columnWidths[column]));
     for (int row = 0; row < kGridRows; ++row) {
-        const int pixels = platform::twipsToPixelsY(kRowHeight);
-        grid->setRowHeight(row, pixels);
-        height += pixels;
+        grid->setRowHeight(row, platform::twipsToPixelsY(kRowHeight));
         for (int column = 0; column < columnWidths.size(); ++column)
             setCellColor(grid, row, column, cellColor(row, column));
     }
-    // The grid shows all its cells at once, so it never needs to scroll.
-    grid->resize(width, height);
 
     for (int column = 0; column < headers.size(); ++column)
         setCellText(grid, 0, column, headers[column]);
     for (int row = 1; row < kGridRows; ++row)
         setCellText(grid, row, 0, QString::number(row));
+    // The grid shows all its cells at once, so it never needs to scroll.
+    grid->resize(allCellsSize(grid));
 }
 
 // Fills a grid with many texts at once and lets it repaint only once at the end.
@@ -294,6 +301,15 @@ void frmtable::fixWindowSize() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// A column widened for a long name: the grids still show every cell, the window grows with
+// them, and the results table stays centred.
+void frmtable::fitGridsToColumns() {
+    for (QTableWidget *grid : {MS, MSF})
+        grid->resize(allCellsSize(grid));
+    fixWindowSize();
+    MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
+}
+
 void frmtable::Form_Load() {
     platform::setBackground(this, platform::toColor(kMainColor));
     for (QToolButton *button :
@@ -302,6 +318,9 @@ void frmtable::Form_Load() {
     setUpCrossTable();
     fixWindowSize();
     setUpResultsTable();
+    for (QTableWidget *grid : {MS, MSF})
+        connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+                &frmtable::fitGridsToColumns);
     prochess();
 
     try {

@@ -46,6 +46,7 @@ class frmtable : public QMainWindow {
     void setUpCrossTable();
     void setUpResultsTable();
     void fixWindowSize();
+    void fitGridsToColumns();
 
     void showCells();
     void showNames();

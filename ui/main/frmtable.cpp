@@ -530,9 +530,23 @@ void frmtable::fillResults() {
             MSF->setText(row.position, 2 + i, soccer::statisticText(row.values[i]));
     }
     MSF->setCurrentCell(league_->teamCount, kResultsColumns - 1);
+    fitResultsWidth();
     showView(View::Results);
     // Place 1 and the headers first, however many teams there are.
     MSF->scrollToTopLeft();
+}
+
+// The results grid keeps the place and width the layout gives it while its columns fit in;
+// when long names or large totals widen them beyond that, it grows as far as the window allows
+// and moves left if it would run past the window's edge, so that no column is hidden.
+void frmtable::fitResultsWidth() {
+    const int layoutLeft = platform::twipsToPixelsX(kResultsLeft);
+    const int layoutWidth = platform::twipsToPixelsX(kResultsWidth);
+    const int room = centralWidget()->width();
+    const int width = std::max(layoutWidth, std::min(MSF->widthToShowAllColumns(), room));
+    const int left =
+        width == layoutWidth ? layoutLeft : std::max(0, std::min(layoutLeft, room - width));
+    MSF->setGeometry(left, MSF->y(), width, MSF->height());
 }
 
 void frmtable::fitGridsToWindow() {
@@ -552,6 +566,7 @@ void frmtable::fitGridsToWindow() {
         grid->resize(grid->width(), height);
     for (TableGrid *grid : {MS, ms1})
         grid->resize(outer.width(), grid->height());
+    fitResultsWidth();
 }
 
 void frmtable::resizeEvent(QResizeEvent *event) {

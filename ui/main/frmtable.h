@@ -100,6 +100,7 @@ class frmtable : public QMainWindow {
 
     void showView(View view);
     void fitGridsToWindow();
+    void fitResultsWidth();
     SaveOutcome saveTable();
     std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);

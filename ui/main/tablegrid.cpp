@@ -1,5 +1,6 @@
 #include "ui/main/tablegrid.h"
 
+#include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
 
 #include <QAbstractTableModel>
@@ -80,7 +81,8 @@ class TableGrid::Model : public QAbstractTableModel {
     std::vector<Cell> cells_;
 };
 
-TableGrid::TableGrid(QWidget *parent) : QTableView(parent), model_(new Model(this)) {
+TableGrid::TableGrid(QWidget *parent)
+    : QTableView(parent), model_(new Model(this)), columnFit_(new platform::ColumnFit(this)) {
     setModel(model_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -102,6 +104,7 @@ TableGrid::~TableGrid() = default;
 
 void TableGrid::setShape(int rows, int columns) {
     model_->reshape(rows, columns);
+    columnFit_->forgetMinimums();
 }
 
 int TableGrid::rowCount() const {
@@ -118,7 +121,10 @@ QString TableGrid::text(int row, int column) const {
 
 // A hidden grid is repainted whole when shown, so it need not hear of every single cell.
 void TableGrid::setText(int row, int column, const QString &text) {
-    model_->cell(row, column).text = text;
+    QString &shown = model_->cell(row, column).text;
+    const QString before = shown;
+    shown = text;
+    columnFit_->textChanged(column, before, text);
     if (isVisible())
         model_->announce(row, column, Qt::DisplayRole);
 }
@@ -144,7 +150,7 @@ void TableGrid::setAlignment(int row, int column, Qt::Alignment alignment) {
 }
 
 void TableGrid::setColumnWidthTwips(int column, int twips) {
-    setColumnWidth(column, platform::twipsToPixelsX(twips));
+    columnFit_->setMinimumWidth(column, platform::twipsToPixelsX(twips));
 }
 
 void TableGrid::setRowHeightTwips(int twips) {
@@ -157,6 +163,17 @@ int TableGrid::columnWidthTwips(int column) const {
 
 int TableGrid::rowHeightTwips() const {
     return platform::pixelsToTwipsY(verticalHeader()->defaultSectionSize());
+}
+
+// The columns, the frame, and the vertical scroll bar when the rows do not fit.
+int TableGrid::widthToShowAllColumns() const {
+    int width = 2 * frameWidth();
+    for (int column = 0; column < columnCount(); ++column)
+        width += columnWidth(column);
+    const int rowsHeight = rowCount() * verticalHeader()->defaultSectionSize();
+    if (rowsHeight > height() - 2 * frameWidth())
+        width += verticalScrollBar()->sizeHint().width();
+    return width;
 }
 
 int TableGrid::currentRow() const {

@@ -5,6 +5,9 @@
 #include <QTableView>
 
 class QMouseEvent;
+namespace platform {
+class ColumnFit;
+}
 
 // A grid of text cells with no header bands: row 0 and the name columns are ordinary cells
 // that the main window paints as headers, so a click on them makes them the current cell like
@@ -12,6 +15,9 @@ class QMouseEvent;
 //
 // Cells written while the grid is hidden cost no repaint each: the grid paints once when it is
 // shown again, which is how the window fills thousands of cells at a time.
+//
+// The column widths that the window sets are minimums: a column widens to show its longest
+// text whole, and narrows again, never below its minimum, when that text goes.
 class TableGrid : public QTableView {
     Q_OBJECT
 
@@ -35,6 +41,8 @@ class TableGrid : public QTableView {
     void setRowHeightTwips(int twips);
     int columnWidthTwips(int column) const;
     int rowHeightTwips() const;
+    // The width at which the grid shows all its columns without scrolling sideways.
+    int widthToShowAllColumns() const;
 
     int currentRow() const;
     int currentColumn() const;
@@ -56,5 +64,6 @@ class TableGrid : public QTableView {
   private:
     class Model;
     Model *model_;
+    platform::ColumnFit *columnFit_;
     bool topLeftOnShow_ = false;
 };
