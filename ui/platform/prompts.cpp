@@ -82,8 +82,8 @@ class WidgetPrompter : public Prompter {
         return answerOf(box.exec());
     }
 
-    QString input(QWidget *parent, const QString &text, const QString &title,
-                  const QString &defaultAnswer) override {
+    std::optional<QString> input(QWidget *parent, const QString &text, const QString &title,
+                                 const QString &defaultAnswer) override {
         QInputDialog dialog(parent);
         dialog.setWindowTitle(title);
         dialog.setLabelText(text);
@@ -93,13 +93,16 @@ class WidgetPrompter : public Prompter {
         dialog.move(origin +
                     QPoint(twipsToPixelsX(kPromptOffsetTwips), twipsToPixelsY(kPromptOffsetTwips)));
         if (dialog.exec() != QDialog::Accepted)
-            return QString();
+            return std::nullopt;
         return dialog.textValue();
     }
 
     std::optional<QString> fileName(QWidget *parent, FileMode mode,
-                                    const QList<FileFilter> &filters) override {
-        QFileDialog dialog(parent, QString(), lastFolder_);
+                                    const QList<FileFilter> &filters,
+                                    const QString &suggested) override {
+        const QFileInfo offered(suggested);
+        QFileDialog dialog(parent, QString(),
+                           suggested.isEmpty() ? lastFolder_ : offered.absolutePath());
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setNameFilters(nameFilters(filters));
         if (mode == FileMode::Save) {
@@ -111,6 +114,8 @@ class WidgetPrompter : public Prompter {
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::ExistingFile);
         }
+        if (!suggested.isEmpty())
+            dialog.selectFile(offered.fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         const QString chosen = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
@@ -187,8 +192,8 @@ Answer ScriptedPrompter::message(QWidget *, const QString &text, const QString &
     return answers_.takeFirst();
 }
 
-QString ScriptedPrompter::input(QWidget *, const QString &text, const QString &title,
-                                const QString &defaultAnswer) {
+std::optional<QString> ScriptedPrompter::input(QWidget *, const QString &text, const QString &title,
+                                               const QString &defaultAnswer) {
     Asked question;
     question.kind = Kind::Input;
     question.text = text;
@@ -197,15 +202,17 @@ QString ScriptedPrompter::input(QWidget *, const QString &text, const QString &t
     asked_.append(question);
     if (inputs_.isEmpty()) {
         ++unexpected_;
-        return QString();
+        return std::nullopt;
     }
     return inputs_.takeFirst();
 }
 
 std::optional<QString> ScriptedPrompter::fileName(QWidget *, FileMode mode,
-                                                  const QList<FileFilter> &filters) {
+                                                  const QList<FileFilter> &filters,
+                                                  const QString &suggested) {
     Asked question;
     question.kind = Kind::File;
+    question.defaultAnswer = suggested;
     question.mode = mode;
     question.filters = filters;
     asked_.append(question);
