@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,19 @@ namespace {
 constexpr int kFewestTeams = 4;
 
 const QString kTitle = QStringLiteral("Тарвел");
+
+// A table replaced by a blank one is a season lost, so replacing is asked, never assumed.
+// A folder of the same name is not asked about: writing over it fails and is reported.
+bool replaceConfirmed(QWidget *parent, const QString &path) {
+    const QFileInfo existing(path);
+    if (!existing.exists() || existing.isDir()) {
+        return true;
+    }
+    return platform::message(parent,
+                             QStringLiteral("Файл ") + existing.fileName() +
+                                 QStringLiteral(" уже существует. Заменить его?"),
+                             kTitle, platform::Buttons::YesNo) == platform::Answer::Yes;
+}
 
 } // namespace
 
@@ -37,6 +51,7 @@ frmnew::frmnew(Origin origin) : origin_(origin) {
     connect(vscrl, &QScrollBar::actionTriggered, this, &frmnew::vscrl_Scroll);
     connect(vscrl, &QScrollBar::valueChanged, this, &frmnew::vscrl_Change);
     connect(cmdok, &QPushButton::clicked, this, &frmnew::cmdok_Click);
+    connect(txtnam, &QLineEdit::returnPressed, this, &frmnew::cmdok_Click);
     connect(cmdotm, &QPushButton::clicked, this, &frmnew::cmdotm_Click);
 }
 
@@ -59,15 +74,20 @@ void frmnew::buildControls() {
     // The largest count at the top; vscrl_Scroll turns the steps round to match.
     vscrl->setInvertedAppearance(true);
     vscrl->setValue(kFewestTeams);
+    // A scroll bar takes no focus by default; this one is the only way to set the count.
+    vscrl->setFocusPolicy(Qt::StrongFocus);
+    // Its menu would offer "top" and "bottom" the wrong way round and nothing a count needs.
+    vscrl->setContextMenuPolicy(Qt::NoContextMenu);
 
     cmbfile = dialogkit::typeBox(this);
     cmdok = dialogkit::button(this, QStringLiteral("cmdok"), QStringLiteral("OK"));
     cmdotm = dialogkit::button(this, QStringLiteral("cmdotm"), QStringLiteral("Отмена"));
 
-    setTabOrder(txtnam, cmdok);
-    setTabOrder(cmdok, cmdotm);
-    setTabOrder(cmdotm, vscrl);
+    // As the controls are read: name, count, type, then the buttons.
+    setTabOrder(txtnam, vscrl);
     setTabOrder(vscrl, cmbfile);
+    setTabOrder(cmbfile, cmdok);
+    setTabOrder(cmdok, cmdotm);
 }
 
 void frmnew::placeControls() {
@@ -88,9 +108,10 @@ void frmnew::Form_Load() {
     txtnam->setFocus();
 }
 
-// The bar is drawn upside down, 99 at the top, but its arrows, trough and keys still step
-// towards the minimum at the top. Each step is turned round before it takes effect, so the
-// upper arrow and the Up key raise the count.
+// The bar is drawn upside down, 99 at the top, but its arrows, trough, keys and wheel still
+// step towards the minimum at the top. Each step is turned round before it takes effect, so
+// the upper arrow, the Up and Page Up keys and the wheel turned up raise the count. The wheel
+// moves the slider without holding it; a drag holds it and is left as it is.
 void frmnew::vscrl_Scroll(int action) {
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
@@ -100,6 +121,11 @@ void frmnew::vscrl_Scroll(int action) {
     case QAbstractSlider::SliderSingleStepSub:
     case QAbstractSlider::SliderPageStepSub:
         vscrl->setSliderPosition(vscrl->value() + 1);
+        break;
+    case QAbstractSlider::SliderMove:
+        if (!vscrl->isSliderDown()) {
+            vscrl->setSliderPosition(2 * vscrl->value() - vscrl->sliderPosition());
+        }
         break;
     default:
         break;
@@ -153,7 +179,7 @@ void frmnew::cmdok_Click() {
     }
     txtnam->setText(nameWithExtension());
     const QString path = soccer::programFolder() + QStringLiteral("/") + txtnam->text();
-    if (!writeTable(path)) {
+    if (!replaceConfirmed(this, path) || !writeTable(path)) {
         // Back to what the user typed, so that a second OK does not append the type twice.
         txtnam->setText(typed);
         return;
