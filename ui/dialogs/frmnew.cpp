@@ -5,6 +5,7 @@
 #include "core/tablefile.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/frmopen.h"
+#include "ui/dialogs/pathkind.h"
 #include "ui/main/frmtable.h"
 #include "ui/platform/prompts.h"
 
@@ -23,16 +24,27 @@ constexpr int kFewestTeams = 4;
 const QString kTitle = QStringLiteral("Тарвел");
 
 // A table replaced by a blank one is a season lost, so replacing is asked, never assumed.
-// A folder of the same name is not asked about: writing over it fails and is reported.
 bool replaceConfirmed(QWidget *parent, const QString &path) {
-    const QFileInfo existing(path);
-    if (!existing.exists() || existing.isDir()) {
-        return true;
-    }
     return platform::message(parent,
-                             QStringLiteral("Файл ") + existing.fileName() +
+                             QStringLiteral("Файл ") + QFileInfo(path).fileName() +
                                  QStringLiteral(" уже существует. Заменить его?"),
                              kTitle, platform::Buttons::YesNo) == platform::Answer::Yes;
+}
+
+// A new name is written at once and a file only when the user agrees. Anything else of that
+// name (a folder, a named pipe, a device, a loop of links) cannot become a table and is
+// never opened: writing into a pipe would wait for a reader.
+bool mayWriteTableAt(QWidget *parent, const QString &path) {
+    const pathkind::Kind kind = pathkind::of(path);
+    switch (kind) {
+    case pathkind::Kind::Missing:
+        return true;
+    case pathkind::Kind::File:
+        return replaceConfirmed(parent, path);
+    default:
+        platform::message(parent, pathkind::reasonItIsNoFile(path, kind), kTitle);
+        return false;
+    }
 }
 
 } // namespace
@@ -179,7 +191,7 @@ void frmnew::cmdok_Click() {
     }
     txtnam->setText(nameWithExtension());
     const QString path = soccer::programFolder() + QStringLiteral("/") + txtnam->text();
-    if (!replaceConfirmed(this, path) || !writeTable(path)) {
+    if (!mayWriteTableAt(this, path) || !writeTable(path)) {
         // Back to what the user typed, so that a second OK does not append the type twice.
         txtnam->setText(typed);
         return;
