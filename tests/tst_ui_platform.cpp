@@ -1,5 +1,6 @@
 // The prompt layer: the real message box, input prompt and program end behave as the windows
 // rely on, and the scripted prompter answers and records as the window tests rely on.
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -126,6 +128,45 @@ class PlatformTest : public QObject {
             QVERIFY(&prompter() == &script);
         }
         QVERIFY(&prompter() == real);
+    }
+
+    // The replace question: asked only over an existing file, and only Да lets the write go on.
+    void replaceQuestion_data() {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<int>("answer"); // -1: no question expected
+        QTest::addColumn<bool>("mayWrite");
+        QTest::newRow("no file") << "" << -1 << true;
+        QTest::newRow("a folder of that name") << "dir" << -1 << true;
+        QTest::newRow("file, Да") << "file" << int(Answer::Yes) << true;
+        QTest::newRow("file, Нет") << "file" << int(Answer::No) << false;
+    }
+
+    void replaceQuestion() {
+        QFETCH(QString, existing);
+        QFETCH(int, answer);
+        QFETCH(bool, mayWrite);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Сезон 1.TFL");
+        if (existing == "file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("4\r\n") == 3);
+        } else if (existing == "dir") {
+            QVERIFY(QDir().mkdir(path));
+        }
+        ScriptedPrompter script;
+        if (answer >= 0)
+            script.queueAnswer(Answer(answer));
+        QCOMPARE(confirmReplace(nullptr, path), mayWrite);
+        QCOMPARE(script.unexpected(), 0);
+        if (answer < 0) {
+            QVERIFY(script.asked().isEmpty());
+            return;
+        }
+        QCOMPARE(script.asked().size(), 1);
+        const ScriptedPrompter::Asked &asked = script.asked().first();
+        QCOMPARE(asked.text, "Файл " + path + " уже существует. Заменить его?");
+        QCOMPARE(asked.title, QString("Тарвел"));
+        QCOMPARE(asked.buttons, Buttons::YesNo);
     }
 
     void twipsFollowLogicalDpi() {
