@@ -299,7 +299,7 @@ class NewTableDialogTest : public QObject {
 
         QCOMPARE(sandbox.prompter.asked().size(), 1);
         const platform::ScriptedPrompter::Asked &question = sandbox.prompter.asked().first();
-        QCOMPARE(question.text, QStringLiteral("Файл Liga.TFL уже существует. Заменить его?"));
+        QCOMPARE(question.text, QStringLiteral("Файл %1 уже существует. Заменить его?").arg(path));
         QCOMPARE(question.title, QStringLiteral("Тарвел"));
         QCOMPARE(question.buttons, platform::Buttons::YesNo);
         if (replaced) {
@@ -332,7 +332,7 @@ class NewTableDialogTest : public QObject {
         click(dialog, "cmdok");
         click(dialog, "cmdok");
         QCOMPARE(sandbox.prompter.askedTexts(),
-                 QStringList(2, QStringLiteral("Файл Liga.TFL уже существует. Заменить его?")));
+                 QStringList(2, QStringLiteral("Файл %1 уже существует. Заменить его?").arg(path)));
         QCOMPARE(fileLines(path).size(), 45);
         QVERIFY(!QFile::exists(sandbox.path(QStringLiteral("Liga.TFL.TFL"))));
     }

@@ -7,11 +7,11 @@
 #include "ui/dialogs/frmopen.h"
 #include "ui/dialogs/pathkind.h"
 #include "ui/main/frmtable.h"
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/prompts.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,14 +23,6 @@ constexpr int kFewestTeams = 4;
 
 const QString kTitle = QStringLiteral("Тарвел");
 
-// A table replaced by a blank one is a season lost, so replacing is asked, never assumed.
-bool replaceConfirmed(QWidget *parent, const QString &path) {
-    return platform::message(parent,
-                             QStringLiteral("Файл ") + QFileInfo(path).fileName() +
-                                 QStringLiteral(" уже существует. Заменить его?"),
-                             kTitle, platform::Buttons::YesNo) == platform::Answer::Yes;
-}
-
 // A new name is written at once and a file only when the user agrees. Anything else of that
 // name (a folder, a named pipe, a device, a loop of links) cannot become a table and is
 // never opened: writing into a pipe would wait for a reader.
@@ -40,7 +32,8 @@ bool mayWriteTableAt(QWidget *parent, const QString &path) {
     case pathkind::Kind::Missing:
         return true;
     case pathkind::Kind::File:
-        return replaceConfirmed(parent, path);
+        // A table replaced by a blank one is a season lost: replacing is asked, never assumed.
+        return platform::confirmReplace(parent, path);
     default:
         platform::message(parent, pathkind::reasonItIsNoFile(path, kind), kTitle);
         return false;
