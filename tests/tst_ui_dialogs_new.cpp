@@ -356,7 +356,7 @@ class NewTableDialogTest : public QObject {
         QTest::newRow("a named pipe") << "pipe"
                                       << "%1/Kubok.TFL — это именованный канал";
         QTest::newRow("a link loop") << "loop"
-                                     << "%1/Kubok.TFL — это зацикленная ссылка";
+                                     << "%1/Kubok.TFL — ссылки образуют петлю";
     }
     void thingsThatAreNoFilesAreNotReplaced() {
         QFETCH(QString, kind);

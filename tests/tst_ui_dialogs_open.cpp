@@ -305,7 +305,7 @@ class OpenTableDialogTest : public QObject {
         QTest::newRow("a device") << "null.TFL"
                                   << "%1/null.TFL — это устройство";
         QTest::newRow("a link loop") << "loop1.TFL"
-                                     << "%1/loop1.TFL — это зацикленная ссылка";
+                                     << "%1/loop1.TFL — ссылки образуют петлю";
         QTest::newRow("a link to nothing") << "dangling.TFL"
                                            << "Файл не найден:\n%1/dangling.TFL";
         QTest::newRow("a file taken for a folder") << "a.TFL/x.TFL"

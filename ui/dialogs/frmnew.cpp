@@ -27,17 +27,12 @@ const QString kTitle = QStringLiteral("Тарвел");
 // name (a folder, a named pipe, a device, a loop of links) cannot become a table and is
 // never opened: writing into a pipe would wait for a reader.
 bool mayWriteTableAt(QWidget *parent, const QString &path) {
-    const pathkind::Kind kind = pathkind::of(path);
-    switch (kind) {
-    case pathkind::Kind::Missing:
-        return true;
-    case pathkind::Kind::File:
-        // A table replaced by a blank one is a season lost: replacing is asked, never assumed.
-        return platform::confirmReplace(parent, path);
-    default:
-        platform::message(parent, pathkind::reasonItIsNoFile(path, kind), kTitle);
+    if (!pathkind::describe(path).isEmpty()) {
+        platform::message(parent, pathkind::reasonItIsNoFile(path), kTitle);
         return false;
     }
+    // A table replaced by a blank one is a season lost: replacing is asked, never assumed.
+    return platform::confirmReplace(parent, path);
 }
 
 } // namespace

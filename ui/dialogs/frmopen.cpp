@@ -257,9 +257,8 @@ bool frmopen::confirmChosenFile(const QString &path) {
                           QStringLiteral("Тарвел"));
         return false;
     }
-    const pathkind::Kind kind = pathkind::of(path);
-    if (kind != pathkind::Kind::File) {
-        platform::message(this, pathkind::reasonItIsNoFile(path, kind), QStringLiteral("Тарвел"));
+    if (!QFileInfo(path).isFile()) {
+        platform::message(this, pathkind::reasonItIsNoFile(path), QStringLiteral("Тарвел"));
         return false;
     }
     return true;

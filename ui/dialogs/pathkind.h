@@ -6,12 +6,13 @@
 // would wait for a writer, and a device may be read without end.
 namespace pathkind {
 
-enum class Kind { Missing, File, Folder, Pipe, Device, Socket, LinkLoop };
+// What stands at `path` when it is not a plain file, in the user's words: "это папка", "это
+// именованный канал", "это устройство", "это сокет", or "ссылки образуют петлю"; empty for a
+// plain file and for nothing at all.
+QString describe(const QString &path);
 
-Kind of(const QString &path);
-
-// Why `path` is no table file, as the dialogs say it, e.g. "/home/a — это папка";
-// "Файл не найден:" with the path for a name that leads nowhere.
-QString reasonItIsNoFile(const QString &path, Kind kind);
+// Why `path` is no table file to open: "<path> — это папка" and the like, or
+// "Файл не найден:" and the path on the next line when nothing is there.
+QString reasonItIsNoFile(const QString &path);
 
 } // namespace pathkind
