@@ -167,11 +167,14 @@ class NewTableDialogTest : public QObject {
         const QList<QWidget *> expected = {
             control<QWidget>(dialog, "vscrl"), control<QWidget>(dialog, "cmbfile"),
             control<QWidget>(dialog, "cmdok"), control<QWidget>(dialog, "cmdotm"), name};
+        auto *count = control<QLabel>(dialog, "txtchis");
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget *focused = QApplication::focusWidget();
             // The type box's focus sits in its edit field.
             QCOMPARE(focused == next || focused->parentWidget() == next, true);
+            // The scroll bar draws no focus; the count's frame shows it instead.
+            QCOMPARE(count->lineWidth(), focused->objectName() == QStringLiteral("vscrl") ? 2 : 1);
         }
     }
 

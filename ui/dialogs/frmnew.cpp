@@ -76,6 +76,7 @@ void frmnew::buildControls() {
     vscrl->setValue(kFewestTeams);
     // A scroll bar takes no focus by default; this one is the only way to set the count.
     vscrl->setFocusPolicy(Qt::StrongFocus);
+    vscrl->installEventFilter(this);
     // Its menu would offer "top" and "bottom" the wrong way round and nothing a count needs.
     vscrl->setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -134,6 +135,19 @@ void frmnew::vscrl_Scroll(int action) {
 
 void frmnew::vscrl_Change(int value) {
     txtchis->setText(QString::number(value));
+}
+
+// The style draws no focus on a scroll bar, so the count beside it shows where the keys go.
+void frmnew::vscrl_FocusChange(bool focused) {
+    txtchis->setLineWidth(focused ? 2 : 1);
+}
+
+bool frmnew::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == vscrl &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        vscrl_FocusChange(event->type() == QEvent::FocusIn);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Tables are always made in the program's folder: a name with a folder in it would put the
