@@ -70,11 +70,38 @@ QStringList nameFilters(const QList<FileFilter> &filters) {
     return result;
 }
 
+// A message box wraps its text only where the line breaking rules allow, and cuts off a
+// longer piece, such as a long file name in a path. Such a piece gets a break opportunity (an
+// invisible zero-width space) after every character; shorter pieces keep theirs at blanks and
+// slashes. Only the text shown changes, not the text the callers pass.
+QString withBreakOpportunities(const QString &text) {
+    constexpr int kLongestUnbrokenPiece = 30;
+    const QChar zeroWidthSpace(0x200B);
+    QString result;
+    qsizetype pieceStart = 0;
+    for (qsizetype at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && !text.at(at).isSpace() && text.at(at) != QLatin1Char('/'))
+            continue;
+        const QStringView piece = QStringView(text).mid(pieceStart, at - pieceStart);
+        if (piece.size() > kLongestUnbrokenPiece) {
+            for (const QChar character : piece)
+                result += QString(character) + zeroWidthSpace;
+        } else {
+            result += piece;
+        }
+        if (at < text.size())
+            result += text.at(at);
+        pieceStart = at + 1;
+    }
+    return result;
+}
+
 class WidgetPrompter : public Prompter {
   public:
     Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
                    Icon icon) override {
-        QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), parent);
+        QMessageBox box(boxIcon(icon), title, withBreakOpportunities(text),
+                        standardButtons(buttons), parent);
         if (buttons == Buttons::YesNo)
             box.setEscapeButton(QMessageBox::No);
         else if (buttons == Buttons::YesNoCancel)
