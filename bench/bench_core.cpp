@@ -2,6 +2,7 @@
 // every pair played in both halves. The raw QFile read and write of the same bytes are measured
 // in the same run as the floor the table reader and writer are compared with.
 
+#include "bench/playedleague.h"
 #include "core/league.h"
 #include "core/ranking.h"
 #include "core/score.h"
@@ -9,7 +10,6 @@
 #include "core/tablefile.h"
 
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -21,38 +21,8 @@
 
 namespace {
 
-constexpr int kTeams = soccer::kMaxTeams;
-
-QString teamName(int team) {
-    static const QStringList cities = {
-        QStringLiteral("Спартак"),   QStringLiteral("Динамо"),     QStringLiteral("Торпедо"),
-        QStringLiteral("Локомотив"), QStringLiteral("Зенит"),      QStringLiteral("Крылья Советов"),
-        QStringLiteral("Ротор"),     QStringLiteral("Черноморец"), QStringLiteral("Шинник"),
-        QStringLiteral("Урал"),      QStringLiteral("Сокол")};
-    return cities.at(team % cities.size()) + QStringLiteral(" №") + QString::number(team);
-}
-
-// Scores vary with the pair and the half, so that wins, draws and losses all occur and the
-// ranking has real work to do.
-QString answerFor(int half, int r, int c) {
-    const int x = (r * 7 + c * 3 + half) % 5;
-    const int y = (r * 2 + c * 5 + half * 3) % 4;
-    return QString::number(x) + QLatin1Char(' ') + QString::number(y);
-}
-
-std::unique_ptr<soccer::League> playedLeague() {
-    auto league = std::make_unique<soccer::League>();
-    league->teamCount = kTeams;
-    for (int t = 1; t <= kTeams; ++t)
-        league->teamNames[t] = teamName(t);
-    for (int half = 1; half <= 2; ++half) {
-        for (int r = 1; r <= kTeams; ++r) {
-            for (int c = r + 1; c <= kTeams; ++c)
-                soccer::enterScore(league->crossTables[half], r, c, answerFor(half, r, c));
-        }
-    }
-    return league;
-}
+using benchkit::kTeams;
+using benchkit::playedLeague;
 
 // One played table, its file bytes and a temporary folder that outlives every benchmark.
 struct Fixture {

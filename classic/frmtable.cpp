@@ -5,7 +5,9 @@
 #include "core/league.h"
 #include "core/locations.h"
 #include "core/score.h"
+#include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
+#include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
 
 #include <QAction>
@@ -71,7 +73,18 @@ soccer::Rgb cellColor(int row, int column) {
     return row % 2 == 0 ? kEvenRowColor : kOddRowColor;
 }
 
-// Shapes, colours and heads one grid; the same for the cross-table and the results table.
+// The size at which the grid shows every cell without scrolling.
+QSize allCellsSize(const QTableWidget *grid) {
+    QSize size(2 * grid->frameWidth(), 2 * grid->frameWidth());
+    for (int column = 0; column < grid->columnCount(); ++column)
+        size.rwidth() += grid->columnWidth(column);
+    for (int row = 0; row < grid->rowCount(); ++row)
+        size.rheight() += grid->rowHeight(row);
+    return size;
+}
+
+// Shapes, colours and heads one grid; the same for the cross-table and the results table. The
+// column widths given are minimums: a column widens to show its longest text whole.
 void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStringList &headers) {
     grid->setRowCount(kGridRows);
     grid->setColumnCount(int(columnWidths.size()));
@@ -84,27 +97,22 @@ void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStri
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    int width = 2 * grid->frameWidth();
-    for (int column = 0; column < columnWidths.size(); ++column) {
-        const int pixels = platform::twipsToPixelsX(columnWidths[column]);
-        grid->setColumnWidth(column, pixels);
-        width += pixels;
-    }
-    int height = 2 * grid->frameWidth();
+    auto *columnFit = new platform::ColumnFit(grid);
+    columnFit->followModel();
+    for (int column = 0; column < columnWidths.size(); ++column)
+        columnFit->setMinimumWidth(column, platform::twipsToPixelsX(columnWidths[column]));
     for (int row = 0; row < kGridRows; ++row) {
-        const int pixels = platform::twipsToPixelsY(kRowHeight);
-        grid->setRowHeight(row, pixels);
-        height += pixels;
+        grid->setRowHeight(row, platform::twipsToPixelsY(kRowHeight));
         for (int column = 0; column < columnWidths.size(); ++column)
             setCellColor(grid, row, column, cellColor(row, column));
     }
-    // The grid shows all its cells at once, so it never needs to scroll.
-    grid->resize(width, height);
 
     for (int column = 0; column < headers.size(); ++column)
         setCellText(grid, 0, column, headers[column]);
     for (int row = 1; row < kGridRows; ++row)
         setCellText(grid, row, 0, QString::number(row));
+    // The grid shows all its cells at once, so it never needs to scroll.
+    grid->resize(allCellsSize(grid));
 }
 
 // Fills a grid with many texts at once and lets it repaint only once at the end.
@@ -303,6 +311,15 @@ void frmtable::fixWindowSize() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// A column widened for a long name: the grids still show every cell, the window grows with
+// them, and the results table stays centred.
+void frmtable::fitGridsToColumns() {
+    for (QTableWidget *grid : {MS, MSF})
+        grid->resize(allCellsSize(grid));
+    fixWindowSize();
+    MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
+}
+
 void frmtable::Form_Load() {
     platform::setBackground(this, platform::toColor(kMainColor));
     for (QToolButton *button :
@@ -311,6 +328,9 @@ void frmtable::Form_Load() {
     setUpCrossTable();
     fixWindowSize();
     setUpResultsTable();
+    for (QTableWidget *grid : {MS, MSF})
+        connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+                &frmtable::fitGridsToColumns);
     prochess();
 
     try {
@@ -371,11 +391,13 @@ void frmtable::MS_Click() {
     const int c = column - 1;
     if (!isScoreCell(r, c))
         return;
-    const QString answer = platform::input(this,
-                                           QStringLiteral("Введите счет между:  ") +
-                                               league_->teamNames[r] + "  " + league_->teamNames[c],
-                                           kTitle, QStringLiteral("0 0"));
-    if (enterScore(*league_, r, c, answer) == ScoreChange::None)
+    // A dismissed prompt, like an answer without a blank, leaves the pair as it is.
+    const std::optional<QString> answer =
+        platform::input(this,
+                        QStringLiteral("Введите счет между:  ") + league_->teamNames[r] + "  " +
+                            league_->teamNames[c],
+                        kTitle, QStringLiteral("0 0"));
+    if (!answer || enterScore(*league_, r, c, *answer) == ScoreChange::None)
         return;
     setCellText(MS, r, c + 1, league_->cells[r][c]);
     setCellText(MS, c, r + 1, league_->cells[c][r]);
@@ -384,21 +406,12 @@ void frmtable::MS_Click() {
 
 void frmtable::renameTeam(int team) {
     const QString name = league_->teamNames[team];
-    league_->teamNames[team] =
-        askTeamName(QStringLiteral("Введите новое имя команды ") + name, name);
+    const std::optional<QString> renamed =
+        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
+    if (!renamed)
+        return;
+    league_->teamNames[team] = *renamed;
     showNames();
-}
-
-// Asks until the answer is a name that survives a save and a load; dismissing gives "".
-QString frmtable::askTeamName(const QString &question, const QString &currentName) {
-    QString answer = platform::input(this, question, kTitle, currentName);
-    for (auto problem = soccer::tableTextProblem(answer); problem != soccer::TextProblem::None;
-         problem = soccer::tableTextProblem(answer)) {
-        platform::message(this, soccer::tableTextProblemMessage(problem), kTitle,
-                          platform::Buttons::Ok, platform::Icon::Information);
-        answer = platform::input(this, question, kTitle, answer);
-    }
-    return answer;
 }
 
 void frmtable::setCrossTableCommandsEnabled(bool enabled) {
@@ -451,12 +464,20 @@ void frmtable::prosave() {
                       platform::Icon::Information);
 }
 
+// The three files are saved as one, so the message can say what is on the disk now.
 void frmtable::reportSaveFailure(const DataFileError &error) {
-    platform::message(this,
-                      QStringLiteral("Не удаётся сохранить файл %1: %2.\nСохранение прервано; "
-                                     "файлы, которые не были записаны, остались прежними.")
-                          .arg(error.fileName(), readFailureReason(error.number(), error.detail())),
-                      kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+    const QString onDisk =
+        error.savedFilesUnchanged()
+            ? QStringLiteral("Сохранение отменено: файлы komand.dat, s.dat и file.dat на диске "
+                             "остались прежними.")
+            : QStringLiteral("Сохранение прервано: файлы komand.dat, s.dat и file.dat на диске, "
+                             "возможно, записаны не все.");
+    platform::message(
+        this,
+        QStringLiteral("Не удаётся сохранить файл %1: %2.\n")
+                .arg(error.fileName(), readFailureReason(error.number(), error.detail())) +
+            onDisk,
+        kTitle, platform::Buttons::Ok, platform::Icon::Critical);
 }
 
 void frmtable::proclear() {
@@ -476,9 +497,12 @@ void frmtable::prorename() {
                           platform::Buttons::YesNo,
                           platform::Icon::Information) == platform::Answer::No)
         return;
+    // A dismissed prompt keeps that team's name, and the sequence goes on with the next team.
     for (int team = 1; team <= kTeams; ++team) {
-        league_->teamNames[team] = askTeamName(QStringLiteral("Введите имя  %1 команды").arg(team),
-                                               league_->teamNames[team]);
+        const std::optional<QString> renamed = platform::askTeamName(
+            this, QStringLiteral("Введите имя  %1 команды").arg(team), league_->teamNames[team]);
+        if (renamed)
+            league_->teamNames[team] = *renamed;
         setCellText(MS, team, kNameColumn, league_->teamNames[team]);
     }
 }

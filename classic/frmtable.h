@@ -46,6 +46,7 @@ class frmtable : public QMainWindow {
     void setUpCrossTable();
     void setUpResultsTable();
     void fixWindowSize();
+    void fitGridsToColumns();
 
     void showCells();
     void showNames();
@@ -54,7 +55,6 @@ class frmtable : public QMainWindow {
     void setCrossTableCommandsEnabled(bool enabled);
 
     void renameTeam(int team);
-    QString askTeamName(const QString &question, const QString &currentName);
     void reportLoadFailure(const DataFileError &error);
     void reportSaveFailure(const DataFileError &error);
 

@@ -4,6 +4,8 @@ namespace soccer {
 
 QString errorName(int number) {
     switch (number) {
+    case ErrInvalidArgument:
+        return QStringLiteral("Недопустимый вызов процедуры или аргумент");
     case ErrSubscriptOutOfRange:
         return QStringLiteral("Индекс вне допустимого диапазона");
     case ErrTypeMismatch:
@@ -43,7 +45,8 @@ std::string describe(int number, const QString &detail) {
 
 } // namespace
 
-CoreError::CoreError(int number, const QString &detail)
-    : std::runtime_error(describe(number, detail)), number_(number), detail_(detail) {}
+CoreError::CoreError(int number, const QString &detail, const QString &reason)
+    : std::runtime_error(describe(number, detail)), number_(number), detail_(detail),
+      reason_(reason) {}
 
 } // namespace soccer

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/rankingrule.h"
-#include "core/valuerules.h"
+#include "core/linewriter.h"
+#include "core/listreader.h"
 
 #include <QString>
 

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the build needs, when they are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n
+# llvm brings llvm-symbolizer, without which sanitizer and fuzzer reports show bare addresses.
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev llvm qt6-base-dev qt6-translations-l10n
           libgl-dev libbenchmark-dev fonts-dejavu-core)
 # The installation and package tests: the freedesktop validators and databases, xdg-mime with
 # File::MimeInfo (its way to a file's type outside a desktop), the manual page reader,

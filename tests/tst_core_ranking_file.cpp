@@ -2,7 +2,8 @@
 // table with the program's rule, which stay those of a table saved before rules existed.
 #include "core/ruletrailer.h"
 #include "core/tablefile.h"
-#include "core/valuerules.h"
+#include "core/linewriter.h"
+#include "core/listreader.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_kit.h"
 

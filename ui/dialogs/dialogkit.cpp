@@ -89,4 +89,8 @@ void paintButtons(const QList<QPushButton *> &buttons, const soccer::ColorScheme
     }
 }
 
+QString reasonLine(const QString &reason) {
+    return reason.isEmpty() ? QString() : QStringLiteral("\n") + reason;
+}
+
 } // namespace dialogkit

@@ -133,12 +133,12 @@ void frmoption::saveAndApply() {
     try {
         soccer::saveColorScheme(barsScheme());
     } catch (const soccer::CoreError &error) {
-        platform::message(this,
-                          QStringLiteral("Не удалось сохранить цвета в файл:\n") +
-                              soccer::optionsFilePath() + QStringLiteral("\n") + error.detail() +
-                              QStringLiteral("\nОшибка № ") + QString::number(error.number()),
-                          QStringLiteral("Тарвел"), platform::Buttons::Ok,
-                          platform::Icon::Critical);
+        platform::message(
+            this,
+            QStringLiteral("Не удалось сохранить цвета в файл:\n") + soccer::optionsFilePath() +
+                QStringLiteral("\n") + error.detail() + dialogkit::reasonLine(error.reason()) +
+                QStringLiteral("\nОшибка № ") + QString::number(error.number()),
+            QStringLiteral("Тарвел"), platform::Buttons::Ok, platform::Icon::Critical);
         return;
     }
     if (frmtable *mainWindow = frmtable::current()) {

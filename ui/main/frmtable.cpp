@@ -10,8 +10,10 @@
 #include "ui/dialogs/frmopen.h"
 #include "ui/dialogs/frmoption.h"
 #include "ui/main/tablegrid.h"
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
+#include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
 
 #include <QAction>
@@ -491,7 +493,23 @@ void frmtable::fillResults() {
             MSF->setText(row.position, 2 + i, soccer::statisticText(row.values[i]));
     }
     MSF->setCurrentCell(league_->teamCount, kResultsColumns - 1);
+    fitResultsWidth();
     showView(View::Results);
+    // Place 1 and the headers first, however many teams there are.
+    MSF->scrollToTopLeft();
+}
+
+// The results grid keeps the place and width the layout gives it while its columns fit in;
+// when long names or large totals widen them beyond that, it grows as far as the window allows
+// and moves left if it would run past the window's edge, so that no column is hidden.
+void frmtable::fitResultsWidth() {
+    const int layoutLeft = platform::twipsToPixelsX(kResultsLeft);
+    const int layoutWidth = platform::twipsToPixelsX(kResultsWidth);
+    const int room = centralWidget()->width();
+    const int width = std::max(layoutWidth, std::min(MSF->widthToShowAllColumns(), room));
+    const int left =
+        width == layoutWidth ? layoutLeft : std::max(0, std::min(layoutLeft, room - width));
+    MSF->setGeometry(left, MSF->y(), width, MSF->height());
 }
 
 void frmtable::fitGridsToWindow() {
@@ -511,6 +529,7 @@ void frmtable::fitGridsToWindow() {
         grid->resize(grid->width(), height);
     for (TableGrid *grid : {MS, ms1})
         grid->resize(outer.width(), grid->height());
+    fitResultsWidth();
 }
 
 void frmtable::resizeEvent(QResizeEvent *event) {
@@ -546,14 +565,17 @@ void frmtable::scoreClick(const Half &own) {
         enterScore(own, row, column - 1);
 }
 
+// A dismissed prompt changes nothing; an empty answer confirmed with OK deletes the result.
 void frmtable::enterScore(const Half &own, int r, int c) {
-    const QString answer =
+    const std::optional<QString> answer =
         platform::input(this,
                         QStringLiteral("Введите счет между:  ") + league_->teamNames[r] +
                             QStringLiteral("  ") + league_->teamNames[c],
                         kTitle, QStringLiteral("0 0"));
+    if (!answer)
+        return;
     soccer::CrossTable &table = league_->crossTables[own.index];
-    if (soccer::enterScore(table, r, c, answer) == soccer::ScoreChange::None)
+    if (soccer::enterScore(table, r, c, *answer) == soccer::ScoreChange::None)
         return;
     own.grid->setText(r, c + 1, table.cells[r][c]);
     own.grid->setText(c, r + 1, table.cells[c][r]);
@@ -564,26 +586,15 @@ void frmtable::enterScore(const Half &own, int r, int c) {
 
 void frmtable::renameTeam(const Half &own, int team) {
     const QString name = league_->teamNames[team];
-    league_->teamNames[team] = askName(QStringLiteral("Введите новое имя команды ") + name, name);
+    const std::optional<QString> renamed =
+        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
+    if (!renamed)
+        return;
+    league_->teamNames[team] = *renamed;
     own.grid->hide();
     writeNames(own.grid);
     writeNames(otherHalf(own).grid);
     own.grid->show();
-}
-
-// Asks for a team name until it is one that the table file keeps as typed; the refused
-// answer is offered again so that the user only has to mend it.
-QString frmtable::askName(const QString &question, const QString &current) {
-    QString offered = current;
-    for (;;) {
-        const QString answer = platform::input(this, question, kTitle, offered);
-        const soccer::TextProblem problem = soccer::tableTextProblem(answer);
-        if (problem == soccer::TextProblem::None)
-            return answer;
-        platform::message(this, soccer::tableTextProblemMessage(problem), kTitle,
-                          platform::Buttons::Ok, platform::Icon::Critical);
-        offered = answer;
-    }
 }
 
 void frmtable::MS_MouseMove(int, int, int x, int y) {
@@ -645,11 +656,15 @@ void frmtable::prorename() {
                           platform::Icon::Information) != platform::Answer::Yes)
         return;
     MS->setCurrentCell(std::max(MS->currentRow(), 0), 1);
+    // A dismissed prompt keeps that team's name, and the sequence goes on with the next team.
     for (int team = 1; team <= league_->teamCount; ++team) {
-        league_->teamNames[team] =
-            askName(QStringLiteral("Введите имя ") + platform::printedNumber(team) +
-                        QStringLiteral(" команды"),
-                    league_->teamNames[team]);
+        const std::optional<QString> renamed = platform::askTeamName(
+            this,
+            QStringLiteral("Введите имя ") + platform::printedNumber(team) +
+                QStringLiteral(" команды"),
+            league_->teamNames[team]);
+        if (renamed)
+            league_->teamNames[team] = *renamed;
         MS->setText(team, 1, league_->teamNames[team]);
     }
     writeNames(ms1);
@@ -733,11 +748,24 @@ void frmtable::cmdopen_Click() {
 }
 
 void frmtable::mnusaveas_Click() {
-    const std::optional<QString> chosen = platform::saveFileName(this, tableFilters());
+    const std::optional<QString> chosen = chooseSaveAsPath();
     if (!chosen)
         return;
     league_->tablePath = *chosen;
     saveTable();
+}
+
+// The path Save as writes to. Before an existing file is replaced the user is asked; Нет opens
+// the file dialog again on the same name, so that a mistyped name costs no season.
+std::optional<QString> frmtable::chooseSaveAsPath() {
+    QString suggested;
+    for (;;) {
+        const std::optional<QString> chosen =
+            platform::saveFileName(this, tableFilters(), suggested);
+        if (!chosen || platform::confirmReplace(this, *chosen))
+            return chosen;
+        suggested = *chosen;
+    }
 }
 
 void frmtable::cmdhelp_Click() {

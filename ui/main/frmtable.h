@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -83,7 +84,6 @@ class frmtable : public QMainWindow {
     void renameTeam(const Half &own, int team);
     void enterScore(const Half &own, int row, int column);
     void showMatch(const Half &own, int x, int y);
-    QString askName(const QString &question, const QString &current);
 
     void shapeGrids();
     void writeCrossTable(const Half &half);
@@ -100,7 +100,9 @@ class frmtable : public QMainWindow {
 
     void showView(View view);
     void fitGridsToWindow();
+    void fitResultsWidth();
     SaveOutcome saveTable();
+    std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);
 
     std::unique_ptr<soccer::League> league_;

@@ -1,11 +1,13 @@
 #include "ui/main/tablegrid.h"
 
+#include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
 
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <vector>
 
 namespace {
@@ -79,7 +81,8 @@ class TableGrid::Model : public QAbstractTableModel {
     std::vector<Cell> cells_;
 };
 
-TableGrid::TableGrid(QWidget *parent) : QTableView(parent), model_(new Model(this)) {
+TableGrid::TableGrid(QWidget *parent)
+    : QTableView(parent), model_(new Model(this)), columnFit_(new platform::ColumnFit(this)) {
     setModel(model_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -101,6 +104,7 @@ TableGrid::~TableGrid() = default;
 
 void TableGrid::setShape(int rows, int columns) {
     model_->reshape(rows, columns);
+    columnFit_->forgetMinimums();
 }
 
 int TableGrid::rowCount() const {
@@ -117,7 +121,10 @@ QString TableGrid::text(int row, int column) const {
 
 // A hidden grid is repainted whole when shown, so it need not hear of every single cell.
 void TableGrid::setText(int row, int column, const QString &text) {
-    model_->cell(row, column).text = text;
+    QString &shown = model_->cell(row, column).text;
+    const QString before = shown;
+    shown = text;
+    columnFit_->textChanged(column, before, text);
     if (isVisible())
         model_->announce(row, column, Qt::DisplayRole);
 }
@@ -143,7 +150,7 @@ void TableGrid::setAlignment(int row, int column, Qt::Alignment alignment) {
 }
 
 void TableGrid::setColumnWidthTwips(int column, int twips) {
-    setColumnWidth(column, platform::twipsToPixelsX(twips));
+    columnFit_->setMinimumWidth(column, platform::twipsToPixelsX(twips));
 }
 
 void TableGrid::setRowHeightTwips(int twips) {
@@ -158,6 +165,17 @@ int TableGrid::rowHeightTwips() const {
     return platform::pixelsToTwipsY(verticalHeader()->defaultSectionSize());
 }
 
+// The columns, the frame, and the vertical scroll bar when the rows do not fit.
+int TableGrid::widthToShowAllColumns() const {
+    int width = 2 * frameWidth();
+    for (int column = 0; column < columnCount(); ++column)
+        width += columnWidth(column);
+    const int rowsHeight = rowCount() * verticalHeader()->defaultSectionSize();
+    if (rowsHeight > height() - 2 * frameWidth())
+        width += verticalScrollBar()->sizeHint().width();
+    return width;
+}
+
 int TableGrid::currentRow() const {
     return currentIndex().row();
 }
@@ -168,6 +186,21 @@ int TableGrid::currentColumn() const {
 
 void TableGrid::setCurrentCell(int row, int column) {
     selectionModel()->setCurrentIndex(model_->index(row, column), QItemSelectionModel::NoUpdate);
+}
+
+void TableGrid::scrollToTopLeft() {
+    topLeftOnShow_ = !isVisible();
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
+// The view scrolls to a current cell set while it was hidden as it is shown; a grid asked to
+// show its top-left corner goes back there after that.
+bool TableGrid::event(QEvent *event) {
+    const bool handled = QTableView::event(event);
+    if (event->type() == QEvent::Show && topLeftOnShow_)
+        scrollToTopLeft();
+    return handled;
 }
 
 void TableGrid::mouseMoveEvent(QMouseEvent *event) {

@@ -5,6 +5,9 @@
 #include <QTableView>
 
 class QMouseEvent;
+namespace platform {
+class ColumnFit;
+}
 
 // A grid of text cells with no header bands: row 0 and the name columns are ordinary cells
 // that the main window paints as headers, so a click on them makes them the current cell like
@@ -12,6 +15,9 @@ class QMouseEvent;
 //
 // Cells written while the grid is hidden cost no repaint each: the grid paints once when it is
 // shown again, which is how the window fills thousands of cells at a time.
+//
+// The column widths that the window sets are minimums: a column widens to show its longest
+// text whole, and narrows again, never below its minimum, when that text goes.
 class TableGrid : public QTableView {
     Q_OBJECT
 
@@ -35,10 +41,15 @@ class TableGrid : public QTableView {
     void setRowHeightTwips(int twips);
     int columnWidthTwips(int column) const;
     int rowHeightTwips() const;
+    // The width at which the grid shows all its columns without scrolling sideways.
+    int widthToShowAllColumns() const;
 
     int currentRow() const;
     int currentColumn() const;
     void setCurrentCell(int row, int column);
+    // Shows the top row and the first column, wherever the current cell is; a hidden grid
+    // does so when it is shown (where it would otherwise scroll to its current cell).
+    void scrollToTopLeft();
 
   signals:
     // A click has made a cell the current one.
@@ -47,9 +58,12 @@ class TableGrid : public QTableView {
     void pointerMoved(int xTwips, int yTwips);
 
   protected:
+    bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
   private:
     class Model;
     Model *model_;
+    platform::ColumnFit *columnFit_;
+    bool topLeftOnShow_ = false;
 };
