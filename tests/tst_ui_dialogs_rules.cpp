@@ -341,6 +341,18 @@ class RulesDialogTest : public QObject {
         QCOMPARE(league->rankingRule, RankingRule());
     }
 
+    void longNamesAreShownWhole() {
+        Sandbox sandbox;
+        auto league = headToHeadAgainstDifference();
+        league->teamNames[3] = QStringLiteral("Футбольный клуб имени первого председателя");
+        const auto opened = openOn(*league);
+        auto *preview = control<QTableWidget>(opened->dialog, "tblpreview");
+        const QFontMetrics metrics(preview->font());
+        QCOMPARE(previewText(opened->dialog, 2, 1), league->teamNames[3].toUpper());
+        QVERIFY(preview->columnWidth(1) >
+                metrics.horizontalAdvance(league->teamNames[3].toUpper()));
+    }
+
     void coloursFollowTheScheme() {
         Sandbox sandbox(unusualScheme());
         const auto league = headToHeadAgainstDifference();

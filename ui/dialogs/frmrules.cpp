@@ -5,6 +5,7 @@
 #include "core/score.h"
 #include "core/standings.h"
 #include "ui/dialogs/dialogkit.h"
+#include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -24,11 +26,10 @@ using soccer::Criterion;
 
 constexpr int kCriterionRole = Qt::UserRole;
 
-// The preview's columns and their widths in twips; the reason takes the rest.
+// The preview's columns and their least widths in twips: together with a vertical scroll bar
+// they fill the view; a longer text widens its column.
 enum PreviewColumn { PlaceColumn, NameColumn, PointsColumn, ReasonColumn, PreviewColumns };
-constexpr int kPlaceWidth = 900;
-constexpr int kNameWidth = 2880;
-constexpr int kPointsWidth = 720;
+constexpr std::array<int, PreviewColumns> kPreviewWidths = {900, 2880, 720, 5040};
 constexpr int kRowHeight = 285;
 
 int presetIndex(soccer::RulePreset preset) {
@@ -122,10 +123,9 @@ void frmrules::buildPreview() {
     tblpreview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblpreview->verticalHeader()->setDefaultSectionSize(platform::twipsToPixelsY(kRowHeight));
     tblpreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tblpreview->horizontalHeader()->setStretchLastSection(true);
-    tblpreview->setColumnWidth(PlaceColumn, platform::twipsToPixelsX(kPlaceWidth));
-    tblpreview->setColumnWidth(NameColumn, platform::twipsToPixelsX(kNameWidth));
-    tblpreview->setColumnWidth(PointsColumn, platform::twipsToPixelsX(kPointsWidth));
+    previewFit = new platform::ColumnFit(tblpreview);
+    for (int column = 0; column < PreviewColumns; ++column)
+        previewFit->setMinimumWidth(column, platform::twipsToPixelsX(kPreviewWidths[column]));
     lblpreview->setBuddy(tblpreview);
 }
 
@@ -247,6 +247,7 @@ void frmrules::showPreview() {
         for (int column = 0; column < PreviewColumns; ++column)
             tblpreview->item(index, column)->setToolTip(row.reason);
     }
+    previewFit->fitAllColumns();
     paintPreviewRows();
 }
 

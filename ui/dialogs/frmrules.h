@@ -14,6 +14,9 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+namespace platform {
+class ColumnFit;
+}
 
 // The tournament rules dialog: one of the presets, or an order of the criteria assembled by
 // hand, with the places the open table would get by it. The dialog works on a copy of the
@@ -78,6 +81,7 @@ class frmrules : public QWidget {
     QPushButton *cmddown = nullptr;
     QLabel *lblpreview = nullptr;
     QTableWidget *tblpreview = nullptr;
+    platform::ColumnFit *previewFit = nullptr; // no name or reason is cut off
     QPushButton *cmdok = nullptr;
     QPushButton *cmdotm = nullptr;
 };
