@@ -99,6 +99,7 @@ void TestCliPublish::initTestCase() {
     QVERIFY(folder_.isValid());
     auto season = std::make_unique<League>();
     QCOMPARE(bundesliga::replaySeason(*season).matches, 306);
+    clikit::spellStorably(*season);
     season_ = path(QStringLiteral("Бундеслига 2015-16.TFL"));
     writeTableFile(season_, *season);
     readTableFile(season_, *seasonBack_);
