@@ -11,7 +11,7 @@ namespace {
 constexpr int kGap = 2;
 
 bool alignsLeft(ColumnRole role) {
-    return role == ColumnRole::TeamName || role == ColumnRole::Text;
+    return role == ColumnRole::TeamName || role == ColumnRole::Text || role == ColumnRole::Reason;
 }
 
 // The texts of one line, header or row, already made safe for a terminal.
