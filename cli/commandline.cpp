@@ -2,6 +2,7 @@
 
 #include "cli/exitcodes.h"
 #include "core/errors.h"
+#include "core/rankingrule.h"
 #include "core/tablefile.h"
 #include "core/wholefile.h"
 
@@ -162,7 +163,40 @@ bool readTableChoice(const QCommandLineParser &parser,
     return choice.has_value();
 }
 
-std::unique_ptr<soccer::League> readLeague(const QString &path) {
+QCommandLineOption ruleOption() {
+    return QCommandLineOption({QStringLiteral("r"), QStringLiteral("rule")},
+                              QStringLiteral("правило мест вместо записанного в таблице: ") +
+                                  ruleNamesText(),
+                              QStringLiteral("ПРАВИЛО"));
+}
+
+QString ruleNamesText() {
+    QStringList presets;
+    for (soccer::RulePreset preset : soccer::kAllPresets) {
+        if (preset != soccer::RulePreset::Custom)
+            presets.append(soccer::presetKey(preset));
+    }
+    QStringList criteria;
+    for (soccer::Criterion criterion : soccer::kAllCriteria)
+        criteria.append(soccer::criterionKey(criterion));
+    return presets.join(QStringLiteral(", ")) + QStringLiteral(" или ") +
+           soccer::presetKey(soccer::RulePreset::Custom) +
+           QStringLiteral(":КРИТЕРИЙ+КРИТЕРИЙ... (свой порядок после очков; критерии: ") +
+           criteria.join(QStringLiteral(", ")) + u')';
+}
+
+bool readRuleChoice(const QCommandLineParser &parser, std::optional<soccer::RankingRule> &choice) {
+    if (!parser.isSet(QStringLiteral("rule")))
+        return true;
+    const QString name = parser.value(QStringLiteral("rule"));
+    choice = soccer::ruleFromKey(name);
+    if (!choice)
+        printError(QStringLiteral("неизвестное правило «%1»: нужно ").arg(name) + ruleNamesText());
+    return choice.has_value();
+}
+
+std::unique_ptr<soccer::League> readLeague(const QString &path,
+                                           const std::optional<soccer::RankingRule> &rule) {
     auto league = std::make_unique<soccer::League>();
     try {
         soccer::readTableFile(path, *league);
@@ -171,6 +205,8 @@ std::unique_ptr<soccer::League> readLeague(const QString &path) {
         return nullptr;
     }
     league->tablePath = path;
+    if (rule)
+        league->rankingRule = *rule;
     return league;
 }
 

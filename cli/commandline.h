@@ -57,8 +57,19 @@ std::optional<soccer::PublishedTableKind> tableKindOf(const QString &name);
 bool readTableChoice(const QCommandLineParser &parser,
                      std::optional<soccer::PublishedTableKind> &choice);
 
-// The table file, its path kept for the title; nullptr after a message when it cannot be read.
-std::unique_ptr<soccer::League> readLeague(const QString &path);
+// The --rule option: a preset's key or "custom:" and criteria keys joined by '+'.
+QCommandLineOption ruleOption();
+// The part of the help and of the message for a wrong name that lists the valid names.
+QString ruleNamesText();
+// Reads --rule when given; false (after a message listing the valid names) for a name that
+// names no rule.
+bool readRuleChoice(const QCommandLineParser &parser, std::optional<soccer::RankingRule> &choice);
+
+// The table file, its path kept for the title and, when `rule` is given, ranked by that rule
+// instead of its own (the file itself is not changed); nullptr after a message when it cannot
+// be read.
+std::unique_ptr<soccer::League> readLeague(const QString &path,
+                                           const std::optional<soccer::RankingRule> &rule = {});
 
 // Writes to the file (replacing it only when complete) or, for an empty path or "-", to the
 // standard output. Returns Done or OutputNotWritten after a message with the reason.

@@ -30,10 +30,11 @@ const std::vector<Subcommand> &subcommands() {
     static const std::vector<Subcommand> table = {
         {QStringLiteral("export"), QStringLiteral("выгрузить таблицы в HTML, CSV или PDF"),
          QStringLiteral("ТАБЛИЦА.TFL --format html|csv|pdf [--table results|cross1|cross2] "
-                        "[-o ФАЙЛ]"),
+                        "[--rule ПРАВИЛО] [-o ФАЙЛ]"),
          exportPaints, runExport},
         {QStringLiteral("show"), QStringLiteral("показать таблицу результатов в терминале"),
-         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2]"), nullptr, runShow},
+         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2] [--rule ПРАВИЛО]"), nullptr,
+         runShow},
     };
     return table;
 }
