@@ -199,7 +199,7 @@ std::unique_ptr<soccer::League> tiedLeague(Ties ties) {
     auto league = std::make_unique<soccer::League>();
     league->teamCount = kTeams;
     for (int t = 1; t <= kTeams; ++t)
-        league->teamNames[t] = teamName(t);
+        league->teamNames[t] = benchkit::teamName(t);
     const QString answers[3] = {QStringLiteral("1 1"), QStringLiteral("1 0"),
                                 QStringLiteral("0 1")};
     for (int half = 1; half <= 2; ++half) {
