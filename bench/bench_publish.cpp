@@ -57,6 +57,19 @@ void BM_ExportPdf(benchmark::State &state) {
     exportBytes(state, ExportFormat::Pdf);
 }
 
+// The results table as CSV under each preset: the ranking of a copy (with the scores, for
+// head-to-head), the places and, but for the program's rule, the reasons.
+void BM_ExportCsvUnderRule(benchmark::State &state) {
+    auto ruled = std::make_unique<soccer::League>(league());
+    ruled->rankingRule =
+        soccer::RankingRule::fromPreset(static_cast<soccer::RulePreset>(state.range(0)));
+    const publish::ExportRequest request{ExportFormat::Csv, PublishedTableKind::Results};
+    for (auto _ : state) {
+        const QByteArray bytes = publish::exportBytes(*ruled, request, kDay);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
 // The tables alone, before any writer: ranking a copy and building the cells.
 void BM_PublishAllTables(benchmark::State &state) {
     for (auto _ : state) {
@@ -82,6 +95,11 @@ constexpr int kCross = static_cast<int>(PublishedTableKind::FirstHalf);
 BENCHMARK(BM_PublishAllTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtml)->Arg(kAll)->Arg(kResults)->Arg(kCross)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportCsv)->Arg(kResults)->Arg(kCross)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportCsvUnderRule)
+    ->Arg(static_cast<int>(soccer::RulePreset::Program))
+    ->Arg(static_cast<int>(soccer::RulePreset::GoalsThenHeadToHead))
+    ->Arg(static_cast<int>(soccer::RulePreset::HeadToHeadFirst))
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPdf)->Arg(kAll)->Arg(kResults)->Arg(kCross)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlFile)->Unit(benchmark::kMillisecond);
 
