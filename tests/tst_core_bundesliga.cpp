@@ -1,12 +1,13 @@
 // A real season replayed through score entry: the Bundesliga 2015/16, all 306 matches.
 #include "core/score.h"
 #include "core/standings.h"
+#include "tst_bundesliga_kit.h"
 
-#include <QFile>
 #include <QtTest>
 #include <memory>
 
 using namespace soccer;
+using namespace bundesliga;
 
 namespace {
 
@@ -27,37 +28,6 @@ const OfficialRow kOfficial[] = {
     {"1899 Hoffenheim", 9, 10, 15, 39, 54, 37},   {"Eintracht Frankfurt", 9, 9, 16, 34, 52, 36},
     {"VfB Stuttgart", 9, 6, 19, 50, 75, 33},      {"Hannover 96", 7, 4, 23, 31, 62, 25},
 };
-
-struct Match {
-    int half;
-    QString home;
-    QString away;
-    QString answer; // as typed at the score prompt: "home away"
-};
-
-QList<Match> readMatches() {
-    QFile file(QStringLiteral(SOCCER_TEST_DATA "/bundesliga-2015-16.csv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<Match> matches;
-    file.readLine(); // the header
-    while (!file.atEnd()) {
-        const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(',');
-        if (fields.size() == 7)
-            matches.append({fields[0].toInt(), fields[3], fields[4], fields[5] + ' ' + fields[6]});
-    }
-    return matches;
-}
-
-// Teams are numbered in the order of their first appearance in the file (home before away).
-int teamNumber(League &league, const QString &name) {
-    for (int t = 1; t <= league.teamCount; ++t) {
-        if (league.teamNames[t] == name)
-            return t;
-    }
-    league.teamNames[++league.teamCount] = name;
-    return league.teamCount;
-}
 
 } // namespace
 
