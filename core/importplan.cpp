@@ -4,6 +4,7 @@
 #include "core/score.h"
 
 #include <QHash>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -171,15 +172,39 @@ class Planner {
 
     void refuse(int line, const QString &reason) { plan_.problems.push_back({line, reason}); }
 
-    // The reason a side of a match has no team number; empty when it has one.
-    QString teamProblem(int fileTeam, const QString &written) const {
+    enum class Side { Known, Unknown, Unstorable };
+
+    Side sideOf(int fileTeam) const {
         if (tableNumber(fileTeam) > 0)
-            return {};
-        const FileTeam &team = teams_[std::size_t(fileTeam)];
-        if (plan_.options.naming != TeamNaming::TableNames && team.problem != TextProblem::None)
-            return QStringLiteral("название «%1» нельзя сохранить в таблице: %2")
-                .arg(written, lowerFirst(tableTextProblemMessage(team.problem)));
-        return QStringLiteral("неизвестная команда «%1»").arg(written);
+            return Side::Known;
+        const bool naming = plan_.options.naming != TeamNaming::TableNames;
+        return naming && teams_[std::size_t(fileTeam)].problem != TextProblem::None
+                   ? Side::Unstorable
+                   : Side::Unknown;
+    }
+
+    QString unstorableReason(int fileTeam, const QString &written) const {
+        return QStringLiteral("название «%1» нельзя сохранить в таблице: %2")
+            .arg(written,
+                 lowerFirst(tableTextProblemMessage(teams_[std::size_t(fileTeam)].problem)));
+    }
+
+    // Why the teams of a match are not the table's; empty when both are.
+    QString teamsProblem(const ImportedMatch &match, int homeTeam, int awayTeam) const {
+        const Side home = sideOf(homeTeam);
+        const Side away = sideOf(awayTeam);
+        if (home == Side::Unknown && away == Side::Unknown)
+            return QStringLiteral("неизвестные команды «%1» и «%2»").arg(match.home, match.away);
+        QStringList reasons;
+        if (home == Side::Unstorable)
+            reasons.append(unstorableReason(homeTeam, match.home));
+        if (home == Side::Unknown)
+            reasons.append(QStringLiteral("неизвестная команда «%1»").arg(match.home));
+        if (away == Side::Unstorable)
+            reasons.append(unstorableReason(awayTeam, match.away));
+        if (away == Side::Unknown)
+            reasons.append(QStringLiteral("неизвестная команда «%1»").arg(match.away));
+        return reasons.join(QStringLiteral("; "));
     }
 
     // The number of the pair's meeting this match is (1, 2, ...).
@@ -193,13 +218,9 @@ class Planner {
     }
 
     void placeMatch(const ImportedMatch &match, int homeTeam, int awayTeam) {
-        const QString homeProblem = teamProblem(homeTeam, match.home);
-        const QString awayProblem = teamProblem(awayTeam, match.away);
-        if (!homeProblem.isEmpty() || !awayProblem.isEmpty()) {
-            refuse(match.line, homeProblem.isEmpty() ? awayProblem
-                               : awayProblem.isEmpty()
-                                   ? homeProblem
-                                   : homeProblem + QStringLiteral("; ") + awayProblem);
+        const QString problem = teamsProblem(match, homeTeam, awayTeam);
+        if (!problem.isEmpty()) {
+            refuse(match.line, problem);
             return;
         }
         PlannedResult result;
