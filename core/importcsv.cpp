@@ -21,11 +21,9 @@ struct CsvRecord {
     int fieldCount = 0;
     std::vector<QString> fields; // the first kKeptFields, trimmed
     bool unclosedQuote = false;
+    bool hasText = false; // anything but blanks and separators
 
-    bool blank() const {
-        return std::all_of(fields.begin(), fields.end(),
-                           [](const QString &field) { return field.isEmpty(); });
-    }
+    bool blank() const { return !hasText; }
     QString field(int index) const {
         return index >= 0 && index < int(fields.size()) ? fields[std::size_t(index)] : QString();
     }
@@ -37,17 +35,22 @@ class CsvScanner {
   public:
     CsvScanner(QStringView text, QChar separator) : text_(text), separator_(separator) {}
 
-    bool next(CsvRecord &record) {
+    // The next record; with `keep` false only its fields are counted, which is all the
+    // separator detection needs.
+    bool next(CsvRecord &record, bool keep = true) {
         if (pos_ >= text_.size())
             return false;
         record.line = line_;
         record.fieldCount = 0;
         record.fields.clear();
         record.unclosedQuote = false;
+        record.hasText = false;
         for (;;) {
-            QString field = readField(record.unclosedQuote);
-            if (record.fieldCount++ < kKeptFields)
+            const bool kept = keep && record.fieldCount < kKeptFields;
+            QString field = readField(record, kept);
+            if (kept)
                 record.fields.push_back(field.trimmed());
+            ++record.fieldCount;
             if (pos_ < text_.size() && text_[pos_] == separator_) {
                 ++pos_;
                 continue;
@@ -70,38 +73,47 @@ class CsvScanner {
         ++line_;
     }
 
-    QString readField(bool &unclosedQuote) {
+    QString readField(CsvRecord &record, bool keep) {
         qsizetype look = pos_;
         while (look < text_.size() && isBlank(text_[look]))
             ++look;
         QString field;
         if (look < text_.size() && text_[look] == u'"') {
             pos_ = look + 1;
-            field = readQuoted(unclosedQuote);
+            record.hasText = true;
+            readQuoted(record.unclosedQuote, keep ? &field : nullptr);
         }
         // What follows a closing quote up to the separator is kept, as most readers do.
         const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != separator_ && !isLineEnd(text_[pos_]))
+        while (pos_ < text_.size() && text_[pos_] != separator_ && !isLineEnd(text_[pos_])) {
+            record.hasText = record.hasText || !isBlank(text_[pos_]);
             ++pos_;
-        field += text_.sliced(start, pos_ - start);
+        }
+        if (keep)
+            field += text_.sliced(start, pos_ - start);
         return field;
     }
 
-    QString readQuoted(bool &unclosedQuote) {
-        QString field;
+    // Reads up to the closing quote, into `field` unless it is null.
+    void readQuoted(bool &unclosedQuote, QString *field) {
         qsizetype start = pos_;
+        const auto take = [&](qsizetype end) {
+            if (field)
+                *field += text_.sliced(start, end - start);
+        };
         while (pos_ < text_.size()) {
             const QChar ch = text_[pos_];
             if (ch == u'"') {
-                field += text_.sliced(start, pos_ - start);
+                take(pos_);
                 if (pos_ + 1 < text_.size() && text_[pos_ + 1] == u'"') {
-                    field += u'"';
+                    if (field)
+                        *field += u'"';
                     pos_ += 2;
                     start = pos_;
                     continue;
                 }
                 ++pos_;
-                return field;
+                return;
             }
             if (ch == u'\n' ||
                 (ch == u'\r' && !(pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n')))
@@ -109,8 +121,7 @@ class CsvScanner {
             ++pos_;
         }
         unclosedQuote = true;
-        field += text_.sliced(start);
-        return field;
+        take(pos_);
     }
 
     QStringView text_;
@@ -124,7 +135,7 @@ int linesOfFourFields(QStringView text, QChar separator) {
     CsvRecord record;
     int seen = 0;
     int wide = 0;
-    while (seen < kSampleLines && scanner.next(record)) {
+    while (seen < kSampleLines && scanner.next(record, false)) {
         if (record.blank())
             continue;
         ++seen;
@@ -329,7 +340,7 @@ class CsvMatchReader {
         bool first = true;
         int lines = 0;
         while (scanner.next(record)) {
-            if (record.blank() && !record.unclosedQuote)
+            if (record.blank())
                 continue;
             if (first) {
                 first = false;
