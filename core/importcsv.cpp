@@ -1,162 +1,17 @@
 #include "core/importcsv.h"
 
+#include "core/csvscanner.h"
+
 #include <QHash>
 #include <QSet>
 #include <QStringList>
 #include <algorithm>
-#include <array>
 
 namespace soccer {
 
 namespace {
 
-// Fields beyond this are counted but not kept: a line of a million commas must not cost a
-// million texts. Wide exports (betting odds after the score) keep their first columns.
-constexpr int kKeptFields = 64;
-constexpr int kSampleLines = 20;
 constexpr int kMatchFields = 4;
-
-struct CsvRecord {
-    int line = 0;
-    int fieldCount = 0;
-    std::vector<QString> fields; // the first kKeptFields, trimmed
-    bool unclosedQuote = false;
-    bool hasText = false; // anything but blanks and separators
-
-    bool blank() const { return !hasText; }
-    QString field(int index) const {
-        return index >= 0 && index < int(fields.size()) ? fields[std::size_t(index)] : QString();
-    }
-};
-
-// Splits a text into records by RFC 4180, counting lines as it goes, so that every record
-// knows the line it starts on even when a quoted field spans lines.
-class CsvScanner {
-  public:
-    CsvScanner(QStringView text, QChar separator) : text_(text), separator_(separator) {}
-
-    // The next record; with `keep` false only its fields are counted, which is all the
-    // separator detection needs.
-    bool next(CsvRecord &record, bool keep = true) {
-        if (pos_ >= text_.size())
-            return false;
-        record.line = line_;
-        record.fieldCount = 0;
-        record.fields.clear();
-        record.unclosedQuote = false;
-        record.hasText = false;
-        for (;;) {
-            const bool kept = keep && record.fieldCount < kKeptFields;
-            QString field = readField(record, kept);
-            if (kept)
-                record.fields.push_back(field.trimmed());
-            ++record.fieldCount;
-            if (pos_ < text_.size() && text_[pos_] == separator_) {
-                ++pos_;
-                continue;
-            }
-            consumeLineEnd();
-            return true;
-        }
-    }
-
-  private:
-    bool isLineEnd(QChar ch) const { return ch == u'\n' || ch == u'\r'; }
-    bool isBlank(QChar ch) const { return (ch == u' ' || ch == u'\t') && ch != separator_; }
-
-    void consumeLineEnd() {
-        if (pos_ >= text_.size())
-            return;
-        if (text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n')
-            ++pos_;
-        ++pos_;
-        ++line_;
-    }
-
-    QString readField(CsvRecord &record, bool keep) {
-        qsizetype look = pos_;
-        while (look < text_.size() && isBlank(text_[look]))
-            ++look;
-        QString field;
-        if (look < text_.size() && text_[look] == u'"') {
-            pos_ = look + 1;
-            record.hasText = true;
-            readQuoted(record.unclosedQuote, keep ? &field : nullptr);
-        }
-        // What follows a closing quote up to the separator is kept, as most readers do.
-        const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != separator_ && !isLineEnd(text_[pos_])) {
-            record.hasText = record.hasText || !isBlank(text_[pos_]);
-            ++pos_;
-        }
-        if (keep)
-            field += text_.sliced(start, pos_ - start);
-        return field;
-    }
-
-    // Reads up to the closing quote, into `field` unless it is null.
-    void readQuoted(bool &unclosedQuote, QString *field) {
-        qsizetype start = pos_;
-        const auto take = [&](qsizetype end) {
-            if (field)
-                *field += text_.sliced(start, end - start);
-        };
-        while (pos_ < text_.size()) {
-            const QChar ch = text_[pos_];
-            if (ch == u'"') {
-                take(pos_);
-                if (pos_ + 1 < text_.size() && text_[pos_ + 1] == u'"') {
-                    if (field)
-                        *field += u'"';
-                    pos_ += 2;
-                    start = pos_;
-                    continue;
-                }
-                ++pos_;
-                return;
-            }
-            if (ch == u'\n' ||
-                (ch == u'\r' && !(pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n')))
-                ++line_;
-            ++pos_;
-        }
-        unclosedQuote = true;
-        take(pos_);
-    }
-
-    QStringView text_;
-    QChar separator_;
-    qsizetype pos_ = 0;
-    int line_ = 1;
-};
-
-int linesOfFourFields(QStringView text, QChar separator) {
-    CsvScanner scanner(text, separator);
-    CsvRecord record;
-    int seen = 0;
-    int wide = 0;
-    while (seen < kSampleLines && scanner.next(record, false)) {
-        if (record.blank())
-            continue;
-        ++seen;
-        wide += record.fieldCount >= kMatchFields ? 1 : 0;
-    }
-    return wide;
-}
-
-QChar detectSeparator(QStringView text) {
-    const std::array<QChar, 3> candidates = {QLatin1Char('\t'), QLatin1Char(';'), QLatin1Char(',')};
-    QChar best = QLatin1Char(',');
-    int bestCount = 0;
-    for (QChar candidate : candidates) {
-        const int count = linesOfFourFields(text, candidate);
-        if (count > bestCount) {
-            best = candidate;
-            bestCount = count;
-        }
-    }
-    return best;
-}
 
 // Where the values of a match stand in a line; -1 for a column the file does not have.
 struct Columns {
@@ -258,7 +113,7 @@ QString missingColumnsText(const Columns &columns) {
 // The count of fields that a line read by position has: trailing empty fields beyond the
 // four of a match are what a separator at the end of the line leaves.
 int positionalFieldCount(const CsvRecord &record) {
-    int count = std::min(record.fieldCount, kKeptFields);
+    int count = std::min(record.fieldCount, kKeptCsvFields);
     while (count > kMatchFields && record.fields[std::size_t(count - 1)].isEmpty())
         --count;
     return count;
@@ -329,7 +184,7 @@ bool splitCombinedScore(const QString &score, QString &home, QString &away) {
 class CsvMatchReader {
   public:
     CsvMatchReader(QStringView text, ImportedFile &into)
-        : text_(text), into_(into), separator_(detectSeparator(text)) {
+        : text_(text), into_(into), separator_(detectCsvSeparator(text)) {
         into_.source.format = ImportFormat::Csv;
         into_.source.separator = separator_;
     }
@@ -405,8 +260,8 @@ class CsvMatchReader {
             fields = namedFields(record, columns_);
             return true;
         }
-        if (record.fieldCount > kKeptFields) {
-            refuse(record.line, QStringLiteral("в строке больше %1 полей").arg(kKeptFields));
+        if (record.fieldCount > kKeptCsvFields) {
+            refuse(record.line, QStringLiteral("в строке больше %1 полей").arg(kKeptCsvFields));
             return false;
         }
         const int count = positionalFieldCount(record);

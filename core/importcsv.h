@@ -9,10 +9,8 @@ namespace soccer {
 // Reads the matches of a decoded CSV text into `into` (its source gets the separator and
 // whether a header was found).
 //
-// - Separator: the one of tab, ';' and ',' that splits the most of the first 20 lines into
-//   four fields or more; a tie goes to tab, then ';'.
-// - Fields follow RFC 4180: a field in double quotes may hold the separator, line breaks and
-//   doubled quotes. Blanks around a field are dropped.
+// - Separator: detectCsvSeparator; fields: CsvScanner (RFC 4180 quotes), blanks around a
+//   field dropped.
 // - Header: the first line names the columns when it has the home and away team columns and
 //   either both goal columns or one score column ("2-1", "2:1"), by English or Russian names
 //   ("home"/"хозяева", "away"/"гости", "home_goals"/"голы хозяев", "round"/"тур",
