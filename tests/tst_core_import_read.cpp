@@ -187,12 +187,18 @@ void TestImportRead::csvLinesThatCannotBeUsed() {
                                  QStringLiteral("10: кавычка не закрыта до конца файла"),
                              }));
 
-    const ImportedFile positional = readImportBytes(utf8("A,B,1,0\nA,B,1\nA;B;1;0\nC,D,2,2\n"));
-    QCOMPARE(described(positional), (QStringList{"1|A|B|1:0||", "4|C|D|2:2||"}));
-    QCOMPARE(positional.problems.size(), std::size_t(2));
-    QCOMPARE(positional.problems[0].line, 2);
-    QVERIFY(positional.problems[0].reason.startsWith(QStringLiteral("в строке меньше четырёх")));
-    QCOMPARE(positional.problems[1].line, 3);
+    // Read by position, a line's last four fields are the match: a line too wide to keep all
+    // its fields cannot be read that way.
+    const QByteArray wide = QByteArray("x,").repeated(70) + "A,B,1,0\n";
+    const ImportedFile positional =
+        readImportBytes("A,B,1,0\nA,B,1\nA;B;1;0\nC,D,2,2\n" + wide + "E,F,0,0\n");
+    QCOMPARE(described(positional), (QStringList{"1|A|B|1:0||", "4|C|D|2:2||", "6|E|F|0:0||"}));
+    QCOMPARE(problems(positional),
+             (QStringList{QStringLiteral("2: в строке меньше четырёх полей (хозяева, гости, голы "
+                                         "хозяев, голы гостей)"),
+                          QStringLiteral("3: в строке меньше четырёх полей (хозяева, гости, голы "
+                                         "хозяев, голы гостей)"),
+                          QStringLiteral("5: в строке больше 64 полей")}));
 }
 
 void TestImportRead::csvHeaderWithoutGoalColumns() {
