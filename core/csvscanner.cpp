@@ -37,7 +37,7 @@ bool CsvScanner::next(CsvRecord &record, bool keep) {
         const bool kept = keep && record.fieldCount < kKeptCsvFields;
         QString field = readField(record, kept);
         if (kept)
-            record.fields.push_back(field.trimmed());
+            record.fields.push_back(std::move(field));
         ++record.fieldCount;
         if (pos_ < text_.size() && text_[pos_] == separator_) {
             ++pos_;
@@ -61,20 +61,26 @@ QString CsvScanner::readField(CsvRecord &record, bool keep) {
     qsizetype look = pos_;
     while (look < text_.size() && isBlank(text_[look]))
         ++look;
-    QString field;
-    if (look < text_.size() && text_[look] == u'"') {
+    QString quoted;
+    const bool isQuoted = look < text_.size() && text_[look] == u'"';
+    if (isQuoted) {
         pos_ = look + 1;
         record.hasText = true;
-        readQuoted(record.unclosedQuote, keep ? &field : nullptr);
+        readQuoted(record.unclosedQuote, keep ? &quoted : nullptr);
     }
     const qsizetype start = pos_;
     while (pos_ < text_.size() && text_[pos_] != separator_ && !isLineEnd(text_[pos_])) {
         record.hasText = record.hasText || !isBlank(text_[pos_]);
         ++pos_;
     }
-    if (keep)
-        field += text_.sliced(start, pos_ - start);
-    return field;
+    if (!keep)
+        return {};
+    // The usual unquoted field costs one copy; blanks around it are not kept.
+    const QStringView rest = text_.sliced(start, pos_ - start);
+    if (!isQuoted)
+        return rest.trimmed().toString();
+    quoted += rest;
+    return std::move(quoted).trimmed();
 }
 
 // Reads up to the closing quote, into `field` unless it is null.
