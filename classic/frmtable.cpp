@@ -3,12 +3,14 @@
 #include "classic/frmAbout.h"
 #include "core/league.h"
 #include "core/score.h"
+#include "ui/platform/failures.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
 #include <QAction>
 #include <QHeaderView>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QToolButton>
@@ -117,31 +119,6 @@ class BatchUpdate {
     QWidget *widget_;
 };
 
-QString readFailureReason(int errorNumber, const QString &detail) {
-    switch (errorNumber) {
-    case soccer::ErrFileNotFound:
-        return QStringLiteral("файл не найден");
-    case soccer::ErrPathNotFound:
-        return QStringLiteral("папка не найдена");
-    case soccer::ErrPermissionDenied:
-        return QStringLiteral("нет доступа к файлу");
-    case soccer::ErrPathAccess:
-        return QStringLiteral("это не файл");
-    case soccer::ErrBadFileName:
-        return QStringLiteral("недопустимое имя файла");
-    case soccer::ErrInputPastEnd:
-        return QStringLiteral("в файле не хватает строк");
-    case soccer::ErrTypeMismatch:
-        return QStringLiteral("в файле стоит не число там, где должно быть число");
-    case soccer::ErrDiskFull:
-        return QStringLiteral("диск переполнен");
-    case soccer::ErrDeviceIo:
-        return QStringLiteral("ошибка устройства");
-    default:
-        return QStringLiteral("ошибка № %1 %2").arg(errorNumber).arg(detail).trimmed();
-    }
-}
-
 const QString kHelpText = QStringLiteral(
     "Чтобы записать результат матча, щёлкните клетку двух команд в шахматной таблице и "
     "введите счёт через пробел, например «2 1».\n"
@@ -158,94 +135,47 @@ frmtable::frmtable(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setCentralWidget(new QWidget(this));
-    createButtons();
-    createMenu();
-    routeCommands();
+    buildCommands();
     createGrids();
     Form_Load();
 }
 
 frmtable::~frmtable() = default;
 
-void frmtable::createButtons() {
-    struct ButtonDesign {
-        QToolButton *&button;
-        const char *name;
-        const char *picture;
-        QString toolTip;
-    };
-    const ButtonDesign designs[] = {
-        {cmdchess, "cmdchess", "chess1", "Шахматная таблица"},
-        {cmdtable, "cmdtable", "table", "Таблица результатов"},
-        {cmdsave, "cmdsave", "save", "Сохранить"},
-        {cmdrename, "cmdrename", "rename", "Переименовать"},
-        {cmdclear, "cmdclear", "clear", "Очистить"},
-        {cmdexit, "cmdexit", "exit", "Выход"},
-        {cmdhelp, "cmdhelp", "help", "Помощь"},
-        {cmdabout, "cmdabout", "about", "О программе"},
-    };
-    const int size = platform::twipsToPixelsX(kButtonSize);
-    int left = 0;
-    for (const ButtonDesign &design : designs) {
-        design.button = new QToolButton(centralWidget());
-        design.button->setObjectName(design.name);
-        design.button->setIcon(platform::commandIcon(design.picture));
-        design.button->setIconSize(QSize(size, size) * 3 / 4);
-        design.button->setToolTip(design.toolTip);
-        design.button->setGeometry(left, 0, size, platform::twipsToPixelsY(kButtonSize));
-        left += size;
-    }
-}
+namespace {
 
-void frmtable::createMenu() {
-    auto addItem = [](QMenu *menu, QAction *&item, const char *name, const QString &caption,
-                      const QKeySequence &shortcut) {
-        item = menu->addAction(caption);
-        item->setObjectName(name);
-        item->setShortcut(shortcut);
-    };
+// The menus in the order of the menu bar.
+enum MenuOf : int { Main, Help };
+
+} // namespace
+
+// The buttons stand in one row in the order of their left edges; the menu items follow the
+// table's order.
+// clang-format off
+const platform::Command<frmtable> frmtable::kCommands[] = {
+//   key       icon      left  tool tip               menu caption             keys     menu  sep    runs
+    {"chess",  "chess1", 0,    "Шахматная таблица",   "&Шахматная таблица",   "Ctrl+C", Main, false, &frmtable::prochess},
+    {"table",  "table",  600,  "Таблица результатов", "&Таблица результатов", "Ctrl+T", Main, false, &frmtable::protable},
+    {"rename", "rename", 1800, "Переименовать",       "&Переименовать",       "F2",     Main, true,  &frmtable::prorename},
+    {"save",   "save",   1200, "Сохранить",           "&Сохранить",           "Ctrl+S", Main, true,  &frmtable::prosave},
+    {"clear",  "clear",  2400, "Очистить",            "&Очистить",            "Ctrl+D", Main, false, &frmtable::proclear},
+    {"exit",   "exit",   3000, "Выход",               "&Выход",               "Ctrl+E", Main, true,  &frmtable::proexit},
+    {"help",   "help",   3600, "Помощь",              "П&омошь",              "Ctrl+H", Help, false, &frmtable::cmdhelp_Click},
+    {"about",  "about",  4200, "О программе",         "О про&грамме",         "Ctrl+I", Help, true,  &frmtable::proabout},
+};
+// clang-format on
+
+void frmtable::buildCommands() {
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Меню"));
     menu->setObjectName("menu");
-    addItem(menu, mnuchess, "mnuchess", "&Шахматная таблица", QKeySequence("Ctrl+C"));
-    addItem(menu, mnutable, "mnutable", "&Таблица результатов", QKeySequence("Ctrl+T"));
-    menu->addSeparator();
-    addItem(menu, mnurename, "mnurename", "&Переименовать", QKeySequence(Qt::Key_F2));
-    menu->addSeparator();
-    addItem(menu, mnusave, "mnusave", "&Сохранить", QKeySequence("Ctrl+S"));
-    addItem(menu, mnuclear, "mnuclear", "&Очистить", QKeySequence("Ctrl+D"));
-    menu->addSeparator();
-    addItem(menu, mnuexit, "mnuexit", "&Выход", QKeySequence("Ctrl+E"));
-
     QMenu *help = menuBar()->addMenu(QStringLiteral("Сп&равка"));
     help->setObjectName("mnus");
-    addItem(help, mnuhelp, "mnuhelp", "П&омошь", QKeySequence("Ctrl+H"));
-    help->addSeparator();
-    addItem(help, mnuabout, "mnuabout", "О про&грамме", QKeySequence("Ctrl+I"));
-}
-
-// Every command, its button and its menu item run the same procedure.
-void frmtable::routeCommands() {
-    struct Route {
-        QToolButton *button;
-        QAction *item;
-        void (frmtable::*procedure)();
-    };
-    // clang-format off
-    const Route routes[] = {
-        {cmdchess,  mnuchess,  &frmtable::prochess},
-        {cmdtable,  mnutable,  &frmtable::protable},
-        {cmdsave,   mnusave,   &frmtable::prosave},
-        {cmdrename, mnurename, &frmtable::prorename},
-        {cmdclear,  mnuclear,  &frmtable::proclear},
-        {cmdexit,   mnuexit,   &frmtable::proexit},
-        {cmdhelp,   mnuhelp,   &frmtable::cmdhelp_Click},
-        {cmdabout,  mnuabout,  &frmtable::proabout},
-    };
-    // clang-format on
-    for (const Route &route : routes) {
-        connect(route.button, &QToolButton::clicked, this, route.procedure);
-        connect(route.item, &QAction::triggered, this, route.procedure);
-    }
+    commands_ =
+        platform::buildCommands(this, kCommands, {menu, help}, centralWidget(), kButtonSize);
+    mnuchess = commands_.action("chess");
+    mnutable = commands_.action("table");
+    mnurename = commands_.action("rename");
+    mnuclear = commands_.action("clear");
 }
 
 void frmtable::createGrids() {
@@ -295,8 +225,7 @@ void frmtable::fixWindowSize() {
 
 void frmtable::Form_Load() {
     platform::setBackground(this, platform::toColor(kMainColor));
-    for (QToolButton *button :
-         {cmdchess, cmdtable, cmdsave, cmdrename, cmdclear, cmdexit, cmdhelp, cmdabout})
+    for (QToolButton *button : commands_.buttons())
         platform::setBackground(button, platform::toColor(kMainColor));
     setUpCrossTable();
     fixWindowSize();
@@ -318,7 +247,7 @@ void frmtable::Form_Load() {
 void frmtable::reportLoadFailure(const DataFileError &error) {
     platform::message(this,
                       QStringLiteral("Не удаётся прочитать файл %1: %2.\nПрограмма завершена.")
-                          .arg(error.fileName(), readFailureReason(error.number(), error.detail())),
+                          .arg(error.fileName(), platform::failureReason(error.number())),
                       kTitle, platform::Buttons::Ok, platform::Icon::Critical);
     platform::endProgram(1);
 }
@@ -391,12 +320,9 @@ QString frmtable::askTeamName(const QString &question, const QString &currentNam
 }
 
 void frmtable::setCrossTableCommandsEnabled(bool enabled) {
-    for (QAction *item : {mnutable, mnurename, mnuclear})
-        item->setEnabled(enabled);
-    for (QToolButton *button : {cmdtable, cmdrename, cmdclear})
-        button->setEnabled(enabled);
+    for (QAction *command : {mnutable, mnurename, mnuclear})
+        command->setEnabled(enabled);
     mnuchess->setEnabled(!enabled);
-    cmdchess->setEnabled(!enabled);
 }
 
 void frmtable::prochess() {
@@ -444,7 +370,7 @@ void frmtable::reportSaveFailure(const DataFileError &error) {
     platform::message(this,
                       QStringLiteral("Не удаётся сохранить файл %1: %2.\nСохранение прервано; "
                                      "файлы, которые не были записаны, остались прежними.")
-                          .arg(error.fileName(), readFailureReason(error.number(), error.detail())),
+                          .arg(error.fileName(), platform::failureReason(error.number())),
                       kTitle, platform::Buttons::Ok, platform::Icon::Critical);
 }
 

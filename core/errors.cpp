@@ -2,28 +2,28 @@
 
 namespace soccer {
 
-QString errorName(int number) {
+QString errorReason(int number) {
     switch (number) {
     case ErrSubscriptOutOfRange:
-        return QStringLiteral("Индекс вне допустимого диапазона");
+        return QStringLiteral("число команд в файле не от 1 до 99");
     case ErrTypeMismatch:
-        return QStringLiteral("Несоответствие типа");
+        return QStringLiteral("в файле стоит текст там, где должно быть число");
     case ErrBadFileName:
-        return QStringLiteral("Недопустимое имя файла");
+        return QStringLiteral("недопустимое имя файла");
     case ErrFileNotFound:
-        return QStringLiteral("Файл не найден");
+        return QStringLiteral("файл не найден");
     case ErrDeviceIo:
-        return QStringLiteral("Ошибка ввода-вывода устройства");
+        return QStringLiteral("ошибка устройства");
     case ErrDiskFull:
-        return QStringLiteral("Диск заполнен");
+        return QStringLiteral("диск переполнен");
     case ErrInputPastEnd:
-        return QStringLiteral("Чтение за концом файла");
+        return QStringLiteral("в файле не хватает данных");
     case ErrPermissionDenied:
-        return QStringLiteral("Отказано в доступе");
+        return QStringLiteral("нет доступа к файлу");
     case ErrPathAccess:
-        return QStringLiteral("Ошибка доступа к пути или файлу");
+        return QStringLiteral("по этому пути нельзя записать или прочитать файл");
     case ErrPathNotFound:
-        return QStringLiteral("Путь не найден");
+        return QStringLiteral("папка не найдена");
     default:
         return {};
     }
@@ -33,9 +33,9 @@ namespace {
 
 std::string describe(int number, const QString &detail) {
     QString text = QStringLiteral("Ошибка № %1").arg(number);
-    const QString name = errorName(number);
-    if (!name.isEmpty())
-        text += QStringLiteral(": ") + name;
+    const QString reason = errorReason(number);
+    if (!reason.isEmpty())
+        text += QStringLiteral(": ") + reason.front().toUpper() + reason.mid(1);
     if (!detail.isEmpty())
         text += QStringLiteral(" (") + detail + QLatin1Char(')');
     return text.toStdString();

@@ -19,8 +19,10 @@ enum ErrorNumber : int {
     ErrPathNotFound = 76, // the folder of the path does not exist
 };
 
-// The short Russian name of an error number ("Файл не найден" for 53); empty when unknown.
-QString errorName(int number);
+// Why a file could not be read or written, in the user's words, for an error number
+// ("файл не найден" for 53); empty for a number that has no reason of its own. The one list of
+// reasons: the windows' messages and the readable text of CoreError both use it.
+QString errorReason(int number);
 
 // A failure of the league's files, carrying the error number that the user is shown.
 // what() is a readable UTF-8 text: "Ошибка № 53: Файл не найден (c:/1.txt)".

@@ -1,9 +1,9 @@
 #include "ui/dialogs/frmopen.h"
 
 #include "core/options.h"
+#include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
-#include "ui/dialogs/frmnew.h"
-#include "ui/main/frmtable.h"
+#include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
 #include <QComboBox>
@@ -260,12 +260,12 @@ void frmopen::cmdok_Click() {
         return;
     }
     pros() = path;
-    frmtable::create();
+    navigation::tableChosen();
     close();
 }
 
 void frmopen::cmdnew_Click() {
-    frmnew::create(frmnew::Origin::OpenDialog);
+    navigation::newTableRequested(navigation::NewTableOrigin::OpenDialog);
     close();
 }
 
@@ -274,9 +274,5 @@ void frmopen::cmdotm_Click() {
 }
 
 void frmopen::proe(int errorNumber) {
-    platform::message(this, QStringLiteral("Программа завершена"),
-                      QStringLiteral("Ошибка № ") + QStringLiteral(" ") +
-                          QString::number(errorNumber),
-                      platform::Buttons::Ok, platform::Icon::Critical);
-    platform::endProgram(1);
+    platform::endWithError(this, errorNumber);
 }

@@ -6,12 +6,9 @@
 
 class QMouseEvent;
 
-// A grid of text cells with no header bands: row 0 and the name columns are ordinary cells
-// that the main window paints as headers, so a click on them makes them the current cell like
-// any other. Cells are read-only; the window writes texts, backgrounds and alignments itself.
-//
-// Cells written while the grid is hidden cost no repaint each: the grid paints once when it is
-// shown again, which is how the window fills thousands of cells at a time.
+// A grid of the main window: a view with no header bands over one of the window's models, in
+// which row 0 and the name columns are ordinary cells that the model paints as headers, so a
+// click on them makes them the current cell like any other. Cells are read-only.
 class TableGrid : public QTableView {
     Q_OBJECT
 
@@ -19,17 +16,13 @@ class TableGrid : public QTableView {
     explicit TableGrid(QWidget *parent = nullptr);
     ~TableGrid() override;
 
-    // Gives the grid a new shape with every cell empty, unpainted and centred at the bottom.
-    void setShape(int rows, int columns);
     int rowCount() const;
     int columnCount() const;
 
+    // What a cell shows: its text, its background (invalid when none) and its alignment.
     QString text(int row, int column) const;
-    void setText(int row, int column, const QString &text);
     QColor background(int row, int column) const;
-    void setBackground(int row, int column, const QColor &color);
     Qt::Alignment alignment(int row, int column) const;
-    void setAlignment(int row, int column, Qt::Alignment alignment);
 
     void setColumnWidthTwips(int column, int twips);
     void setRowHeightTwips(int twips);
@@ -50,6 +43,5 @@ class TableGrid : public QTableView {
     void mouseMoveEvent(QMouseEvent *event) override;
 
   private:
-    class Model;
-    Model *model_;
+    QVariant cellData(int row, int column, int role) const;
 };
