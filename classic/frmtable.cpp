@@ -46,24 +46,6 @@ const soccer::Rgb kMainColor{150, 150, 150};
 const soccer::Rgb kEvenRowColor{160, 160, 160};
 const soccer::Rgb kOddRowColor{200, 200, 200};
 
-QTableWidgetItem *cellItem(QTableWidget *grid, int row, int column) {
-    QTableWidgetItem *item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignCenter);
-        grid->setItem(row, column, item);
-    }
-    return item;
-}
-
-void setCellText(QTableWidget *grid, int row, int column, const QString &text) {
-    cellItem(grid, row, column)->setText(text);
-}
-
-void setCellColor(QTableWidget *grid, int row, int column, const soccer::Rgb &rgb) {
-    cellItem(grid, row, column)->setBackground(platform::toColor(rgb));
-}
-
 // Header cells (row 0, columns 0 and 1) in the main colour, the other rows striped.
 soccer::Rgb cellColor(int row, int column) {
     if (row == 0 || column <= kNameColumn)
@@ -71,8 +53,21 @@ soccer::Rgb cellColor(int row, int column) {
     return row % 2 == 0 ? kEvenRowColor : kOddRowColor;
 }
 
-// Shapes, colours and heads one grid; the same for the cross-table and the results table.
-void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStringList &headers) {
+// A cell made whole (text, alignment, colour) before it goes into its grid, so that the grid
+// takes each cell once.
+void putCell(QTableWidget *grid, int row, int column, const QString &text, const soccer::Rgb &rgb) {
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setBackground(platform::toColor(rgb));
+    grid->setItem(row, column, item);
+}
+
+void setCellText(QTableWidget *grid, int row, int column, const QString &text) {
+    grid->item(row, column)->setText(text);
+}
+
+// Shapes one grid: its columns, its rows, and a size that shows every cell without scrolling.
+void shapeGrid(QTableWidget *grid, const QList<int> &columnWidths) {
     grid->setRowCount(kGridRows);
     grid->setColumnCount(int(columnWidths.size()));
     grid->horizontalHeader()->hide();
@@ -90,21 +85,19 @@ void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStri
         grid->setColumnWidth(column, pixels);
         width += pixels;
     }
-    int height = 2 * grid->frameWidth();
-    for (int row = 0; row < kGridRows; ++row) {
-        const int pixels = platform::twipsToPixelsY(kRowHeight);
-        grid->setRowHeight(row, pixels);
-        height += pixels;
-        for (int column = 0; column < columnWidths.size(); ++column)
-            setCellColor(grid, row, column, cellColor(row, column));
-    }
-    // The grid shows all its cells at once, so it never needs to scroll.
-    grid->resize(width, height);
+    const int rowHeight = platform::twipsToPixelsY(kRowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->resize(width, 2 * grid->frameWidth() + kGridRows * rowHeight);
+}
 
-    for (int column = 0; column < headers.size(); ++column)
-        setCellText(grid, 0, column, headers[column]);
-    for (int row = 1; row < kGridRows; ++row)
-        setCellText(grid, row, 0, QString::number(row));
+// The columns of a grid: number, name, then `middle` columns of one width, then the counters.
+QList<int> columnWidths(int middle, int middleWidth) {
+    QList<int> widths = {kNumberWidth, kNameWidth};
+    for (int column = 0; column < middle; ++column)
+        widths.append(middleWidth);
+    for (int counter = 0; counter < kCounterCount; ++counter)
+        widths.append(kCounterWidth);
+    return widths;
 }
 
 // Fills a grid with many texts at once and lets it repaint only once at the end.
@@ -134,6 +127,9 @@ frmtable::frmtable(QWidget *parent)
     setWindowTitle(kTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Set before the controls are made, so that they take it as they are made rather than
+    // each hearing of the change.
+    platform::setBackground(this, platform::toColor(kMainColor));
     setCentralWidget(new QWidget(this));
     buildCommands();
     createGrids();
@@ -186,31 +182,43 @@ void frmtable::createGrids() {
     connect(MS, &QTableWidget::cellClicked, this, &frmtable::MS_Click);
 }
 
+// The cross-table is made with the loaded league's texts in it, each cell once.
 void frmtable::setUpCrossTable() {
-    QList<int> widths = {kNumberWidth, kNameWidth};
-    QStringList headers = {"№", "Команды"};
+    shapeGrid(MS, columnWidths(kTeams, kResultWidth));
+    const QStringList heads = QStringList({"№", "Команды"}) + kCounterHeaders;
+    for (int column = 0; column < MS->columnCount(); ++column) {
+        const bool counter = column >= kFirstCounterColumn;
+        const QString head = column <= kNameColumn ? heads[column]
+                             : counter             ? heads[column - kFirstCounterColumn + 2]
+                                                   : QString::number(column - 1);
+        putCell(MS, 0, column, head, cellColor(0, column));
+    }
     for (int team = 1; team <= kTeams; ++team) {
-        widths.append(kResultWidth);
-        headers.append(QString::number(team));
+        putCell(MS, team, 0, QString::number(team), cellColor(team, 0));
+        putCell(MS, team, kNameColumn, league_->teamNames[team], cellColor(team, kNameColumn));
+        for (int opponent = 1; opponent <= kTeams; ++opponent)
+            putCell(MS, team, opponent + 1, league_->cells[team][opponent],
+                    opponent == team ? soccer::kDiagonalColor : cellColor(team, opponent + 1));
+        const auto values = inScreenOrder(league_->counters[team]);
+        for (int i = 0; i < kCounterCount; ++i)
+            putCell(MS, team, kFirstCounterColumn + i, soccer::statisticText(values[i]),
+                    cellColor(team, kFirstCounterColumn + i));
     }
-    for (const QString &header : kCounterHeaders) {
-        widths.append(kCounterWidth);
-        headers.append(header);
-    }
-    prepareGrid(MS, widths, headers);
-    for (int team = 1; team <= kTeams; ++team)
-        setCellColor(MS, team, team + 1, soccer::kDiagonalColor);
     MS->move(0, platform::twipsToPixelsY(kButtonSize));
 }
 
+// The results table gets its names and counters when it is first shown.
 void frmtable::setUpResultsTable() {
-    QList<int> widths = {kNumberWidth, kNameWidth};
-    QStringList headers = {"№", "Команды"};
-    for (const QString &header : kCounterHeaders) {
-        widths.append(kCounterWidth);
-        headers.append(header);
+    shapeGrid(MSF, columnWidths(0, 0));
+    const QStringList heads = QStringList({"№", "Команды"}) + kCounterHeaders;
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int column = 0; column < MSF->columnCount(); ++column) {
+            const QString text = row == 0      ? heads[column]
+                                 : column == 0 ? QString::number(row)
+                                               : QString();
+            putCell(MSF, row, column, text, cellColor(row, column));
+        }
     }
-    prepareGrid(MSF, widths, headers);
     MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
     MSF->hide();
 }
@@ -223,24 +231,21 @@ void frmtable::fixWindowSize() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// The data files are read before the grids are made, so that every cell is written once and
+// the window's first paint is its only one.
 void frmtable::Form_Load() {
-    platform::setBackground(this, platform::toColor(kMainColor));
     for (QToolButton *button : commands_.buttons())
         platform::setBackground(button, platform::toColor(kMainColor));
-    setUpCrossTable();
-    fixWindowSize();
-    setUpResultsTable();
-    prochess();
-
     try {
         loadLeague(*league_, QDir::current());
     } catch (const DataFileError &error) {
         reportLoadFailure(error);
         return;
     }
-    showCells();
-    showNames();
-    showCounters();
+    setUpCrossTable();
+    fixWindowSize();
+    setUpResultsTable();
+    prochess();
     loaded_ = true;
 }
 
