@@ -9,7 +9,6 @@
 #include "ui/platform/look.h"
 
 #include <QLabel>
-#include <QToolButton>
 
 namespace {
 
@@ -50,12 +49,12 @@ void frmtable::proe(int errorNumber) {
 }
 
 // The colours of the window and its controls; the grids' cells take theirs from the models.
-// Setting a colour a widget already has changes nothing on screen.
+// Setting a colour a widget already has changes nothing on screen. The buttons take the
+// window's colours rather than each a copy of its own, so that the style draws their shared
+// face once, not once a button.
 void frmtable::applyColors() {
     const QColor main = platform::toColor(league().colors.main);
     const QColor text = platform::toColor(league().colors.text);
-    for (QToolButton *button : commands_.buttons())
-        platform::setBackground(button, main);
     platform::setBackground(okno, main);
     platform::setTextColor(okno, text);
     for (TableGrid *grid : {MS, ms1, MSF})

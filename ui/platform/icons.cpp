@@ -1,5 +1,6 @@
 #include "ui/platform/look.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -292,19 +293,33 @@ class DrawnIconEngine : public QIconEngine {
     QList<int> drawnSizes_;
 };
 
-QIcon iconOf(const Drawing &draw) {
-    return QIcon(new DrawnIconEngine(draw));
+// Every window of a run shows the same pictures: each is drawn once a run, in each size asked
+// for, and its copies share the drawing. The pictures go before the application does, while
+// pixmaps can still be let go.
+QHash<QString, QIcon> &madeIcons() {
+    static QHash<QString, QIcon> icons = [] {
+        qAddPostRoutine([] { madeIcons().clear(); });
+        return QHash<QString, QIcon>();
+    }();
+    return icons;
+}
+
+QIcon iconOf(const QString &name, const Drawing &draw) {
+    QIcon &icon = madeIcons()[name];
+    if (icon.isNull())
+        icon = QIcon(new DrawnIconEngine(draw));
+    return icon;
 }
 
 } // namespace
 
 QIcon commandIcon(const QString &name) {
     const auto found = drawings().constFind(name);
-    return found == drawings().constEnd() ? QIcon() : iconOf(*found);
+    return found == drawings().constEnd() ? QIcon() : iconOf(name, *found);
 }
 
 QIcon applicationIcon() {
-    return iconOf(drawBall);
+    return iconOf(QStringLiteral("program"), drawBall);
 }
 
 } // namespace platform
