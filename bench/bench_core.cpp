@@ -2,54 +2,27 @@
 // every pair played in both halves. The raw QFile read and write of the same bytes are measured
 // in the same run as the floor the table reader and writer are compared with.
 
+#include "bench/playedleague.h"
 #include "core/league.h"
+#include "core/ranking.h"
 #include "core/score.h"
 #include "core/standings.h"
 #include "core/tablefile.h"
 
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
-constexpr int kTeams = soccer::kMaxTeams;
-
-QString teamName(int team) {
-    static const QStringList cities = {
-        QStringLiteral("Спартак"),   QStringLiteral("Динамо"),     QStringLiteral("Торпедо"),
-        QStringLiteral("Локомотив"), QStringLiteral("Зенит"),      QStringLiteral("Крылья Советов"),
-        QStringLiteral("Ротор"),     QStringLiteral("Черноморец"), QStringLiteral("Шинник"),
-        QStringLiteral("Урал"),      QStringLiteral("Сокол")};
-    return cities.at(team % cities.size()) + QStringLiteral(" №") + QString::number(team);
-}
-
-// Scores vary with the pair and the half, so that wins, draws and losses all occur and the
-// ranking has real work to do.
-QString answerFor(int half, int r, int c) {
-    const int x = (r * 7 + c * 3 + half) % 5;
-    const int y = (r * 2 + c * 5 + half * 3) % 4;
-    return QString::number(x) + QLatin1Char(' ') + QString::number(y);
-}
-
-std::unique_ptr<soccer::League> playedLeague() {
-    auto league = std::make_unique<soccer::League>();
-    league->teamCount = kTeams;
-    for (int t = 1; t <= kTeams; ++t)
-        league->teamNames[t] = teamName(t);
-    for (int half = 1; half <= 2; ++half) {
-        for (int r = 1; r <= kTeams; ++r) {
-            for (int c = r + 1; c <= kTeams; ++c)
-                soccer::enterScore(league->crossTables[half], r, c, answerFor(half, r, c));
-        }
-    }
-    return league;
-}
+using benchkit::kTeams;
+using benchkit::playedLeague;
 
 // One played table, its file bytes and a temporary folder that outlives every benchmark.
 struct Fixture {
@@ -201,6 +174,79 @@ void BM_OrderByCounter(benchmark::State &state) {
     }
 }
 
+// A full 99-team season of few distinct scores, so that large groups stay level on points and
+// the tie-breaks have real work.
+enum class Ties {
+    ThreeOfThirtyThree, // 1:1, 1:0, 0:1 by the pair: three ties of 33 that no criterion breaks
+    AllDrawn,           // every match 1:1: one tie of all 99
+    MostlyDrawn,        // four in five drawn, scattered: ties of up to 9 that head-to-head splits
+};
+
+int pickFor(Ties ties, int half, int r, int c) {
+    const auto spread = (quint64(r) * 2654435761u ^ quint64(c) * 40503u ^ quint64(half) * 97u) >> 7;
+    switch (ties) {
+    case Ties::ThreeOfThirtyThree:
+        return (r * c + half) % 3;
+    case Ties::AllDrawn:
+        break;
+    case Ties::MostlyDrawn:
+        return spread % 5 != 0 ? 0 : 1 + (r + c + half) % 2;
+    }
+    return 0;
+}
+
+std::unique_ptr<soccer::League> tiedLeague(Ties ties) {
+    auto league = std::make_unique<soccer::League>();
+    league->teamCount = kTeams;
+    for (int t = 1; t <= kTeams; ++t)
+        league->teamNames[t] = benchkit::teamName(t);
+    const QString answers[3] = {QStringLiteral("1 1"), QStringLiteral("1 0"),
+                                QStringLiteral("0 1")};
+    for (int half = 1; half <= 2; ++half) {
+        for (int r = 1; r <= kTeams; ++r) {
+            for (int c = r + 1; c <= kTeams; ++c)
+                soccer::enterScore(league->crossTables[half], r, c,
+                                   answers[pickFor(ties, half, r, c)]);
+        }
+    }
+    return league;
+}
+
+// The largest group of teams level on points, and how many teams share a place in the end.
+void countTies(benchmark::State &state, const soccer::League &league,
+               const std::vector<soccer::RankedRow> &rows) {
+    std::map<double, int> byPoints;
+    for (int t = 1; t <= league.teamCount; ++t)
+        ++byPoints[soccer::totals(league, t).points];
+    int largest = 0;
+    for (const auto &[points, teams] : byPoints)
+        largest = std::max(largest, teams);
+    int sharing = 0;
+    for (const soccer::RankedRow &row : rows)
+        sharing += row.firstPlace != row.lastPlace ? 1 : 0;
+    state.counters["level_on_points"] = largest;
+    state.counters["sharing_a_place"] = sharing;
+}
+
+// Arguments: the table (0 the varied scores of the other benchmarks, 1 + Ties) and the preset.
+void BM_RankByRule(benchmark::State &state) {
+    static const auto threeTies = tiedLeague(Ties::ThreeOfThirtyThree);
+    static const auto allDrawn = tiedLeague(Ties::AllDrawn);
+    static const auto mostlyDrawn = tiedLeague(Ties::MostlyDrawn);
+    const soccer::League *tables[] = {fixture().league.get(), threeTies.get(), allDrawn.get(),
+                                      mostlyDrawn.get()};
+    auto league = std::make_unique<soccer::League>(*tables[state.range(0)]);
+    const auto rule =
+        soccer::RankingRule::fromPreset(static_cast<soccer::RulePreset>(state.range(1)));
+    std::vector<soccer::RankedRow> rows;
+    for (auto _ : state) {
+        rows = soccer::rankByRule(*league, rule);
+        benchmark::DoNotOptimize(rows.data());
+    }
+    failOn(state, int(rows.size()) != kTeams, "not every team ranked");
+    countTies(state, *league, rows);
+}
+
 } // namespace
 
 BENCHMARK(BM_RawFileRead)->Unit(benchmark::kMicrosecond);
@@ -215,6 +261,13 @@ BENCHMARK(BM_RankTeams)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OrderByCounter)
     ->Arg(static_cast<int>(soccer::Counter::Points))
     ->Arg(static_cast<int>(soccer::Counter::GoalsFor))
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(BM_RankByRule)
+    ->ArgsProduct({{0, 1, 2, 3},
+                   {static_cast<int>(soccer::RulePreset::Program),
+                    static_cast<int>(soccer::RulePreset::GoalsThenHeadToHead),
+                    static_cast<int>(soccer::RulePreset::HeadToHeadFirst)}})
     ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -1,10 +1,13 @@
 #include "classic/classicleague.h"
 
+#include "core/linewriter.h"
+#include "core/listreader.h"
 #include "core/score.h"
-#include "core/valuerules.h"
+#include "core/wholefile.h"
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace classic {
 
@@ -71,9 +74,11 @@ void clearResults(ClassicLeague &league) {
     league.counters.fill(TeamCounters{});
 }
 
-DataFileError::DataFileError(const QString &fileName, const soccer::CoreError &cause)
+DataFileError::DataFileError(const QString &fileName, const soccer::CoreError &cause,
+                             bool savedFilesUnchanged)
     : std::runtime_error(fileName.toStdString() + ": " + cause.what()), fileName_(fileName),
-      number_(cause.number()), detail_(cause.detail()) {}
+      number_(cause.number()), detail_(cause.detail()), reason_(cause.reason()),
+      savedFilesUnchanged_(savedFilesUnchanged) {}
 
 QByteArray cellsFileBytes(const ClassicLeague &league) {
     soccer::LineWriter writer;
@@ -144,18 +149,18 @@ void loadLeague(ClassicLeague &league, const QDir &folder) {
 }
 
 void saveLeague(const ClassicLeague &league, const QDir &folder) {
-    // Every file's bytes are ready before the first one is replaced.
     const std::array<std::pair<QString, QByteArray>, 3> files = {{
         {kCountersFile, countersFileBytes(league)},
         {kCellsFile, cellsFileBytes(league)},
         {kNamesFile, namesFileBytes(league)},
     }};
-    for (const auto &[fileName, bytes] : files) {
-        try {
-            soccer::saveWholeFile(folder.filePath(fileName), bytes);
-        } catch (const soccer::CoreError &error) {
-            throw DataFileError(fileName, error);
-        }
+    std::vector<soccer::FileToSave> toSave;
+    for (const auto &[fileName, bytes] : files)
+        toSave.push_back({folder.filePath(fileName), bytes});
+    try {
+        soccer::saveTogether(toSave);
+    } catch (const soccer::SaveSetError &error) {
+        throw DataFileError(files[error.failedFile()].first, error, error.setUnchanged());
     }
 }
 

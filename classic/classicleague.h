@@ -63,18 +63,25 @@ inline const QString kNamesFile = QStringLiteral("komand.dat");
 inline const QString kCountersFile = QStringLiteral("file.dat");
 
 // A data file that could not be read or written, with the reason in core's error numbers.
+// After a failed save, savedFilesUnchanged() tells whether all three files on disk still hold
+// what they held before it.
 class DataFileError : public std::runtime_error {
   public:
-    DataFileError(const QString &fileName, const soccer::CoreError &cause);
+    DataFileError(const QString &fileName, const soccer::CoreError &cause,
+                  bool savedFilesUnchanged = false);
 
     QString fileName() const { return fileName_; }
     int number() const { return number_; }
     QString detail() const { return detail_; }
+    QString reason() const { return reason_; }
+    bool savedFilesUnchanged() const { return savedFilesUnchanged_; }
 
   private:
     QString fileName_;
     int number_;
     QString detail_;
+    QString reason_;
+    bool savedFilesUnchanged_;
 };
 
 // The bytes of each data file (CP1251, CR LF, values in their print form).
@@ -86,9 +93,10 @@ QByteArray countersFileBytes(const ClassicLeague &league);
 // the first file that is missing, unreadable or too short; `league` then holds what was read.
 void loadLeague(ClassicLeague &league, const QDir &folder);
 
-// Writes file.dat, s.dat and komand.dat into `folder`, in that order, each replacing the old
-// file only when complete. Throws DataFileError for the first file that fails; the files
-// from that one on keep their old content.
+// Saves file.dat, s.dat and komand.dat into `folder` as one: the three old files are replaced
+// only when all three new ones are completely written, so that counters and results never
+// come from different saves. Throws DataFileError for the file that failed; the files on disk
+// are then the old ones.
 void saveLeague(const ClassicLeague &league, const QDir &folder);
 
 } // namespace classic

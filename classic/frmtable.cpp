@@ -3,8 +3,10 @@
 #include "classic/frmAbout.h"
 #include "core/league.h"
 #include "core/score.h"
+#include "ui/platform/columnfit.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
+#include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
 
 #include <QAction>
@@ -65,10 +67,20 @@ void setCellText(QTableWidget *grid, int row, int column, const QString &text) {
     grid->item(row, column)->setText(text);
 }
 
-// Shapes one grid: its columns, its rows, and a size that shows every cell without scrolling.
-void shapeGrid(QTableWidget *grid, const QList<int> &columnWidths) {
+// The size at which the grid shows every cell without scrolling.
+QSize allCellsSize(const QTableWidget *grid) {
+    QSize size(2 * grid->frameWidth(), 2 * grid->frameWidth());
+    for (int column = 0; column < grid->columnCount(); ++column)
+        size.rwidth() += grid->columnWidth(column);
+    for (int row = 0; row < grid->rowCount(); ++row)
+        size.rheight() += grid->rowHeight(row);
+    return size;
+}
+
+// Shapes one grid: its columns and its rows.
+void shapeGrid(QTableWidget *grid, int columns) {
     grid->setRowCount(kGridRows);
-    grid->setColumnCount(int(columnWidths.size()));
+    grid->setColumnCount(columns);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setMinimumSectionSize(1);
@@ -77,16 +89,18 @@ void shapeGrid(QTableWidget *grid, const QList<int> &columnWidths) {
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->verticalHeader()->setDefaultSectionSize(platform::twipsToPixelsY(kRowHeight));
+}
 
-    int width = 2 * grid->frameWidth();
-    for (int column = 0; column < columnWidths.size(); ++column) {
-        const int pixels = platform::twipsToPixelsX(columnWidths[column]);
-        grid->setColumnWidth(column, pixels);
-        width += pixels;
-    }
-    const int rowHeight = platform::twipsToPixelsY(kRowHeight);
-    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
-    grid->resize(width, 2 * grid->frameWidth() + kGridRows * rowHeight);
+// Gives a filled grid its column widths, as minimums: a column widens to show its longest
+// text whole, now and whenever a text changes; and a size that shows every cell.
+void fitColumns(QTableWidget *grid, const QList<int> &columnWidths) {
+    auto *columnFit = new platform::ColumnFit(grid);
+    for (int column = 0; column < columnWidths.size(); ++column)
+        columnFit->setMinimumWidth(column, platform::twipsToPixelsX(columnWidths[column]));
+    columnFit->followModel();
+    // The grid shows all its cells at once, so it never needs to scroll.
+    grid->resize(allCellsSize(grid));
 }
 
 // The columns of a grid: number, name, then `middle` columns of one width, then the counters.
@@ -184,7 +198,8 @@ void frmtable::createGrids() {
 
 // The cross-table is made with the loaded league's texts in it, each cell once.
 void frmtable::setUpCrossTable() {
-    shapeGrid(MS, columnWidths(kTeams, kResultWidth));
+    const QList<int> widths = columnWidths(kTeams, kResultWidth);
+    shapeGrid(MS, int(widths.size()));
     const QStringList heads = QStringList({"№", "Команды"}) + kCounterHeaders;
     for (int column = 0; column < MS->columnCount(); ++column) {
         const bool counter = column >= kFirstCounterColumn;
@@ -204,12 +219,14 @@ void frmtable::setUpCrossTable() {
             putCell(MS, team, kFirstCounterColumn + i, soccer::statisticText(values[i]),
                     cellColor(team, kFirstCounterColumn + i));
     }
+    fitColumns(MS, widths);
     MS->move(0, platform::twipsToPixelsY(kButtonSize));
 }
 
 // The results table gets its names and counters when it is first shown.
 void frmtable::setUpResultsTable() {
-    shapeGrid(MSF, columnWidths(0, 0));
+    const QList<int> widths = columnWidths(0, 0);
+    shapeGrid(MSF, int(widths.size()));
     const QStringList heads = QStringList({"№", "Команды"}) + kCounterHeaders;
     for (int row = 0; row < kGridRows; ++row) {
         for (int column = 0; column < MSF->columnCount(); ++column) {
@@ -219,6 +236,7 @@ void frmtable::setUpResultsTable() {
             putCell(MSF, row, column, text, cellColor(row, column));
         }
     }
+    fitColumns(MSF, widths);
     MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
     MSF->hide();
 }
@@ -243,15 +261,28 @@ void frmtable::Form_Load() {
     setUpCrossTable();
     fixWindowSize();
     setUpResultsTable();
+    for (QTableWidget *grid : {MS, MSF})
+        connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+                &frmtable::fitGridsToColumns);
     prochess();
     loaded_ = true;
 }
 
+// A column widened for a long name: the grids still show every cell, the window grows with
+// them, and the results table stays centred.
+void frmtable::fitGridsToColumns() {
+    for (QTableWidget *grid : {MS, MSF})
+        grid->resize(allCellsSize(grid));
+    fixWindowSize();
+    MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
+}
+
 void frmtable::reportLoadFailure(const DataFileError &error) {
-    platform::message(this,
-                      QStringLiteral("Не удаётся прочитать файл %1: %2.\nПрограмма завершена.")
-                          .arg(error.fileName(), platform::failureReason(error.number())),
-                      kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+    platform::message(
+        this,
+        QStringLiteral("Не удаётся прочитать файл %1: %2.\nПрограмма завершена.")
+            .arg(error.fileName(), platform::failureReason(error.number(), error.reason())),
+        kTitle, platform::Buttons::Ok, platform::Icon::Critical);
     platform::endProgram(1);
 }
 
@@ -292,11 +323,13 @@ void frmtable::MS_Click() {
     const int c = column - 1;
     if (!isScoreCell(r, c))
         return;
-    const QString answer = platform::input(this,
-                                           QStringLiteral("Введите счет между:  ") +
-                                               league_->teamNames[r] + "  " + league_->teamNames[c],
-                                           kTitle, QStringLiteral("0 0"));
-    if (enterScore(*league_, r, c, answer) == ScoreChange::None)
+    // A dismissed prompt, like an answer without a blank, leaves the pair as it is.
+    const std::optional<QString> answer =
+        platform::input(this,
+                        QStringLiteral("Введите счет между:  ") + league_->teamNames[r] + "  " +
+                            league_->teamNames[c],
+                        kTitle, QStringLiteral("0 0"));
+    if (!answer || enterScore(*league_, r, c, *answer) == ScoreChange::None)
         return;
     setCellText(MS, r, c + 1, league_->cells[r][c]);
     setCellText(MS, c, r + 1, league_->cells[c][r]);
@@ -305,21 +338,12 @@ void frmtable::MS_Click() {
 
 void frmtable::renameTeam(int team) {
     const QString name = league_->teamNames[team];
-    league_->teamNames[team] =
-        askTeamName(QStringLiteral("Введите новое имя команды ") + name, name);
+    const std::optional<QString> renamed =
+        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
+    if (!renamed)
+        return;
+    league_->teamNames[team] = *renamed;
     showNames();
-}
-
-// Asks until the answer is a name that survives a save and a load; dismissing gives "".
-QString frmtable::askTeamName(const QString &question, const QString &currentName) {
-    QString answer = platform::input(this, question, kTitle, currentName);
-    for (auto problem = soccer::tableTextProblem(answer); problem != soccer::TextProblem::None;
-         problem = soccer::tableTextProblem(answer)) {
-        platform::message(this, soccer::tableTextProblemMessage(problem), kTitle,
-                          platform::Buttons::Ok, platform::Icon::Information);
-        answer = platform::input(this, question, kTitle, answer);
-    }
-    return answer;
 }
 
 void frmtable::setCrossTableCommandsEnabled(bool enabled) {
@@ -369,12 +393,20 @@ void frmtable::prosave() {
                       platform::Icon::Information);
 }
 
+// The three files are saved as one, so the message can say what is on the disk now.
 void frmtable::reportSaveFailure(const DataFileError &error) {
-    platform::message(this,
-                      QStringLiteral("Не удаётся сохранить файл %1: %2.\nСохранение прервано; "
-                                     "файлы, которые не были записаны, остались прежними.")
-                          .arg(error.fileName(), platform::failureReason(error.number())),
-                      kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+    const QString onDisk =
+        error.savedFilesUnchanged()
+            ? QStringLiteral("Сохранение отменено: файлы komand.dat, s.dat и file.dat на диске "
+                             "остались прежними.")
+            : QStringLiteral("Сохранение прервано: файлы komand.dat, s.dat и file.dat на диске, "
+                             "возможно, записаны не все.");
+    platform::message(
+        this,
+        QStringLiteral("Не удаётся сохранить файл %1: %2.\n")
+                .arg(error.fileName(), platform::failureReason(error.number(), error.reason())) +
+            onDisk,
+        kTitle, platform::Buttons::Ok, platform::Icon::Critical);
 }
 
 void frmtable::proclear() {
@@ -395,8 +427,11 @@ void frmtable::prorename() {
                           platform::Icon::Information) == platform::Answer::No)
         return;
     for (int team = 1; team <= kTeams; ++team) {
-        league_->teamNames[team] = askTeamName(QStringLiteral("Введите имя  %1 команды").arg(team),
-                                               league_->teamNames[team]);
+        // A dismissed prompt keeps that team's name, and the sequence goes on with the next team.
+        const std::optional<QString> renamed = platform::askTeamName(
+            this, QStringLiteral("Введите имя  %1 команды").arg(team), league_->teamNames[team]);
+        if (renamed)
+            league_->teamNames[team] = *renamed;
         setCellText(MS, team, kNameColumn, league_->teamNames[team]);
     }
 }

@@ -47,6 +47,7 @@ class frmtable : public QMainWindow {
     void setUpCrossTable();
     void setUpResultsTable();
     void fixWindowSize();
+    void fitGridsToColumns();
 
     void showCells();
     void showNames();
@@ -55,7 +56,6 @@ class frmtable : public QMainWindow {
     void setCrossTableCommandsEnabled(bool enabled);
 
     void renameTeam(int team);
-    QString askTeamName(const QString &question, const QString &currentName);
     void reportLoadFailure(const DataFileError &error);
     void reportSaveFailure(const DataFileError &error);
 

@@ -19,7 +19,8 @@ enum class Ordering {
 
 struct StatisticColumn {
     Counter counter;
-    QStringView header; // as the grids head the column
+    QStringView header;          // as the grids head the column
+    QStringView publishedHeader; // on paper, in a page and in a spreadsheet
     // Place in a statistics line of the table file, or kNotStored for a column that is only
     // shown (computed from stored ones).
     int filePosition;
@@ -34,17 +35,26 @@ constexpr int kNotStored = -1;
 // In the order of the screen columns.
 // clang-format off
 inline constexpr std::array<StatisticColumn, 7> kStatisticColumns = {{
-//   counter                 header  file  ordering                   leans left
-    {Counter::Played,       u"И",   0,    Ordering::ByCounter,       false},
-    {Counter::Losses,       u"П",   1,    Ordering::ByCounter,       false},
-    {Counter::Draws,        u"Н",   2,    Ordering::ByCounter,       false},
-    {Counter::Wins,         u"В",   3,    Ordering::ByCounter,       false},
-    {Counter::GoalsFor,     u"Мя",  4,    Ordering::ByCounter,       true},
-    {Counter::GoalsAgainst, u"чи",  5,    Ordering::ByCounter,       true},
-    {Counter::Points,       u"О",   6,    Ordering::ByRankingRule,   false},
+//   counter                 header  published      file  ordering                  leans left
+    {Counter::Played,       u"И",   u"Игры",       0,    Ordering::ByCounter,      false},
+    {Counter::Losses,       u"П",   u"Поражения",  1,    Ordering::ByCounter,      false},
+    {Counter::Draws,        u"Н",   u"Ничьи",      2,    Ordering::ByCounter,      false},
+    {Counter::Wins,         u"В",   u"Победы",     3,    Ordering::ByCounter,      false},
+    {Counter::GoalsFor,     u"Мя",  u"Забито",     4,    Ordering::ByCounter,      true},
+    {Counter::GoalsAgainst, u"чи",  u"Пропущено",  5,    Ordering::ByCounter,      true},
+    {Counter::Points,       u"О",   u"Очки",       6,    Ordering::ByRankingRule,  false},
 }};
 // clang-format on
 constexpr int kStatisticColumnCount = int(kStatisticColumns.size());
+
+// The place of a counter's column in kStatisticColumns.
+constexpr std::size_t columnIndexOf(Counter counter) {
+    for (std::size_t i = 0; i < kStatisticColumns.size(); ++i) {
+        if (kStatisticColumns[i].counter == counter)
+            return i;
+    }
+    return 0;
+}
 
 namespace columns_detail {
 

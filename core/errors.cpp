@@ -2,28 +2,30 @@
 
 namespace soccer {
 
-QString errorReason(int number) {
+QString errorName(int number) {
     switch (number) {
+    case ErrInvalidArgument:
+        return QStringLiteral("Недопустимый вызов процедуры или аргумент");
     case ErrSubscriptOutOfRange:
-        return QStringLiteral("число команд в файле не от 1 до 99");
+        return QStringLiteral("Индекс вне допустимого диапазона");
     case ErrTypeMismatch:
-        return QStringLiteral("в файле стоит текст там, где должно быть число");
+        return QStringLiteral("Несоответствие типа");
     case ErrBadFileName:
-        return QStringLiteral("недопустимое имя файла");
+        return QStringLiteral("Недопустимое имя файла");
     case ErrFileNotFound:
-        return QStringLiteral("файл не найден");
+        return QStringLiteral("Файл не найден");
     case ErrDeviceIo:
-        return QStringLiteral("ошибка устройства");
+        return QStringLiteral("Ошибка ввода-вывода устройства");
     case ErrDiskFull:
-        return QStringLiteral("диск переполнен");
+        return QStringLiteral("Диск заполнен");
     case ErrInputPastEnd:
-        return QStringLiteral("в файле не хватает данных");
+        return QStringLiteral("Чтение за концом файла");
     case ErrPermissionDenied:
-        return QStringLiteral("нет доступа к файлу");
+        return QStringLiteral("Отказано в доступе");
     case ErrPathAccess:
-        return QStringLiteral("по этому пути нельзя записать или прочитать файл");
+        return QStringLiteral("Ошибка доступа к пути или файлу");
     case ErrPathNotFound:
-        return QStringLiteral("папка не найдена");
+        return QStringLiteral("Путь не найден");
     default:
         return {};
     }
@@ -33,9 +35,9 @@ namespace {
 
 std::string describe(int number, const QString &detail) {
     QString text = QStringLiteral("Ошибка № %1").arg(number);
-    const QString reason = errorReason(number);
-    if (!reason.isEmpty())
-        text += QStringLiteral(": ") + reason.front().toUpper() + reason.mid(1);
+    const QString name = errorName(number);
+    if (!name.isEmpty())
+        text += QStringLiteral(": ") + name;
     if (!detail.isEmpty())
         text += QStringLiteral(" (") + detail + QLatin1Char(')');
     return text.toStdString();
@@ -43,7 +45,8 @@ std::string describe(int number, const QString &detail) {
 
 } // namespace
 
-CoreError::CoreError(int number, const QString &detail)
-    : std::runtime_error(describe(number, detail)), number_(number), detail_(detail) {}
+CoreError::CoreError(int number, const QString &detail, const QString &reason)
+    : std::runtime_error(describe(number, detail)), number_(number), detail_(detail),
+      reason_(reason) {}
 
 } // namespace soccer

@@ -7,6 +7,7 @@ namespace soccer {
 
 // Run-time error numbers, as the error report of the windows shows them.
 enum ErrorNumber : int {
+    ErrInvalidArgument = 5,     // a value that the file cannot hold, such as a name outside 1251
     ErrSubscriptOutOfRange = 9, // a count that does not fit the arrays
     ErrTypeMismatch = 13,       // a value that is not a number
     ErrBadFileName = 52,        // a path with wildcards or no name at all
@@ -19,23 +20,25 @@ enum ErrorNumber : int {
     ErrPathNotFound = 76, // the folder of the path does not exist
 };
 
-// Why a file could not be read or written, in the user's words, for an error number
-// ("файл не найден" for 53); empty for a number that has no reason of its own. The one list of
-// reasons: the windows' messages and the readable text of CoreError both use it.
-QString errorReason(int number);
+// The short Russian name of an error number ("Файл не найден" for 53); empty when unknown.
+QString errorName(int number);
 
 // A failure of the league's files, carrying the error number that the user is shown.
 // what() is a readable UTF-8 text: "Ошибка № 53: Файл не найден (c:/1.txt)".
+// The reason, when there is one, says in the user's words what the number alone cannot:
+// "диск переполнен", "это папка", "файл больше 16 МБ". Windows show it beside their own text.
 class CoreError : public std::runtime_error {
   public:
-    CoreError(int number, const QString &detail);
+    CoreError(int number, const QString &detail, const QString &reason = QString());
 
     int number() const { return number_; }
     QString detail() const { return detail_; }
+    QString reason() const { return reason_; }
 
   private:
     int number_;
     QString detail_;
+    QString reason_;
 };
 
 } // namespace soccer

@@ -1,6 +1,6 @@
 #include "core/league.h"
 
-#include "core/valuerules.h"
+#include "core/codepage.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rankingrule.h"
+
 #include <QString>
 #include <array>
 
@@ -65,6 +67,7 @@ struct League {
     QString tablePath;
     std::array<int, kArraySize> standingsOrder{};
     ColorScheme colors;
+    RankingRule rankingRule; // travels with the table file; the program's rule by default
 };
 
 // Empties every score cell of both halves and sets every counter of teams 1..N to 0;

@@ -1,7 +1,9 @@
 #include "core/options.h"
 
 #include "core/errors.h"
-#include "core/valuerules.h"
+#include "core/linewriter.h"
+#include "core/listreader.h"
+#include "core/wholefile.h"
 
 #include <QCoreApplication>
 #include <QDir>

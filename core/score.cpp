@@ -1,7 +1,6 @@
 #include "core/score.h"
 
 #include "core/numbertext.h"
-#include "core/valuerules.h"
 
 #include <cmath>
 #include <string>
@@ -48,7 +47,7 @@ QString scoreText(double x, double y) {
     int length = numbertext::scoreForm(x, text);
     text[length++] = ':';
     length += numbertext::scoreForm(y, text + length);
-    return sharedAsciiText(QByteArrayView(text, length));
+    return QString::fromLatin1(text, length);
 }
 
 bool splitScoreText(const QString &text, double &x, double &y) {

@@ -1,8 +1,12 @@
 #include "core/tablefile.h"
 
+#include "core/codepage.h"
 #include "core/columns.h"
 #include "core/errors.h"
-#include "core/valuerules.h"
+#include "core/linewriter.h"
+#include "core/listreader.h"
+#include "core/ruletrailer.h"
+#include "core/wholefile.h"
 
 #include <array>
 #include <cmath>
@@ -30,47 +34,22 @@ void checkTeamCount(int teamCount) {
 }
 
 // What a table file holds, read through to the end before anything is kept, so that a file
-// that fails half-way changes nothing. A cell is one number until then: 0 for the empty text,
-// the short key of a short ASCII text (such as a score), or kAside plus the index of a text
-// kept aside as a span. This keeps the read of a large table small in memory.
+// that fails half-way changes nothing. Texts stay where they lie in the file until then.
 struct ReadTable {
-    static constexpr quint64 kAside = quint64(1) << 63; // never set in a key of ASCII bytes
-
     int count = 0;
-    std::vector<quint64> cells; // both halves, row by row, as in the file
-    std::vector<ListReader::TextSpan> aside;
+    std::vector<ListReader::TextSpan> cells; // both halves, row by row, as in the file
     std::array<std::array<TeamStats, kArraySize>, 3> stats{};
     std::vector<ListReader::TextSpan> names;
-
-    void clear() {
-        cells.clear();
-        aside.clear();
-        names.clear();
-    }
-    quint64 cellToken(const ListReader::TextSpan &span) {
-        if (span.shortKey != 0 || span.length == 0)
-            return span.shortKey;
-        aside.push_back(span);
-        return kAside | quint64(aside.size() - 1);
-    }
-    QString cellText(ListReader &reader, quint64 token) const {
-        if (token == 0)
-            return QString();
-        if (token & kAside)
-            return reader.text(aside[std::size_t(token & ~kAside)]);
-        return reader.shortText(token);
-    }
+    RankingRule rule;
 };
 
-// Fills `table`, whose vectors may still hold the capacity of an earlier read.
 void readTableValues(ListReader &reader, ReadTable &table) {
-    table.clear();
     table.count = teamCountFrom(reader.readNumber());
     reader.skipRestOfLine();
     const int count = table.count;
     table.cells.reserve(std::size_t(2 * count * count));
     for (int cell = 0; cell < 2 * count * count; ++cell)
-        table.cells.push_back(table.cellToken(reader.readTextSpan()));
+        table.cells.push_back(reader.readTextSpan());
     for (int k = 1; k <= 2; ++k) {
         for (int t = 1; t <= count; ++t) {
             for (Counter counter : kStoredCounters)
@@ -81,23 +60,25 @@ void readTableValues(ListReader &reader, ReadTable &table) {
     table.names.reserve(std::size_t(count));
     for (int t = 1; t <= count; ++t)
         table.names.push_back(reader.readTextSpan());
+    table.rule = readRuleTrailer(reader);
 }
 
 // Stores teams 1..N; entries beyond N keep what an earlier table left there.
-void takeOver(ListReader &reader, const ReadTable &read, League &into) {
+void takeOver(const ListReader &reader, const ReadTable &read, League &into) {
     const int count = read.count;
     auto cell = read.cells.begin();
     for (int k = 1; k <= 2; ++k) {
         CrossTable &table = into.crossTables[k];
         for (int r = 1; r <= count; ++r) {
             for (int c = 1; c <= count; ++c)
-                table.cells[r][c] = read.cellText(reader, *cell++);
+                table.cells[r][c] = reader.text(*cell++);
             table.stats[r] = read.stats[k][r];
         }
     }
     for (int t = 1; t <= count; ++t)
         into.teamNames[t] = reader.text(read.names[std::size_t(t - 1)]);
     into.teamCount = count;
+    into.rankingRule = read.rule;
 }
 
 void writeCells(LineWriter &writer, const CrossTable &table, int count) {
@@ -118,13 +99,36 @@ qsizetype expectedSize(int count) {
     return qsizetype(count) * count * 2 * 8 + count * 120;
 }
 
+[[noreturn]] void failNotStorable(const QString &what, const QString &text) {
+    throw CoreError(
+        ErrInvalidArgument, text,
+        QStringLiteral("%1 «%2» нельзя записать в кодовой странице 1251").arg(what, text));
+}
+
+// A table read from a UTF-8 file may hold what code page 1251 cannot; the file would then get
+// question marks in its place, so such a table is not written at all.
+void checkStorable(const League &league) {
+    const int count = league.teamCount;
+    for (int t = 1; t <= count; ++t) {
+        if (!fitsTableCodePage(league.teamNames[t]))
+            failNotStorable(QStringLiteral("имя команды %1").arg(t), league.teamNames[t]);
+    }
+    for (int k = 1; k <= 2; ++k) {
+        for (int r = 1; r <= count; ++r) {
+            for (int c = 1; c <= count; ++c) {
+                const QString &cell = league.crossTables[k].cells[r][c];
+                if (!fitsTableCodePage(cell))
+                    failNotStorable(QStringLiteral("текст клетки %1:%2").arg(r).arg(c), cell);
+            }
+        }
+    }
+}
+
 } // namespace
 
 void parseTable(const QByteArray &bytes, League &into) {
-    // Kept from one read to the next: a large table read again then needs no fresh memory,
-    // which would cost more than the reading itself.
-    thread_local ReadTable read;
-    ListReader reader(bytes);
+    ReadTable read;
+    ListReader reader(bytes, tableTextCoding(bytes));
     readTableValues(reader, read);
     takeOver(reader, read, into);
 }
@@ -148,10 +152,12 @@ QByteArray tableBytes(const League &league) {
     }
     for (int t = 1; t <= count; ++t)
         writer.writeTextLine(league.teamNames[t]);
+    writeRuleTrailer(writer, league.rankingRule);
     return writer.bytes();
 }
 
 void writeTableFile(const QString &path, const League &league) {
+    checkStorable(league);
     saveWholeFile(path, tableBytes(league));
 }
 

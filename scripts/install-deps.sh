@@ -2,8 +2,14 @@
 # Installs the Debian 12 packages the build needs, when they are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-translations-l10n
+# llvm brings llvm-symbolizer, without which sanitizer and fuzzer reports show bare addresses.
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev llvm qt6-base-dev qt6-translations-l10n
           libgl-dev libbenchmark-dev fonts-dejavu-core)
+# The installation and package tests: the freedesktop validators and databases, xdg-mime with
+# File::MimeInfo (its way to a file's type outside a desktop), the manual page reader,
+# dpkg-shlibdeps for the package's dependencies and lintian to judge the package.
+packages+=(desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
+           dpkg-dev lintian)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

@@ -10,7 +10,9 @@
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 using namespace classic;
 
@@ -54,6 +56,8 @@ class TestClassicLeague : public QObject {
     void unreadableFileIsNamed();
     void failedSaveKeepsOldFiles_data();
     void failedSaveKeepsOldFiles();
+    void writeFailureOfALaterFileReplacesNone_data();
+    void writeFailureOfALaterFileReplacesNone();
 };
 
 void TestClassicLeague::scoreAnswers_data() {
@@ -222,20 +226,15 @@ void TestClassicLeague::unreadableFileIsNamed() {
 
 void TestClassicLeague::failedSaveKeepsOldFiles_data() {
     QTest::addColumn<QString>("blocked");
-    QTest::addColumn<QStringList>("rewritten");
-    QTest::addColumn<QStringList>("unchanged");
-    // The files are written in the order file.dat, s.dat, komand.dat; the save stops at the
-    // first that fails.
-    QTest::newRow("file.dat") << "file.dat" << QStringList{} << QStringList{"s.dat", "komand.dat"};
-    QTest::newRow("s.dat") << "s.dat" << QStringList{"file.dat"} << QStringList{"komand.dat"};
-    QTest::newRow("komand.dat") << "komand.dat" << QStringList{"file.dat", "s.dat"}
-                                << QStringList{};
+    // The files are written in the order file.dat, s.dat, komand.dat; whichever fails, the
+    // three are saved as one and none is replaced.
+    QTest::newRow("file.dat") << "file.dat";
+    QTest::newRow("s.dat") << "s.dat";
+    QTest::newRow("komand.dat") << "komand.dat";
 }
 
 void TestClassicLeague::failedSaveKeepsOldFiles() {
     QFETCH(QString, blocked);
-    QFETCH(QStringList, rewritten);
-    QFETCH(QStringList, unchanged);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QDir dir(folder.path());
@@ -255,14 +254,70 @@ void TestClassicLeague::failedSaveKeepsOldFiles() {
         QFAIL("the save reported no failure");
     } catch (const DataFileError &error) {
         QCOMPARE(error.fileName(), blocked);
+        QVERIFY(error.savedFilesUnchanged());
     }
     QVERIFY(QFileInfo(dir.filePath(blocked)).isDir());
-    for (const QString &name : unchanged)
-        QCOMPARE(fileBytes(dir.filePath(name)), before[name]);
-    for (const QString &name : rewritten)
-        QVERIFY2(fileBytes(dir.filePath(name)) != before[name], qPrintable(name));
+    for (const QString &name : before.keys())
+        if (name != blocked)
+            QCOMPARE(fileBytes(dir.filePath(name)), before[name]);
     // No temporary file is left behind beside the two real ones.
     QCOMPARE(dir.entryList(QDir::Files).size(), 2);
+}
+
+void TestClassicLeague::writeFailureOfALaterFileReplacesNone_data() {
+    QTest::addColumn<QString>("failing");
+    QTest::newRow("second file, s.dat") << "s.dat";
+    QTest::newRow("third file, komand.dat") << "komand.dat";
+}
+
+// The file size limit makes the write of one file fail half-way after the files before it
+// were written in full: still none of the three may change.
+void TestClassicLeague::writeFailureOfALaterFileReplacesNone() {
+    QFETCH(QString, failing);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDir dir(folder.path());
+    saveLeague(*namedLeague(), dir);
+    QMap<QString, QByteArray> before;
+    for (const QString &name : QStringList{"file.dat", "s.dat", "komand.dat"})
+        before[name] = fileBytes(dir.filePath(name));
+
+    // The failing file is made the largest of those written up to it, so a limit just below
+    // its size lets the earlier ones through.
+    auto league = namedLeague();
+    for (int r = 1; r <= kTeams; ++r)
+        for (int c = r + 1; c <= kTeams; ++c)
+            enterScore(*league, r, c, QStringLiteral("%1 %2").arg(r % 4).arg(c % 3));
+    if (failing == "komand.dat")
+        for (int team = 1; team <= kTeams; ++team)
+            league->teamNames[team] = QString(300, QChar(u'Щ')) + QString::number(team);
+    const QByteArray failingBytes =
+        failing == "s.dat" ? cellsFileBytes(*league) : namesFileBytes(*league);
+    QVERIFY(countersFileBytes(*league).size() < failingBytes.size());
+    QVERIFY(cellsFileBytes(*league).size() <= failingBytes.size());
+
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(failingBytes.size() - 1);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString failed;
+    bool unchanged = false;
+    try {
+        saveLeague(*league, dir);
+    } catch (const DataFileError &error) {
+        failed = error.fileName();
+        unchanged = error.savedFilesUnchanged();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(failed, failing);
+    QVERIFY(unchanged);
+    for (const QString &name : before.keys())
+        QCOMPARE(fileBytes(dir.filePath(name)), before[name]);
+    QCOMPARE(dir.entryList(QDir::Files).size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestClassicLeague)

@@ -491,6 +491,19 @@ void TestClassicWindow::renameByClickRefusesUnsafeNames() {
     // The new name stands in the score prompt from now on.
     window.enterScore(prompter, 4, 2, "1 0");
     QVERIFY(prompter.asked().last().text.contains("Спартак Москва  "));
+
+    // A name the code page lacks is refused and offered in its nearest storable spelling;
+    // dismissing the prompt then keeps the name the team had.
+    prompter.clear();
+    prompter.queueAnswer(Answer::Yes);
+    prompter.queueInput("Atlético Madrid");
+    prompter.queueDismissedInput();
+    window.clickCell(window.MS, 4, 1);
+    QCOMPARE(prompter.asked().size(), 4);
+    QCOMPARE(prompter.asked()[2].icon, platform::Icon::Critical);
+    QCOMPARE(prompter.asked()[3].defaultAnswer, QString("Atletico Madrid"));
+    QCOMPARE(window.text(window.MS, 4, 1), QString("Спартак Москва"));
+    QVERIFY(prompter.allAnswersUsed());
 }
 
 void TestClassicWindow::renameAllTeams() {
@@ -510,14 +523,16 @@ void TestClassicWindow::renameAllTeams() {
     QCOMPARE(asked[0].text, QString("Вы хотите переименовать команды?"));
     QCOMPARE(asked[1].text, QString("Введите имя  1 команды"));
     QCOMPARE(asked[16].text, QString("Введите имя  16 команды"));
-    QCOMPARE(window.text(window.MS, 2, 1), QString());
+    // The dismissed prompt of team 2 keeps its name, and the sequence goes on.
+    QCOMPARE(window.text(window.MS, 2, 1), deliveredNames()[1]);
     QCOMPARE(window.text(window.MS, 16, 1), QString("Клуб 16"));
     QVERIFY(prompter.allAnswersUsed());
 
     prompter.queueAnswer(Answer::Yes);
     window.item("mnusave")->trigger();
-    QVERIFY(
-        folder.bytes("komand.dat").startsWith("\xCA\xEB\xF3\xE1 1\r\n\r\n\xCA\xEB\xF3\xE1 3\r\n"));
+    QVERIFY(folder.bytes("komand.dat")
+                .startsWith("\xCA\xEB\xF3\xE1 1\r\n" + testkit::cp1251(deliveredNames()[1]) +
+                            "\r\n\xCA\xEB\xF3\xE1 3\r\n"));
 }
 
 void TestClassicWindow::exitAsksFirst() {

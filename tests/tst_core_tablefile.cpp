@@ -2,7 +2,6 @@
 #include "core/errors.h"
 #include "core/score.h"
 #include "core/tablefile.h"
-#include "core/valuerules.h"
 #include "tst_kit.h"
 
 #include <QDir>

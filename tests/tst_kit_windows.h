@@ -57,8 +57,8 @@ class WatchingPrompter : public platform::ScriptedPrompter {
   public:
     std::function<void()> onInput;
 
-    QString input(QWidget *parent, const QString &text, const QString &title,
-                  const QString &defaultAnswer) override {
+    std::optional<QString> input(QWidget *parent, const QString &text, const QString &title,
+                                 const QString &defaultAnswer) override {
         if (onInput)
             onInput();
         return ScriptedPrompter::input(parent, text, title, defaultAnswer);

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <sys/stat.h>
 
 using namespace testkit;
 
@@ -39,6 +40,25 @@ void clickArrow(QScrollBar *bar, bool upper) {
         QStyle::CC_ScrollBar, &option,
         upper ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, bar);
     QTest::mouseClick(bar, Qt::LeftButton, {}, area.center());
+}
+
+const QByteArray kOldTable = QByteArrayLiteral("old contents\r\n");
+
+void writeOldTable(const QString &path) {
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    QCOMPARE(old.write(kOldTable), kOldTable.size());
+}
+
+// One notch of an ordinary mouse wheel is 120; positive turns it away from the user (up).
+void turnWheel(QWidget *target, int notches) {
+    const int step = notches > 0 ? 120 : -120;
+    for (int turned = 0; turned != notches; turned += step / 120) {
+        const QPointF centre = QRectF(target->rect()).center();
+        QWheelEvent wheel(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, step),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+    }
 }
 
 void enterName(frmnew *dialog, const QString &name, const QString &type = kTflItem) {
@@ -138,6 +158,68 @@ class NewTableDialogTest : public QObject {
         QCOMPARE(count->text(), QStringLiteral("99"));
     }
 
+    void tabReachesEveryControlAsTheyAreRead() {
+        Sandbox sandbox;
+        frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QWidget *name = control<QWidget>(dialog, "txtnam");
+        QTRY_COMPARE(QApplication::focusWidget(), name);
+        const QList<QWidget *> expected = {
+            control<QWidget>(dialog, "vscrl"), control<QWidget>(dialog, "cmbfile"),
+            control<QWidget>(dialog, "cmdok"), control<QWidget>(dialog, "cmdotm"), name};
+        auto *count = control<QLabel>(dialog, "txtchis");
+        for (QWidget *next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focused = QApplication::focusWidget();
+            // The type box's focus sits in its edit field.
+            QCOMPARE(focused == next || focused->parentWidget() == next, true);
+            // The scroll bar draws no focus; the count's frame shows it instead.
+            QCOMPARE(count->lineWidth(), focused->objectName() == QStringLiteral("vscrl") ? 2 : 1);
+        }
+    }
+
+    // The keys and the wheel step as the arrows do: up raises the count, within 4..99. The
+    // arrows themselves are checked by arrowsMoveTheCountWithinFourAndNinetyNine.
+    void keysAndWheelMoveTheCountAsTheArrowsDo_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key"); // 0: the wheel
+        QTest::addColumn<int>("wheelNotches");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("up") << 10 << int(Qt::Key_Up) << 0 << 11;
+        QTest::newRow("down") << 10 << int(Qt::Key_Down) << 0 << 9;
+        QTest::newRow("page up") << 10 << int(Qt::Key_PageUp) << 0 << 11;
+        QTest::newRow("page down") << 10 << int(Qt::Key_PageDown) << 0 << 9;
+        QTest::newRow("up at 99") << 99 << int(Qt::Key_Up) << 0 << 99;
+        QTest::newRow("page up at 99") << 99 << int(Qt::Key_PageUp) << 0 << 99;
+        QTest::newRow("down at 4") << 4 << int(Qt::Key_Down) << 0 << 4;
+        QTest::newRow("page down at 4") << 4 << int(Qt::Key_PageDown) << 0 << 4;
+        QTest::newRow("wheel up") << 10 << 0 << 1 << 11;
+        QTest::newRow("wheel up twice") << 10 << 0 << 2 << 12;
+        QTest::newRow("wheel down") << 10 << 0 << -1 << 9;
+        QTest::newRow("wheel up at 99") << 99 << 0 << 1 << 99;
+        QTest::newRow("wheel down at 4") << 4 << 0 << -1 << 4;
+    }
+    void keysAndWheelMoveTheCountAsTheArrowsDo() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(int, wheelNotches);
+        QFETCH(int, expected);
+        Sandbox sandbox;
+        frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
+        auto *spinner = control<QScrollBar>(dialog, "vscrl");
+        spinner->setValue(start);
+        if (key) {
+            // Reached as the user reaches it: Tab from the name box.
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(control<QLineEdit>(dialog, "txtnam"), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        } else {
+            turnWheel(spinner, wheelNotches);
+        }
+        QCOMPARE(spinner->value(), expected);
+        QCOMPARE(control<QLabel>(dialog, "txtchis")->text(), QString::number(expected));
+    }
+
     void countOfTheLabelSizesTheTable() {
         Sandbox sandbox;
         frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
@@ -199,18 +281,128 @@ class NewTableDialogTest : public QObject {
         QVERIFY(!frmtable::current());
     }
 
-    void replacesAnExistingTableWithoutAsking() {
+    // A blank table over an existing one loses a season: the user is asked first, and No
+    // leaves the old file and the dialog as they were, so that another name can be typed.
+    void replacingAnExistingTableIsAsked_data() {
+        QTest::addColumn<platform::Answer>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("yes replaces") << platform::Answer::Yes << true;
+        QTest::newRow("no keeps the old table") << platform::Answer::No << false;
+    }
+    void replacingAnExistingTableIsAsked() {
+        QFETCH(platform::Answer, answer);
+        QFETCH(bool, replaced);
         Sandbox sandbox;
         const QString path = sandbox.path(QStringLiteral("Liga.TFL"));
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old contents\r\n");
-        old.close();
+        writeOldTable(path);
+        frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
+        enterName(dialog, QStringLiteral("Liga"));
+        sandbox.prompter.queueAnswer(answer);
+        click(dialog, "cmdok");
+
+        QCOMPARE(sandbox.prompter.asked().size(), 1);
+        const platform::ScriptedPrompter::Asked &question = sandbox.prompter.asked().first();
+        QCOMPARE(question.text, QStringLiteral("Файл %1 уже существует. Заменить его?").arg(path));
+        QCOMPARE(question.title, QStringLiteral("Тарвел"));
+        QCOMPARE(question.buttons, platform::Buttons::YesNo);
+        if (replaced) {
+            QCOMPARE(fileLines(path).size(), 45);
+            QCOMPARE(frmopen::pros(), path);
+            QVERIFY(frmtable::current());
+            QTRY_VERIFY(!dialog->isVisible());
+        } else {
+            QCOMPARE(fileBytes(path), kOldTable);
+            QCOMPARE(QDir(sandbox.dir.path()).entryList(QDir::Files),
+                     (QStringList{QStringLiteral("Liga.TFL"), QStringLiteral("option.dat")}));
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(control<QLineEdit>(dialog, "txtnam")->text(), QStringLiteral("Liga"));
+            QCOMPARE(frmopen::pros(), QStringLiteral("c:\\1.txt"));
+            QVERIFY(!frmtable::current());
+        }
+        QVERIFY(!sandbox.prompter.ended());
+    }
+
+    // After No the name is as typed, so a second OK asks about the same file again and does
+    // not make Liga.TFL.TFL of it.
+    void secondOkAfterNoAsksAboutTheSameFile() {
+        Sandbox sandbox;
+        const QString path = sandbox.path(QStringLiteral("Liga.TFL"));
+        writeOldTable(path);
+        frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
+        enterName(dialog, QStringLiteral("Liga"));
+        sandbox.prompter.queueAnswer(platform::Answer::No);
+        sandbox.prompter.queueAnswer(platform::Answer::Yes);
+        click(dialog, "cmdok");
+        click(dialog, "cmdok");
+        QCOMPARE(sandbox.prompter.askedTexts(),
+                 QStringList(2, QStringLiteral("Файл %1 уже существует. Заменить его?").arg(path)));
+        QCOMPARE(fileLines(path).size(), 45);
+        QVERIFY(!QFile::exists(sandbox.path(QStringLiteral("Liga.TFL.TFL"))));
+    }
+
+    void newNameIsWrittenWithoutAQuestion() {
+        Sandbox sandbox;
         frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
         enterName(dialog, QStringLiteral("Liga"));
         click(dialog, "cmdok");
-        QCOMPARE(fileLines(path).size(), 45);
         QVERIFY(sandbox.prompter.asked().isEmpty());
+        QCOMPARE(fileLines(sandbox.path(QStringLiteral("Liga.TFL"))).size(), 45);
+    }
+
+    // What is there under the name and is no file is said, not asked about, and left as it
+    // is; a named pipe is not opened (the test would wait here for a reader).
+    void thingsThatAreNoFilesAreNotReplaced_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a folder") << "folder"
+                                  << "%1/Kubok.TFL — это папка";
+        QTest::newRow("a named pipe") << "pipe"
+                                      << "%1/Kubok.TFL — это именованный канал";
+        QTest::newRow("a link loop") << "loop"
+                                     << "%1/Kubok.TFL — ссылки образуют петлю";
+    }
+    void thingsThatAreNoFilesAreNotReplaced() {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        Sandbox sandbox;
+        const QString path = sandbox.path(QStringLiteral("Kubok.TFL"));
+        if (kind == QStringLiteral("folder")) {
+            QVERIFY(QDir(sandbox.dir.path()).mkdir(QStringLiteral("Kubok.TFL")));
+        } else if (kind == QStringLiteral("pipe")) {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else {
+            QVERIFY(QFile::link(path, path));
+        }
+        const QFileInfo before(path);
+        frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
+        enterName(dialog, QStringLiteral("Kubok"));
+        click(dialog, "cmdok");
+
+        QCOMPARE(sandbox.prompter.askedTexts(),
+                 QStringList{message.replace(QStringLiteral("%1"), sandbox.dir.path())});
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(control<QLineEdit>(dialog, "txtnam")->text(), QStringLiteral("Kubok"));
+        const QFileInfo after(path);
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), false);
+        QVERIFY(!frmtable::current());
+    }
+
+    void enterInTheNameBoxIsOk_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("return") << int(Qt::Key_Return);
+        QTest::newRow("enter of the keypad") << int(Qt::Key_Enter);
+    }
+    void enterInTheNameBoxIsOk() {
+        QFETCH(int, key);
+        Sandbox sandbox;
+        frmnew *dialog = frmnew::create(frmnew::Origin::OpenDialog);
+        enterName(dialog, QStringLiteral("Liga"));
+        QTest::keyClick(control<QLineEdit>(dialog, "txtnam"), Qt::Key(key));
+        QCOMPARE(fileLines(sandbox.path(QStringLiteral("Liga.TFL"))).size(), 45);
+        QCOMPARE(frmopen::pros(), sandbox.path(QStringLiteral("Liga.TFL")));
+        QVERIFY(frmtable::current());
     }
 
     void cancelFromStartReturnsToOpenDialog() {

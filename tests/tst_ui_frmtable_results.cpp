@@ -261,10 +261,12 @@ void TestMainWindowResults::renamingAsksForEveryTeam() {
         QCOMPARE(asked[team].defaultAnswer, QString::number(team));
         QCOMPARE(asked[team].title, QStringLiteral("Тарвел"));
     }
-    const QStringList names = {"Альфа", "", "вега", "Альфа"};
+    // The dismissed prompt of team 2 keeps its name, and the sequence goes on.
+    const QStringList names = {"Альфа", "2", "вега", "Альфа"};
     QCOMPARE(column(grid(window, "MS"), 1), names);
     QCOMPARE(column(grid(window, "ms1"), 1), names);
     QCOMPARE(window->league().teamNames[3], QStringLiteral("вега"));
+    QCOMPARE(window->league().teamNames[2], QStringLiteral("2"));
     QCOMPARE(ms1WhileAsking, QStringList(4, QStringLiteral("1|2|3|4")));
     QCOMPARE(grid(window, "MS")->currentColumn(), 1);
 }

@@ -37,8 +37,9 @@ class TestMainWindowScores : public QObject {
     void mirrorCellReplacesTheResult();
     void answersAreReadAsTyped_data();
     void answersAreReadAsTyped();
-    void emptyAnswerDeletesTheResult_data();
     void emptyAnswerDeletesTheResult();
+    void dismissedPromptChangesNothing_data();
+    void dismissedPromptChangesNothing();
     void answerWithoutBlankKeepsTheResult();
     void loadedResultIsTakenBack();
     void cellsOutsideTheScoresDoNothing_data();
@@ -145,22 +146,13 @@ void TestMainWindowScores::answersAreReadAsTyped() {
     QCOMPARE(statisticsRow(grid(window, "MS"), 1), rowTeam);
 }
 
-void TestMainWindowScores::emptyAnswerDeletesTheResult_data() {
-    QTest::addColumn<bool>("dismissed");
-    QTest::newRow("empty answer") << false;
-    QTest::newRow("dismissed prompt") << true;
-}
-
+// An empty answer confirmed with OK is how the user deletes a result.
 void TestMainWindowScores::emptyAnswerDeletesTheResult() {
-    QFETCH(bool, dismissed);
     Sandbox sandbox;
     frmtable *window = sandbox.open(sandbox.blankTable("t.TFL", 4));
     typeScore(sandbox, window, "MS", 2, 5, QStringLiteral("3 3"));
     typeScore(sandbox, window, "MS", 1, 3, QStringLiteral("1 0"));
-    if (dismissed)
-        sandbox.prompter.queueDismissedInput();
-    else
-        sandbox.prompter.queueInput(QString());
+    sandbox.prompter.queueInput(QString());
     clickCell(window, "MS", 4, 3);
 
     const soccer::CrossTable &table = window->league().crossTables[1];
@@ -175,6 +167,45 @@ void TestMainWindowScores::emptyAnswerDeletesTheResult() {
     clickCell(window, "MS", 4, 3);
     QCOMPARE(statisticsRow(ms, 4), kNoResult);
     QVERIFY(ms->text(4, 3).isEmpty());
+}
+
+void TestMainWindowScores::dismissedPromptChangesNothing_data() {
+    QTest::addColumn<QString>("gridName");
+    QTest::newRow("cross-table 1") << "MS";
+    QTest::newRow("cross-table 2") << "ms1";
+}
+
+// Escape, Отмена or closing the score prompt leaves a recorded result and a free pair alike.
+void TestMainWindowScores::dismissedPromptChangesNothing() {
+    QFETCH(QString, gridName);
+    const QByteArray name = gridName.toLatin1();
+    Sandbox sandbox;
+    frmtable *window = sandbox.open(sandbox.blankTable("t.TFL", 4));
+    if (gridName == "ms1")
+        window->prochess1();
+    const int half = gridName == "MS" ? 1 : 2;
+    typeScore(sandbox, window, name.constData(), 2, 5, QStringLiteral("3 1"));
+    const auto statsBefore = window->league().crossTables[half].stats;
+    TableGrid *shown = grid(window, name.constData());
+    const QStringList statistics2 = statisticsRow(shown, 2);
+    const QStringList statistics4 = statisticsRow(shown, 4);
+
+    for (auto [row, column] : {std::pair{2, 5}, std::pair{4, 3}, std::pair{1, 3}}) {
+        sandbox.prompter.queueDismissedInput();
+        clickCell(window, name.constData(), row, column);
+        QCOMPARE(sandbox.prompter.asked().last().kind, platform::ScriptedPrompter::Kind::Input);
+    }
+    const soccer::CrossTable &after = window->league().crossTables[half];
+    QCOMPARE(after.cells[2][4], QStringLiteral(" 3: 1"));
+    QCOMPARE(after.cells[4][2], QStringLiteral(" 1: 3"));
+    QVERIFY(after.cells[1][2].isEmpty());
+    for (int team = 1; team <= 4; ++team)
+        QCOMPARE(after.stats[team], statsBefore[team]);
+    QCOMPARE(shown->text(2, 5), QStringLiteral(" 3: 1"));
+    QCOMPARE(shown->text(4, 3), QStringLiteral(" 1: 3"));
+    QCOMPARE(statisticsRow(shown, 2), statistics2);
+    QCOMPARE(statisticsRow(shown, 4), statistics4);
+    QVERIFY(sandbox.prompter.allAnswersUsed());
 }
 
 void TestMainWindowScores::answerWithoutBlankKeepsTheResult() {
@@ -268,11 +299,13 @@ void TestMainWindowScores::clickOnANameOffersToRename() {
     QCOMPARE(grid(window, "MS")->text(4, 1), QStringLiteral("Спартак"));
     QCOMPARE(grid(window, "ms1")->text(4, 1), QStringLiteral("Спартак"));
 
+    // A dismissed rename prompt keeps the name.
     sandbox.prompter.queueAnswer(platform::Answer::Yes);
     sandbox.prompter.queueDismissedInput();
     clickCell(window, "MS", 4, 1);
-    QCOMPARE(window->league().teamNames[4], QString());
-    QCOMPARE(grid(window, "ms1")->text(4, 1), QString());
+    QCOMPARE(window->league().teamNames[4], QStringLiteral("Спартак"));
+    QCOMPARE(grid(window, "MS")->text(4, 1), QStringLiteral("Спартак"));
+    QCOMPARE(grid(window, "ms1")->text(4, 1), QStringLiteral("Спартак"));
     QVERIFY(sandbox.prompter.allAnswersUsed());
 }
 
@@ -294,6 +327,17 @@ void TestMainWindowScores::renameRefusesNamesTheFileCannotKeep() {
     QCOMPARE(asked[3].defaultAnswer, QStringLiteral("Спартак, Москва"));
     QCOMPARE(window->league().teamNames[2], QStringLiteral("Спартак Москва"));
     QCOMPARE(grid(window, "ms1")->text(2, 1), QStringLiteral("Спартак Москва"));
+
+    // A name the code page lacks is offered again in its nearest storable spelling.
+    sandbox.prompter.clear();
+    sandbox.prompter.queueAnswer(platform::Answer::Yes);
+    sandbox.prompter.queueInput(QStringLiteral("CD Leganés"));
+    sandbox.prompter.queueInput(QStringLiteral("CD Leganes"));
+    clickCell(window, "MS", 2, 1);
+    QCOMPARE(sandbox.prompter.asked().size(), 4);
+    QCOMPARE(sandbox.prompter.asked()[2].icon, platform::Icon::Critical);
+    QCOMPARE(sandbox.prompter.asked()[3].defaultAnswer, QStringLiteral("CD Leganes"));
+    QCOMPARE(window->league().teamNames[2], QStringLiteral("CD Leganes"));
 }
 
 void TestMainWindowScores::hoverNamesTheMatch_data() {

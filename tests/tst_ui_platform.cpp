@@ -1,14 +1,18 @@
 // The prompt layer: the real message box, input prompt and program end behave as the windows
 // rely on, and the scripted prompter answers and records as the window tests rely on.
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/look.h"
+#include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -69,7 +73,7 @@ class PlatformTest : public QObject {
         QCOMPARE(shown, (QStringList{"Да", "Нет", "Отмена"}));
     }
 
-    void inputPromptOffersDefaultAndDismissGivesEmptyText() {
+    void inputPromptOffersDefaultAndDismissGivesNothing() {
         QString offered;
         QPoint position;
         whenModalShown([&](QWidget *dialog) {
@@ -77,9 +81,46 @@ class PlatformTest : public QObject {
             position = dialog->pos();
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        QCOMPARE(input(nullptr, "Введите счет между:  a  b", "Тарвел", "0 0"), QString());
+        QCOMPARE(input(nullptr, "Введите счет между:  a  b", "Тарвел", "0 0"), std::nullopt);
         QCOMPARE(offered, QString("0 0"));
         QCOMPARE(position, QPoint(twipsToPixelsX(5000), twipsToPixelsY(5000)));
+    }
+
+    // Every way of leaving the prompt without OK gives nothing; OK gives the text, even empty.
+    void inputPromptTellsDismissedFromEmpty_data() {
+        QTest::addColumn<QString>("leaving");
+        QTest::addColumn<std::optional<QString>>("expected");
+        QTest::newRow("Escape") << "escape" << std::optional<QString>();
+        QTest::newRow("Отмена") << "cancel" << std::optional<QString>();
+        QTest::newRow("closed") << "close" << std::optional<QString>();
+        QTest::newRow("empty text, OK") << "ok" << std::optional<QString>(QString());
+        QTest::newRow("empty text, Enter") << "enter" << std::optional<QString>(QString());
+    }
+
+    void inputPromptTellsDismissedFromEmpty() {
+        QFETCH(QString, leaving);
+        QFETCH(std::optional<QString>, expected);
+        QString cancelText;
+        whenModalShown([&](QWidget *dialog) {
+            auto *edit = dialog->findChild<QLineEdit *>();
+            edit->clear();
+            auto *buttons = dialog->findChild<QDialogButtonBox *>();
+            cancelText = buttons->button(QDialogButtonBox::Cancel)->text().remove('&');
+            if (leaving == "escape")
+                QTest::keyClick(edit, Qt::Key_Escape);
+            else if (leaving == "cancel")
+                buttons->button(QDialogButtonBox::Cancel)->click();
+            else if (leaving == "close")
+                dialog->close();
+            else if (leaving == "ok")
+                buttons->button(QDialogButtonBox::Ok)->click();
+            else
+                QTest::keyClick(edit, Qt::Key_Return);
+        });
+        const std::optional<QString> answer = input(nullptr, "Введите", "Тарвел", "0 0");
+        QCOMPARE(answer.has_value(), expected.has_value());
+        QCOMPARE(answer.value_or("<none>"), expected.value_or("<none>"));
+        QCOMPARE(cancelText, QString("Отмена"));
     }
 
     void inputPromptReturnsTypedText() {
@@ -89,7 +130,26 @@ class PlatformTest : public QObject {
             QTest::keyClicks(edit, "2 1");
             QTest::keyClick(edit, Qt::Key_Return);
         });
-        QCOMPARE(input(nullptr, "text", "Тарвел", "0 0"), QString("2 1"));
+        QCOMPARE(input(nullptr, "text", "Тарвел", "0 0"), std::optional<QString>("2 1"));
+    }
+
+    // Save as offers the refused name again: the dialog opens in its folder with it typed in.
+    void saveDialogOffersTheSuggestedName() {
+        QTemporaryDir dir;
+        const QString suggested = dir.filePath("Сезон.TFL");
+        QString folder;
+        QString typed;
+        whenModalShown([&](QWidget *dialog) {
+            auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+            QVERIFY(fileDialog);
+            folder = fileDialog->directory().absolutePath();
+            typed = fileDialog->findChild<QLineEdit *>("fileNameEdit")->text();
+            fileDialog->reject();
+        });
+        QCOMPARE(saveFileName(nullptr, {{"Таблицы         (*.TFL)", "*.TFL"}}, suggested),
+                 std::nullopt);
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
+        QCOMPARE(typed, QString("Сезон.TFL"));
     }
 
     void scriptedPrompterAnswersInOrderAndRecords() {
@@ -98,7 +158,7 @@ class PlatformTest : public QObject {
         script.queueInput("Спартак");
         script.queueFile(QString("/tmp/a.TFL"));
         QCOMPARE(message(nullptr, "Вы хотите", "Тарвел", Buttons::YesNo), Answer::Yes);
-        QCOMPARE(input(nullptr, "Введите", "Тарвел", "x"), QString("Спартак"));
+        QCOMPARE(input(nullptr, "Введите", "Тарвел", "x"), std::optional<QString>("Спартак"));
         QCOMPARE(openFileName(nullptr, {{"Таблицы         (*.TFL)", "*.TFL"}}),
                  std::optional<QString>("/tmp/a.TFL"));
         QVERIFY(script.allAnswersUsed());
@@ -111,12 +171,24 @@ class PlatformTest : public QObject {
     void scriptedPrompterCountsUnexpectedQuestions() {
         ScriptedPrompter script;
         QCOMPARE(message(nullptr, "?", "Тарвел", Buttons::YesNoCancel), Answer::Cancel);
-        QCOMPARE(input(nullptr, "?", "Тарвел", "d"), QString());
+        QCOMPARE(input(nullptr, "?", "Тарвел", "d"), std::nullopt); // as if dismissed
         QCOMPARE(saveFileName(nullptr, {}), std::nullopt);
         QCOMPARE(message(nullptr, "ОК", "Тарвел"), Answer::Ok); // OK boxes need no answer
         QCOMPARE(script.unexpected(), 3);
         endProgram(0);
         QVERIFY(script.ended());
+    }
+
+    void scriptedPrompterTellsDismissedFromEmpty() {
+        ScriptedPrompter script;
+        script.queueInput(QString());
+        script.queueDismissedInput();
+        script.queueFile(QString("/tmp/b.TFL"));
+        QCOMPARE(input(nullptr, "1", "Тарвел", "d"), std::optional<QString>(QString()));
+        QCOMPARE(input(nullptr, "2", "Тарвел", "d"), std::nullopt);
+        QCOMPARE(saveFileName(nullptr, {}, "/tmp/a.TFL"), std::optional<QString>("/tmp/b.TFL"));
+        QCOMPARE(script.asked().at(2).defaultAnswer, QString("/tmp/a.TFL"));
+        QCOMPARE(script.unexpected(), 0);
     }
 
     void scriptedPrompterRestoresRealOneWhenGone() {
@@ -126,6 +198,104 @@ class PlatformTest : public QObject {
             QVERIFY(&prompter() == &script);
         }
         QVERIFY(&prompter() == real);
+    }
+
+    // The replace question: asked only over an existing file, and only Да lets the write go on.
+    void replaceQuestion_data() {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<int>("answer"); // -1: no question expected
+        QTest::addColumn<bool>("mayWrite");
+        QTest::newRow("no file") << "" << -1 << true;
+        QTest::newRow("a folder of that name") << "dir" << -1 << true;
+        QTest::newRow("file, Да") << "file" << int(Answer::Yes) << true;
+        QTest::newRow("file, Нет") << "file" << int(Answer::No) << false;
+    }
+
+    void replaceQuestion() {
+        QFETCH(QString, existing);
+        QFETCH(int, answer);
+        QFETCH(bool, mayWrite);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Сезон 1.TFL");
+        if (existing == "file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("4\r\n") == 3);
+        } else if (existing == "dir") {
+            QVERIFY(QDir().mkdir(path));
+        }
+        ScriptedPrompter script;
+        if (answer >= 0)
+            script.queueAnswer(Answer(answer));
+        QCOMPARE(confirmReplace(nullptr, path), mayWrite);
+        QCOMPARE(script.unexpected(), 0);
+        if (answer < 0) {
+            QVERIFY(script.asked().isEmpty());
+            return;
+        }
+        QCOMPARE(script.asked().size(), 1);
+        const ScriptedPrompter::Asked &asked = script.asked().first();
+        QCOMPARE(asked.text, "Файл " + path + " уже существует. Заменить его?");
+        QCOMPARE(asked.title, QString("Тарвел"));
+        QCOMPARE(asked.buttons, Buttons::YesNo);
+    }
+
+    // The one name prompt of both programs: what it offers after each refusal, and what it
+    // gives back. Answers are typed in order; "<dismiss>" dismisses the prompt.
+    void namePrompt_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<std::optional<QString>>("result");
+        QTest::newRow("accepted") << QStringList{"Зенит"} << QStringList{"ЦСКА"}
+                                  << std::optional<QString>("Зенит");
+        QTest::newRow("empty name accepted")
+            << QStringList{""} << QStringList{"ЦСКА"} << std::optional<QString>("");
+        QTest::newRow("dismissed")
+            << QStringList{"<dismiss>"} << QStringList{"ЦСКА"} << std::optional<QString>();
+        QTest::newRow("comma refused, offered as typed")
+            << QStringList{"Спартак, Москва", "Спартак Москва"}
+            << QStringList{"ЦСКА", "Спартак, Москва"} << std::optional<QString>("Спартак Москва");
+        QTest::newRow("quote anywhere refused")
+            << QStringList{"Динамо \"Киев\"", "Динамо Киев"}
+            << QStringList{"ЦСКА", "Динамо \"Киев\""} << std::optional<QString>("Динамо Киев");
+        QTest::newRow("nearest spelling offered")
+            << QStringList{"Atlético Madrid", "Atletico Madrid"}
+            << QStringList{"ЦСКА", "Atletico Madrid"} << std::optional<QString>("Atletico Madrid");
+        QTest::newRow("dismissed after a refusal")
+            << QStringList{"Beşiktaş", "<dismiss>"} << QStringList{"ЦСКА", "Besiktas"}
+            << std::optional<QString>();
+    }
+
+    void namePrompt() {
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, offered);
+        QFETCH(std::optional<QString>, result);
+        ScriptedPrompter script;
+        for (const QString &answer : answers) {
+            if (answer == "<dismiss>")
+                script.queueDismissedInput();
+            else
+                script.queueInput(answer);
+        }
+        const std::optional<QString> name = askTeamName(nullptr, "Введите имя  1 команды", "ЦСКА");
+        QCOMPARE(name.has_value(), result.has_value());
+        QCOMPARE(name.value_or("<none>"), result.value_or("<none>"));
+        QVERIFY(script.allAnswersUsed());
+        QCOMPARE(script.unexpected(), 0);
+
+        QStringList defaults;
+        for (const ScriptedPrompter::Asked &asked : script.asked()) {
+            QCOMPARE(asked.title, QString("Тарвел"));
+            if (asked.kind == ScriptedPrompter::Kind::Input) {
+                QCOMPARE(asked.text, QString("Введите имя  1 команды"));
+                defaults << asked.defaultAnswer;
+            } else { // a refusal: the answer is refused, so it carries the critical icon
+                QCOMPARE(asked.icon, Icon::Critical);
+                QCOMPARE(asked.buttons, Buttons::Ok);
+                QVERIFY(!asked.text.isEmpty());
+            }
+        }
+        QCOMPARE(defaults, offered);
+        QCOMPARE(script.asked().size(), 2 * answers.size() - 1);
     }
 
     void twipsFollowLogicalDpi() {

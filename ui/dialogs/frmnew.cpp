@@ -5,6 +5,8 @@
 #include "core/tablefile.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/frmopen.h"
+#include "ui/dialogs/pathkind.h"
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
@@ -20,6 +22,18 @@ namespace {
 constexpr int kFewestTeams = 4;
 
 const QString kTitle = QStringLiteral("Тарвел");
+
+// A new name is written at once and a file only when the user agrees. Anything else of that
+// name (a folder, a named pipe, a device, a loop of links) cannot become a table and is
+// never opened: writing into a pipe would wait for a reader.
+bool mayWriteTableAt(QWidget *parent, const QString &path) {
+    if (!pathkind::describe(path).isEmpty()) {
+        platform::message(parent, pathkind::reasonItIsNoFile(path), kTitle);
+        return false;
+    }
+    // A table replaced by a blank one is a season lost: replacing is asked, never assumed.
+    return platform::confirmReplace(parent, path);
+}
 
 } // namespace
 
@@ -37,6 +51,7 @@ frmnew::frmnew(Origin origin) : origin_(origin) {
     connect(vscrl, &QScrollBar::actionTriggered, this, &frmnew::vscrl_Scroll);
     connect(vscrl, &QScrollBar::valueChanged, this, &frmnew::vscrl_Change);
     connect(cmdok, &QPushButton::clicked, this, &frmnew::cmdok_Click);
+    connect(txtnam, &QLineEdit::returnPressed, this, &frmnew::cmdok_Click);
     connect(cmdotm, &QPushButton::clicked, this, &frmnew::cmdotm_Click);
 }
 
@@ -59,15 +74,21 @@ void frmnew::buildControls() {
     // The largest count at the top; vscrl_Scroll turns the steps round to match.
     vscrl->setInvertedAppearance(true);
     vscrl->setValue(kFewestTeams);
+    // A scroll bar takes no focus by default; this one is the only way to set the count.
+    vscrl->setFocusPolicy(Qt::StrongFocus);
+    vscrl->installEventFilter(this);
+    // Its menu would offer "top" and "bottom" the wrong way round and nothing a count needs.
+    vscrl->setContextMenuPolicy(Qt::NoContextMenu);
 
     cmbfile = dialogkit::typeBox(this);
     cmdok = dialogkit::button(this, QStringLiteral("cmdok"), QStringLiteral("OK"));
     cmdotm = dialogkit::button(this, QStringLiteral("cmdotm"), QStringLiteral("Отмена"));
 
-    setTabOrder(txtnam, cmdok);
-    setTabOrder(cmdok, cmdotm);
-    setTabOrder(cmdotm, vscrl);
+    // As the controls are read: name, count, type, then the buttons.
+    setTabOrder(txtnam, vscrl);
     setTabOrder(vscrl, cmbfile);
+    setTabOrder(cmbfile, cmdok);
+    setTabOrder(cmdok, cmdotm);
 }
 
 void frmnew::placeControls() {
@@ -88,9 +109,10 @@ void frmnew::Form_Load() {
     txtnam->setFocus();
 }
 
-// The bar is drawn upside down, 99 at the top, but its arrows, trough and keys still step
-// towards the minimum at the top. Each step is turned round before it takes effect, so the
-// upper arrow and the Up key raise the count.
+// The bar is drawn upside down, 99 at the top, but its arrows, trough, keys and wheel still
+// step towards the minimum at the top. Each step is turned round before it takes effect, so
+// the upper arrow, the Up and Page Up keys and the wheel turned up raise the count. The wheel
+// moves the slider without holding it; a drag holds it and is left as it is.
 void frmnew::vscrl_Scroll(int action) {
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
@@ -101,6 +123,11 @@ void frmnew::vscrl_Scroll(int action) {
     case QAbstractSlider::SliderPageStepSub:
         vscrl->setSliderPosition(vscrl->value() + 1);
         break;
+    case QAbstractSlider::SliderMove:
+        if (!vscrl->isSliderDown()) {
+            vscrl->setSliderPosition(2 * vscrl->value() - vscrl->sliderPosition());
+        }
+        break;
     default:
         break;
     }
@@ -108,6 +135,19 @@ void frmnew::vscrl_Scroll(int action) {
 
 void frmnew::vscrl_Change(int value) {
     txtchis->setText(QString::number(value));
+}
+
+// The style draws no focus on a scroll bar, so the count beside it shows where the keys go.
+void frmnew::vscrl_FocusChange(bool focused) {
+    txtchis->setLineWidth(focused ? 2 : 1);
+}
+
+bool frmnew::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == vscrl &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        vscrl_FocusChange(event->type() == QEvent::FocusIn);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Tables are always made in the program's folder: a name with a folder in it would put the
@@ -138,8 +178,7 @@ bool frmnew::writeTable(const QString &path) {
         return true;
     } catch (const soccer::CoreError &error) {
         platform::message(
-            this,
-            platform::failureText(QStringLiteral("Не удалось создать файл."), path, error.number()),
+            this, platform::failureText(QStringLiteral("Не удалось создать файл."), path, error),
             kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return false;
     }
@@ -152,7 +191,7 @@ void frmnew::cmdok_Click() {
     }
     txtnam->setText(nameWithExtension());
     const QString path = soccer::programFolder() + QStringLiteral("/") + txtnam->text();
-    if (!writeTable(path)) {
+    if (!mayWriteTableAt(this, path) || !writeTable(path)) {
         // Back to what the user typed, so that a second OK does not append the type twice.
         txtnam->setText(typed);
         return;

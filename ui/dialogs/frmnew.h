@@ -25,6 +25,7 @@ class frmnew : public QWidget {
   protected:
     // Closing through the window frame is a Cancel: some window must follow this one.
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     explicit frmnew(Origin origin);
@@ -39,6 +40,7 @@ class frmnew : public QWidget {
 
     void vscrl_Scroll(int action);
     void vscrl_Change(int value);
+    void vscrl_FocusChange(bool focused);
     void cmdok_Click();
     void cmdotm_Click();
 

@@ -3,6 +3,8 @@
 #include "core/options.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
+#include "ui/dialogs/drives.h"
+#include "ui/dialogs/pathkind.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
@@ -15,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStorageInfo>
 
 namespace {
 
@@ -32,6 +33,17 @@ bool hasWildcard(const QString &name) {
 
 bool isInside(const QString &path, const QString &root) {
     return path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + '/');
+}
+
+QString driveText(const drives::Volume &volume) {
+    const QString &name = volume.label;
+    return name.isEmpty() || name == volume.root
+               ? volume.root
+               : volume.root + QStringLiteral("  [") + name + QStringLiteral("]");
+}
+
+bool canBeBrowsed(const QString &folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() && QDir(folder).isReadable();
 }
 
 } // namespace
@@ -125,6 +137,7 @@ void frmopen::connectHandlers() {
     connect(fil, &QListWidget::itemClicked, this, &frmopen::fil_Click);
     connect(fil, &QListWidget::itemActivated, this, &frmopen::fil_DblClick);
     connect(cmdok, &QPushButton::clicked, this, &frmopen::cmdok_Click);
+    connect(txtname, &QLineEdit::returnPressed, this, &frmopen::cmdok_Click);
     connect(cmdnew, &QPushButton::clicked, this, &frmopen::cmdnew_Click);
     connect(cmdotm, &QPushButton::clicked, this, &frmopen::cmdotm_Click);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
@@ -136,16 +149,13 @@ void frmopen::connectHandlers() {
 void frmopen::fillDrives() {
     QSignalBlocker quiet(Drive1);
     Drive1->clear();
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (!QFileInfo(root).isDir()) {
-            continue; // a single file mounted on its own is no drive to browse
+    const QString home = QDir::homePath();
+    for (const drives::Volume &volume : drives::offered(drives::mountedVolumes(), home)) {
+        // A single file mounted on its own, or a home folder that does not exist, is no
+        // drive to browse.
+        if (QFileInfo(volume.root).isDir()) {
+            Drive1->addItem(driveText(volume), volume.root);
         }
-        const QString name = volume.name();
-        Drive1->addItem(name.isEmpty() || name == root
-                            ? root
-                            : root + QStringLiteral("  [") + name + QStringLiteral("]"),
-                        root);
     }
 }
 
@@ -198,9 +208,10 @@ void frmopen::fillFiles() {
 }
 
 void frmopen::Drive1_Change(int index) {
+    // Asked of the folder itself, not of the mount table: in a chroot or a container the
+    // mount table may name no folder the program can see, "/" included.
     const QString root = Drive1->itemData(index).toString();
-    const QStorageInfo volume(root);
-    if (root.isEmpty() || !volume.isValid() || !volume.isReady() || !QDir(root).isReadable()) {
+    if (!canBeBrowsed(root)) {
         proe(kDiskNotReady);
         return;
     }
@@ -247,8 +258,7 @@ bool frmopen::confirmChosenFile(const QString &path) {
         return false;
     }
     if (!QFileInfo(path).isFile()) {
-        platform::message(this, QStringLiteral("Файл не найден:\n") + path,
-                          QStringLiteral("Тарвел"));
+        platform::message(this, pathkind::reasonItIsNoFile(path), QStringLiteral("Тарвел"));
         return false;
     }
     return true;

@@ -135,7 +135,7 @@ void frmoption::saveAndApply() {
     } catch (const soccer::CoreError &error) {
         platform::message(this,
                           platform::failureText(QStringLiteral("Не удалось сохранить цвета."),
-                                                soccer::optionsFilePath(), error.number()),
+                                                soccer::optionsFilePath(), error),
                           QStringLiteral("Тарвел"), platform::Buttons::Ok,
                           platform::Icon::Critical);
         return;

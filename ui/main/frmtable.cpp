@@ -83,6 +83,10 @@ void frmtable::buildGrids() {
     MS = grid("MS", 0, kCrossTableWidth, crossModels_[0]);
     ms1 = grid("ms1", 0, kCrossTableWidth, crossModels_[1]);
     MSF = grid("MSF", kResultsLeft, kResultsWidth, resultsModel_);
+    // Every column of a new shape starts at the score width, so only the others are set.
+    for (TableGrid *cross : {MS, ms1})
+        cross->horizontalHeader()->setDefaultSectionSize(
+            platform::twipsToPixelsX(kScoreColumnWidth));
 
     connect(MS, &TableGrid::cellClicked, this, &frmtable::MS_Click);
     connect(ms1, &TableGrid::cellClicked, this, &frmtable::ms1_Click);
@@ -96,12 +100,10 @@ frmtable::Half frmtable::half(int index) const {
     return {index == 1 ? MS : ms1, crossModels_[std::size_t(index - 1)], index};
 }
 
-// The widths are those of the layout; a new model shape starts every column at the score
-// width, so only the others are set.
+// The widths the layout gives the columns, as their minimums; a new model shape starts every
+// column at the score width, so only the others are set.
 void frmtable::shapeGrids() {
     for (const Half &of : {half(1), half(2)}) {
-        of.grid->horizontalHeader()->setDefaultSectionSize(
-            platform::twipsToPixelsX(kScoreColumnWidth));
         of.grid->setColumnWidthTwips(0, kNumberColumnWidth);
         of.grid->setColumnWidthTwips(1, kNameColumnWidth);
         for (int i = 0; i < soccer::kStatisticColumnCount; ++i)
@@ -132,6 +134,20 @@ void frmtable::fitGridsToWindow() {
         grid->resize(grid->width(), height);
     for (TableGrid *grid : {MS, ms1})
         grid->resize(outer.width(), grid->height());
+    fitResultsWidth();
+}
+
+// The results grid keeps the place and width the layout gives it while its columns fit in;
+// when long names or large totals widen them beyond that, it grows as far as the window allows
+// and moves left if it would run past the window's edge, so that no column is hidden.
+void frmtable::fitResultsWidth() {
+    const int layoutLeft = platform::twipsToPixelsX(kResultsLeft);
+    const int layoutWidth = platform::twipsToPixelsX(kResultsWidth);
+    const int room = centralWidget()->width();
+    const int width = std::max(layoutWidth, std::min(MSF->widthToShowAllColumns(), room));
+    const int left =
+        width == layoutWidth ? layoutLeft : std::max(0, std::min(layoutLeft, room - width));
+    MSF->setGeometry(left, MSF->y(), width, MSF->height());
 }
 
 void frmtable::resizeEvent(QResizeEvent *event) {

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 class CrossTableModel;
 class LeagueDocument;
@@ -95,12 +96,13 @@ class frmtable : public QMainWindow {
     void enterScore(const Half &own, int row, int column);
     void showMatch(const Half &own, int x, int y);
     void renameTeam(int team);
-    QString askName(const QString &question, const QString &current);
 
     void showView(View view);
     void fillResults();
     void fitGridsToWindow();
+    void fitResultsWidth();
     SaveOutcome saveTable();
+    std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);
 
     LeagueDocument *document_ = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/main/frmtable.h"
 #include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
@@ -37,7 +38,7 @@ frmtable::SaveOutcome frmtable::saveTable() {
             this,
             platform::failureText(
                 QStringLiteral("Таблица не сохранена, она осталась открытой в программе."),
-                league().tablePath, error.number()),
+                league().tablePath, error),
             kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return SaveOutcome::Failed;
     }
@@ -78,7 +79,7 @@ void frmtable::cmdopen_Click() {
         platform::message(this,
                           platform::failureText(QStringLiteral("Таблица не открыта, открытой "
                                                                "остаётся прежняя."),
-                                                *chosen, error.number()),
+                                                *chosen, error),
                           kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return;
     }
@@ -86,11 +87,24 @@ void frmtable::cmdopen_Click() {
 }
 
 void frmtable::mnusaveas_Click() {
-    const std::optional<QString> chosen = platform::saveFileName(this, tableFilters());
+    const std::optional<QString> chosen = chooseSaveAsPath();
     if (!chosen)
         return;
     document_->setTablePath(*chosen);
     saveTable();
+}
+
+// The path Save as writes to. Before an existing file is replaced the user is asked; Нет opens
+// the file dialog again on the same name, so that a mistyped name costs no season.
+std::optional<QString> frmtable::chooseSaveAsPath() {
+    QString suggested;
+    for (;;) {
+        const std::optional<QString> chosen =
+            platform::saveFileName(this, tableFilters(), suggested);
+        if (!chosen || platform::confirmReplace(this, *chosen))
+            return chosen;
+        suggested = *chosen;
+    }
 }
 
 void frmtable::proexit() {

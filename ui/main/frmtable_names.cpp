@@ -6,6 +6,7 @@
 #include "ui/main/mainlayout.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/failures.h"
+#include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
 
 #include <algorithm>
@@ -13,28 +14,18 @@
 
 using mainlayout::kTitle;
 
+// A dismissed prompt keeps the name.
 void frmtable::renameTeam(int team) {
     const QString name = league().teamNames[team];
-    document_->rename(team, askName(QStringLiteral("Введите новое имя команды ") + name, name));
-}
-
-// Asks for a team name until it is one that the table file keeps as typed; the refused
-// answer is offered again so that the user only has to mend it.
-QString frmtable::askName(const QString &question, const QString &current) {
-    QString offered = current;
-    for (;;) {
-        const QString answer = platform::input(this, question, kTitle, offered);
-        const soccer::TextProblem problem = soccer::tableTextProblem(answer);
-        if (problem == soccer::TextProblem::None)
-            return answer;
-        platform::message(this, soccer::tableTextProblemMessage(problem), kTitle,
-                          platform::Buttons::Ok, platform::Icon::Critical);
-        offered = answer;
-    }
+    const std::optional<QString> renamed =
+        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
+    if (renamed)
+        document_->rename(team, *renamed);
 }
 
 // The whole sequence is one change of the table, made when every name has been asked; the
-// cross-table 1 grid shows each name as it is typed, cross-table 2 only the finished set.
+// cross-table 1 grid shows each name as it is typed, cross-table 2 only the finished set. A
+// dismissed prompt keeps that team's name, and the sequence goes on with the next team.
 void frmtable::prorename() {
     if (platform::message(this, QStringLiteral("Вы хотите переименовать команды?"), kTitle,
                           platform::Buttons::YesNo,
@@ -43,10 +34,13 @@ void frmtable::prorename() {
     MS->setCurrentCell(std::max(MS->currentRow(), 0), 1);
     std::vector<QString> names(std::size_t(document_->teamCount()) + 1);
     for (int team = 1; team <= document_->teamCount(); ++team) {
+        const QString current = league().teamNames[team];
         names[std::size_t(team)] =
-            askName(QStringLiteral("Введите имя ") + platform::printedNumber(team) +
-                        QStringLiteral(" команды"),
-                    league().teamNames[team]);
+            platform::askTeamName(this,
+                                  QStringLiteral("Введите имя ") + platform::printedNumber(team) +
+                                      QStringLiteral(" команды"),
+                                  current)
+                .value_or(current);
         crossModels_[0]->showTypedName(team, names[std::size_t(team)]);
     }
     document_->renameAll(names);

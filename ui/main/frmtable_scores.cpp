@@ -59,13 +59,15 @@ void frmtable::scoreClick(const Half &own) {
         enterScore(own, row, opponent);
 }
 
+// A dismissed prompt changes nothing; an empty answer confirmed with OK deletes the result.
 void frmtable::enterScore(const Half &own, int r, int c) {
-    const QString answer =
+    const std::optional<QString> answer =
         platform::input(this,
                         QStringLiteral("Введите счет между:  ") + league().teamNames[r] +
                             QStringLiteral("  ") + league().teamNames[c],
                         kTitle, QStringLiteral("0 0"));
-    document_->enterScore(own.index, r, c, answer);
+    if (answer)
+        document_->enterScore(own.index, r, c, *answer);
 }
 
 void frmtable::MS_MouseMove(int, int, int x, int y) {

@@ -41,8 +41,11 @@ void frmtable::MSF_Click() {
     fillResults();
 }
 
-// Shows the results table in the standings order, the last place's points current.
+// Shows the results table in the standings order, the last place's points current, and
+// place 1 and the headers in view however many teams there are.
 void frmtable::fillResults() {
     MSF->setCurrentCell(document_->teamCount(), MSF->columnCount() - 1);
+    fitResultsWidth();
     showView(View::Results);
+    MSF->scrollToTopLeft();
 }

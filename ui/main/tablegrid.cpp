@@ -1,12 +1,16 @@
 #include "ui/main/tablegrid.h"
 
+#include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
 
 #include <QBrush>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
 
-TableGrid::TableGrid(QWidget *parent) : QTableView(parent) {
+TableGrid::TableGrid(QWidget *parent)
+    : QTableView(parent), columnFit_(new platform::ColumnFit(this)) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
@@ -24,6 +28,53 @@ TableGrid::TableGrid(QWidget *parent) : QTableView(parent) {
 }
 
 TableGrid::~TableGrid() = default;
+
+void TableGrid::setModel(QAbstractItemModel *model) {
+    QTableView::setModel(model);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        columnFit_->forgetMinimums();
+        measureAllCells();
+    });
+    measureAllCells();
+}
+
+// Every cell measured anew, and every column as wide as its widest text (or its minimum).
+void TableGrid::measureAllCells() {
+    const int rows = rowCount();
+    const int columns = columnCount();
+    cellWidths_.assign(std::size_t(rows) * std::size_t(columns), 0);
+    std::vector<int> widest(std::size_t(columns), 0);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            widest[std::size_t(column)] =
+                std::max(widest[std::size_t(column)], measureCell(row, column));
+    for (int column = 0; column < columns; ++column) {
+        const int width = std::max(columnFit_->minimumWidth(column), widest[std::size_t(column)]);
+        if (columnWidth(column) != width)
+            setColumnWidth(column, width);
+    }
+}
+
+int TableGrid::measureCell(int row, int column) {
+    const int width = columnFit_->cellWidth(text(row, column));
+    cellWidths_[std::size_t(row) * std::size_t(columnCount()) + std::size_t(column)] = width;
+    return width;
+}
+
+void TableGrid::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                            const QList<int> &roles) {
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+    if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole))
+        return;
+    for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+        for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+            const std::size_t cell =
+                std::size_t(row) * std::size_t(columnCount()) + std::size_t(column);
+            const int before = cellWidths_[cell];
+            columnFit_->widthChanged(column, before, measureCell(row, column));
+        }
+    }
+}
 
 int TableGrid::rowCount() const {
     return model() ? model()->rowCount() : 0;
@@ -51,7 +102,7 @@ Qt::Alignment TableGrid::alignment(int row, int column) const {
 }
 
 void TableGrid::setColumnWidthTwips(int column, int twips) {
-    setColumnWidth(column, platform::twipsToPixelsX(twips));
+    columnFit_->setMinimumWidth(column, platform::twipsToPixelsX(twips));
 }
 
 void TableGrid::setRowHeightTwips(int twips) {
@@ -66,6 +117,17 @@ int TableGrid::rowHeightTwips() const {
     return platform::pixelsToTwipsY(verticalHeader()->defaultSectionSize());
 }
 
+// The columns, the frame, and the vertical scroll bar when the rows do not fit.
+int TableGrid::widthToShowAllColumns() const {
+    int width = 2 * frameWidth();
+    for (int column = 0; column < columnCount(); ++column)
+        width += columnWidth(column);
+    const int rowsHeight = rowCount() * verticalHeader()->defaultSectionSize();
+    if (rowsHeight > height() - 2 * frameWidth())
+        width += verticalScrollBar()->sizeHint().width();
+    return width;
+}
+
 int TableGrid::currentRow() const {
     return currentIndex().row();
 }
@@ -76,6 +138,21 @@ int TableGrid::currentColumn() const {
 
 void TableGrid::setCurrentCell(int row, int column) {
     selectionModel()->setCurrentIndex(model()->index(row, column), QItemSelectionModel::NoUpdate);
+}
+
+void TableGrid::scrollToTopLeft() {
+    topLeftOnShow_ = !isVisible();
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
+// The view scrolls to a current cell set while it was hidden as it is shown; a grid asked to
+// show its top-left corner goes back there after that.
+bool TableGrid::event(QEvent *event) {
+    const bool handled = QTableView::event(event);
+    if (event->type() == QEvent::Show && topLeftOnShow_)
+        scrollToTopLeft();
+    return handled;
 }
 
 void TableGrid::mouseMoveEvent(QMouseEvent *event) {

@@ -70,11 +70,38 @@ QStringList nameFilters(const QList<FileFilter> &filters) {
     return result;
 }
 
+// A message box wraps its text only where the line breaking rules allow, and cuts off a
+// longer piece, such as a long file name in a path. Such a piece gets a break opportunity (an
+// invisible zero-width space) after every character; shorter pieces keep theirs at blanks and
+// slashes. Only the text shown changes, not the text the callers pass.
+QString withBreakOpportunities(const QString &text) {
+    constexpr int kLongestUnbrokenPiece = 30;
+    const QChar zeroWidthSpace(0x200B);
+    QString result;
+    qsizetype pieceStart = 0;
+    for (qsizetype at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && !text.at(at).isSpace() && text.at(at) != QLatin1Char('/'))
+            continue;
+        const QStringView piece = QStringView(text).mid(pieceStart, at - pieceStart);
+        if (piece.size() > kLongestUnbrokenPiece) {
+            for (const QChar character : piece)
+                result += QString(character) + zeroWidthSpace;
+        } else {
+            result += piece;
+        }
+        if (at < text.size())
+            result += text.at(at);
+        pieceStart = at + 1;
+    }
+    return result;
+}
+
 class WidgetPrompter : public Prompter {
   public:
     Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
                    Icon icon) override {
-        QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), parent);
+        QMessageBox box(boxIcon(icon), title, withBreakOpportunities(text),
+                        standardButtons(buttons), parent);
         if (buttons == Buttons::YesNo)
             box.setEscapeButton(QMessageBox::No);
         else if (buttons == Buttons::YesNoCancel)
@@ -82,8 +109,8 @@ class WidgetPrompter : public Prompter {
         return answerOf(box.exec());
     }
 
-    QString input(QWidget *parent, const QString &text, const QString &title,
-                  const QString &defaultAnswer) override {
+    std::optional<QString> input(QWidget *parent, const QString &text, const QString &title,
+                                 const QString &defaultAnswer) override {
         QInputDialog dialog(parent);
         dialog.setWindowTitle(title);
         dialog.setLabelText(text);
@@ -93,13 +120,16 @@ class WidgetPrompter : public Prompter {
         dialog.move(origin +
                     QPoint(twipsToPixelsX(kPromptOffsetTwips), twipsToPixelsY(kPromptOffsetTwips)));
         if (dialog.exec() != QDialog::Accepted)
-            return QString();
+            return std::nullopt;
         return dialog.textValue();
     }
 
     std::optional<QString> fileName(QWidget *parent, FileMode mode,
-                                    const QList<FileFilter> &filters) override {
-        QFileDialog dialog(parent, QString(), lastFolder_);
+                                    const QList<FileFilter> &filters,
+                                    const QString &suggested) override {
+        const QFileInfo offered(suggested);
+        QFileDialog dialog(parent, QString(),
+                           suggested.isEmpty() ? lastFolder_ : offered.absolutePath());
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setNameFilters(nameFilters(filters));
         if (mode == FileMode::Save) {
@@ -111,6 +141,8 @@ class WidgetPrompter : public Prompter {
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::ExistingFile);
         }
+        if (!suggested.isEmpty())
+            dialog.selectFile(offered.fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         const QString chosen = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
@@ -187,8 +219,8 @@ Answer ScriptedPrompter::message(QWidget *, const QString &text, const QString &
     return answers_.takeFirst();
 }
 
-QString ScriptedPrompter::input(QWidget *, const QString &text, const QString &title,
-                                const QString &defaultAnswer) {
+std::optional<QString> ScriptedPrompter::input(QWidget *, const QString &text, const QString &title,
+                                               const QString &defaultAnswer) {
     Asked question;
     question.kind = Kind::Input;
     question.text = text;
@@ -197,15 +229,17 @@ QString ScriptedPrompter::input(QWidget *, const QString &text, const QString &t
     asked_.append(question);
     if (inputs_.isEmpty()) {
         ++unexpected_;
-        return QString();
+        return std::nullopt;
     }
     return inputs_.takeFirst();
 }
 
 std::optional<QString> ScriptedPrompter::fileName(QWidget *, FileMode mode,
-                                                  const QList<FileFilter> &filters) {
+                                                  const QList<FileFilter> &filters,
+                                                  const QString &suggested) {
     Asked question;
     question.kind = Kind::File;
+    question.defaultAnswer = suggested;
     question.mode = mode;
     question.filters = filters;
     asked_.append(question);

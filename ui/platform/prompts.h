@@ -27,12 +27,15 @@ class Prompter {
 
     virtual Answer message(QWidget *parent, const QString &text, const QString &title,
                            Buttons buttons, Icon icon) = 0;
-    // Placed 5000 twips from the left and the top of the screen; dismissing gives "".
-    virtual QString input(QWidget *parent, const QString &text, const QString &title,
-                          const QString &defaultAnswer) = 0;
-    // The full path chosen, or nothing when the user cancelled.
+    // Placed 5000 twips from the left and the top of the screen. The text confirmed with OK,
+    // empty included, or nothing when the user dismissed the prompt (Escape, Отмена, closing).
+    virtual std::optional<QString> input(QWidget *parent, const QString &text, const QString &title,
+                                         const QString &defaultAnswer) = 0;
+    // The full path chosen, or nothing when the user cancelled. A non-empty `suggested` path
+    // opens the dialog in its folder with its name typed in.
     virtual std::optional<QString> fileName(QWidget *parent, FileMode mode,
-                                            const QList<FileFilter> &filters) = 0;
+                                            const QList<FileFilter> &filters,
+                                            const QString &suggested) = 0;
     // Ends the program at once, nothing saved.
     virtual void endProgram(int exitCode) = 0;
 };
@@ -45,22 +48,23 @@ inline Answer message(QWidget *parent, const QString &text, const QString &title
                       Buttons buttons = Buttons::Ok, Icon icon = Icon::Information) {
     return prompter().message(parent, text, title, buttons, icon);
 }
-inline QString input(QWidget *parent, const QString &text, const QString &title,
-                     const QString &defaultAnswer) {
+inline std::optional<QString> input(QWidget *parent, const QString &text, const QString &title,
+                                    const QString &defaultAnswer) {
     return prompter().input(parent, text, title, defaultAnswer);
 }
 inline std::optional<QString> openFileName(QWidget *parent, const QList<FileFilter> &filters) {
-    return prompter().fileName(parent, FileMode::Open, filters);
+    return prompter().fileName(parent, FileMode::Open, filters, QString());
 }
-inline std::optional<QString> saveFileName(QWidget *parent, const QList<FileFilter> &filters) {
-    return prompter().fileName(parent, FileMode::Save, filters);
+inline std::optional<QString> saveFileName(QWidget *parent, const QList<FileFilter> &filters,
+                                           const QString &suggested = QString()) {
+    return prompter().fileName(parent, FileMode::Save, filters, suggested);
 }
 inline void endProgram(int exitCode = 0) {
     prompter().endProgram(exitCode);
 }
 
 // Answers from queues and records every question, for tests. An unexpected question (empty
-// queue) is recorded in `unexpected` and answered with No / Cancel / "" / nothing.
+// queue) is recorded in `unexpected` and answered as if dismissed: No / Cancel / nothing.
 class ScriptedPrompter : public Prompter {
   public:
     enum class Kind { Message, Input, File, End };
@@ -68,7 +72,7 @@ class ScriptedPrompter : public Prompter {
         Kind kind = Kind::Message;
         QString text;
         QString title;
-        QString defaultAnswer;
+        QString defaultAnswer; // of an input prompt; the suggested path of a file dialog
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         FileMode mode = FileMode::Open;
@@ -80,8 +84,9 @@ class ScriptedPrompter : public Prompter {
     ~ScriptedPrompter() override; // restores the real prompter
 
     void queueAnswer(Answer answer) { answers_.append(answer); }
+    // The text confirmed with OK (may be empty), or a prompt the user dismissed.
     void queueInput(const QString &text) { inputs_.append(text); }
-    void queueDismissedInput() { inputs_.append(QString()); }
+    void queueDismissedInput() { inputs_.append(std::nullopt); }
     void queueFile(const std::optional<QString> &path) { files_.append(path); }
 
     const QList<Asked> &asked() const { return asked_; }
@@ -95,15 +100,16 @@ class ScriptedPrompter : public Prompter {
 
     Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
                    Icon icon) override;
-    QString input(QWidget *parent, const QString &text, const QString &title,
-                  const QString &defaultAnswer) override;
+    std::optional<QString> input(QWidget *parent, const QString &text, const QString &title,
+                                 const QString &defaultAnswer) override;
     std::optional<QString> fileName(QWidget *parent, FileMode mode,
-                                    const QList<FileFilter> &filters) override;
+                                    const QList<FileFilter> &filters,
+                                    const QString &suggested) override;
     void endProgram(int exitCode) override;
 
   private:
     QList<Answer> answers_;
-    QList<QString> inputs_;
+    QList<std::optional<QString>> inputs_;
     QList<std::optional<QString>> files_;
     QList<Asked> asked_;
     bool ended_ = false;

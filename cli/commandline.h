@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/league.h"
+#include "core/publishedtables.h"
+
+#include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// What the subcommands of soccer-cli share: Russian help and messages, the table they read
+// and the file or standard output they write.
+namespace cli {
+
+// Texts go out in UTF-8 whatever the locale; errors start with "soccer-cli: " unless plain.
+void printOut(const QString &text);
+void printError(const QString &message, bool prefixed = true);
+
+// The closing lines of every help text: what the exit codes mean.
+QString exitCodesHelp();
+
+// One subcommand's options with Russian help: Qt's own --help describes itself in English.
+class CommandLine {
+  public:
+    CommandLine(QString usage, QString description, QList<QCommandLineOption> options);
+
+    // Parses `arguments` (the program's name first). Returns an exit code when the command is
+    // done already: Done after the help was printed, BadArguments after a message saying what
+    // is wrong. Otherwise the options are ready and there is exactly one positional argument,
+    // the table.
+    std::optional<int> parse(const QStringList &arguments);
+    // Parses without a word to the user: false when the arguments do not parse.
+    bool parseSilently(const QStringList &arguments) { return parser_.parse(arguments); }
+
+    const QCommandLineParser &parser() const { return parser_; }
+    QString tablePath() const { return parser_.positionalArguments().value(0); }
+    QString helpText() const;
+
+  private:
+    QString parseErrorText() const;
+
+    QString usage_;
+    QString description_;
+    QList<QCommandLineOption> options_;
+    QCommandLineOption help_;
+    QCommandLineParser parser_;
+};
+
+// The --table option's values: results, cross1, cross2.
+QCommandLineOption tableOption();
+std::optional<soccer::PublishedTableKind> tableKindOf(const QString &name);
+// Reads --table when given; false (after a message) for a value that names no table.
+bool readTableChoice(const QCommandLineParser &parser,
+                     std::optional<soccer::PublishedTableKind> &choice);
+
+// The table file, its path kept for the title; nullptr after a message when it cannot be read.
+std::unique_ptr<soccer::League> readLeague(const QString &path);
+
+// Writes to the file (replacing it only when complete) or, for an empty path or "-", to the
+// standard output. Returns Done or OutputNotWritten after a message with the reason.
+int writeOutput(const QString &path, const QByteArray &bytes);
+
+} // namespace cli

@@ -1,0 +1,101 @@
+#include "cli/exportcommand.h"
+
+#include "cli/commandline.h"
+#include "cli/exitcodes.h"
+#include "publish/exportfile.h"
+
+#include <QDate>
+
+namespace cli {
+
+namespace {
+
+std::optional<publish::ExportFormat> formatOf(const QString &name) {
+    if (name == QLatin1String("html"))
+        return publish::ExportFormat::Html;
+    if (name == QLatin1String("csv"))
+        return publish::ExportFormat::Csv;
+    if (name == QLatin1String("pdf"))
+        return publish::ExportFormat::Pdf;
+    return std::nullopt;
+}
+
+bool writesToStandardOutput(const QString &output) {
+    return output.isEmpty() || output == QLatin1String("-");
+}
+
+// The options as a request; nullopt after a message when they do not make one.
+std::optional<publish::ExportRequest> requestOf(const QCommandLineParser &parser) {
+    if (!parser.isSet(QStringLiteral("format"))) {
+        printError(QStringLiteral("не указан формат: --format html, csv или pdf"));
+        return std::nullopt;
+    }
+    const QString formatName = parser.value(QStringLiteral("format"));
+    const std::optional<publish::ExportFormat> format = formatOf(formatName);
+    if (!format) {
+        printError(
+            QStringLiteral("неизвестный формат «%1»: нужен html, csv или pdf").arg(formatName));
+        return std::nullopt;
+    }
+    publish::ExportRequest request;
+    request.format = *format;
+    if (!readTableChoice(parser, request.table))
+        return std::nullopt;
+    if (*format == publish::ExportFormat::Pdf &&
+        writesToStandardOutput(parser.value(QStringLiteral("output")))) {
+        printError(QStringLiteral("PDF не выводится на стандартный вывод: укажите файл, -o ФАЙЛ"));
+        return std::nullopt;
+    }
+    return request;
+}
+
+CommandLine exportCommandLine() {
+    return CommandLine(
+        QStringLiteral("soccer-cli export ТАБЛИЦА.TFL --format html|csv|pdf "
+                       "[--table results|cross1|cross2] [-o ФАЙЛ]"),
+        QStringLiteral(
+            "Выгружает таблицы сезона: таблицу результатов в порядке мест и обе шахматные "
+            "таблицы,\nпод названием файла таблицы и датой публикации. HTML и PDF содержат все "
+            "три таблицы,\nесли --table не выбирает одну; CSV — всегда одну таблицу, по "
+            "умолчанию таблицу результатов.\nБез -o HTML и CSV выводятся на стандартный вывод; "
+            "PDF требует -o. Файл заменяется\nтолько целиком: при ошибке прежний файл остаётся "
+            "как был."),
+        {QCommandLineOption({QStringLiteral("f"), QStringLiteral("format")},
+                            QStringLiteral("формат: html (веб-страница), csv (для электронных "
+                                           "таблиц: UTF-8, «;»), pdf (A4)"),
+                            QStringLiteral("ФОРМАТ")),
+         tableOption(),
+         QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
+                            QStringLiteral("файл результата; «-» или без -o — стандартный вывод"),
+                            QStringLiteral("ФАЙЛ"))});
+}
+
+} // namespace
+
+bool exportPaints(const QStringList &arguments) {
+    CommandLine commandLine = exportCommandLine();
+    const QCommandLineParser &parser = commandLine.parser();
+    return commandLine.parseSilently(arguments) &&
+           parser.value(QStringLiteral("format")) == QLatin1String("pdf") &&
+           !writesToStandardOutput(parser.value(QStringLiteral("output")));
+}
+
+int runExport(const QStringList &arguments) {
+    CommandLine commandLine = exportCommandLine();
+    if (const std::optional<int> finished = commandLine.parse(arguments))
+        return *finished;
+    const std::optional<publish::ExportRequest> request = requestOf(commandLine.parser());
+    if (!request)
+        return BadArguments;
+    const auto league = readLeague(commandLine.tablePath());
+    if (!league)
+        return TableUnreadable;
+    const QByteArray bytes = publish::exportBytes(*league, *request, QDate::currentDate());
+    if (bytes.isEmpty()) {
+        printError(QStringLiteral("документ PDF не создан"));
+        return OutputNotWritten;
+    }
+    return writeOutput(commandLine.parser().value(QStringLiteral("output")), bytes);
+}
+
+} // namespace cli

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace cli {
+
+// soccer-cli show TABLE.TFL [--table results|cross1|cross2]
+int runShow(const QStringList &arguments);
+
+} // namespace cli

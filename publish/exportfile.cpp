@@ -1,0 +1,64 @@
+#include "publish/exportfile.h"
+
+#include "core/csvtable.h"
+#include "core/errors.h"
+#include "core/htmlpage.h"
+#include "core/wholefile.h"
+#include "publish/pagepainter.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+namespace publish {
+
+namespace {
+
+// Error number of a document that could not be made at all (not a file fault).
+constexpr int kNotMade = soccer::ErrDeviceIo;
+
+} // namespace
+
+std::vector<soccer::PublishedTableKind> exportedTables(const ExportRequest &request) {
+    using Kind = soccer::PublishedTableKind;
+    if (request.table)
+        return {*request.table};
+    if (request.format == ExportFormat::Csv)
+        return {Kind::Results};
+    return {Kind::Results, Kind::FirstHalf, Kind::SecondHalf};
+}
+
+QByteArray pdfBytes(const soccer::Publication &publication) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(publication.title);
+        writer.setCreator(QStringLiteral("soccer"));
+        if (!paintPublication(writer, publication))
+            return {};
+    }
+    return buffer.data();
+}
+
+QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date) {
+    const soccer::Publication publication =
+        soccer::publication(league, exportedTables(request), date);
+    switch (request.format) {
+    case ExportFormat::Csv:
+        return soccer::csvTable(publication.tables.front());
+    case ExportFormat::Pdf:
+        return pdfBytes(publication);
+    case ExportFormat::Html:
+        break;
+    }
+    return soccer::htmlPage(publication);
+}
+
+void exportFile(const QString &path, const soccer::League &league, const ExportRequest &request) {
+    const QByteArray bytes = exportBytes(league, request, QDate::currentDate());
+    if (bytes.isEmpty())
+        throw soccer::CoreError(kNotMade, path);
+    soccer::saveWholeFile(path, bytes);
+}
+
+} // namespace publish

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/league.h"
+#include "core/publishedtables.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The one call behind every export, from the window and from the command line.
+namespace publish {
+
+enum class ExportFormat { Html, Csv, Pdf };
+
+struct ExportRequest {
+    ExportFormat format = ExportFormat::Html;
+    // One table, or none for all three; a CSV file holds one table, the results by default.
+    std::optional<soccer::PublishedTableKind> table;
+};
+
+std::vector<soccer::PublishedTableKind> exportedTables(const ExportRequest &request);
+
+// The file's bytes: the league's tables as published on `date`, the title taken from the
+// league's table path. Empty only when a PDF cannot be made.
+QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date);
+
+// A PDF document of the publication on A4 pages.
+QByteArray pdfBytes(const soccer::Publication &publication);
+
+// Writes the export, dated today, through a temporary file that takes the name only when
+// complete, so that a failure leaves no partial file behind. Failures are soccer::CoreError
+// with the error number and the Russian text the user is shown.
+void exportFile(const QString &path, const soccer::League &league, const ExportRequest &request);
+
+} // namespace publish

@@ -1,0 +1,40 @@
+#pragma once
+
+// Runs the built soccer-cli as a script would, without a display and with no platform named,
+// so that the tool has to choose the offscreen one itself.
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace clikit {
+
+struct Run {
+    int exitCode = -1; // -1 when the tool did not end normally
+    QByteArray out;
+    QString err;
+};
+
+inline Run runCli(const QStringList &arguments,
+                  const std::function<void(QProcess &)> &prepare = {}) {
+    QProcess process;
+    process.setProgram(QStringLiteral(SOCCER_CLI));
+    process.setArguments(arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    if (prepare)
+        prepare(process);
+    process.start();
+    Run result;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+} // namespace clikit
