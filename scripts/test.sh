@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and passes every test: the ordinary build, then the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer (clang), then a bounded run of the fuzzer.
+# AddressSanitizer and UndefinedBehaviorSanitizer (clang), then bounded runs of the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -35,3 +35,15 @@ ASAN_OPTIONS=quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1:halt_on_erro
     -runs=150000 -max_total_time=150 -max_len=65536 -len_control=0 -timeout=10 \
     -rss_limit_mb=512 -malloc_limit_mb=64 -print_final_stats=1 \
     -artifact_prefix="$fuzz_dir/artifacts/" "$fuzz_dir/corpus"
+
+echo "== Fuzz the import readers and planner"
+# The same limits as above, over the result-file seeds; a shorter run, as every input is read
+# twice and planned three times.
+import_dir=build-san/fuzz-import
+rm -rf "$import_dir" && mkdir -p "$import_dir/corpus" "$import_dir/artifacts"
+cp fuzz/corpus-import/* "$import_dir/corpus/"
+ASAN_OPTIONS=quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    build-san/bin/fuzz_import \
+    -runs=100000 -max_total_time=60 -max_len=65536 -len_control=0 -timeout=10 \
+    -rss_limit_mb=512 -malloc_limit_mb=64 -print_final_stats=1 \
+    -artifact_prefix="$import_dir/artifacts/" "$import_dir/corpus"

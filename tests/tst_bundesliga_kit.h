@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 namespace bundesliga {
 
@@ -36,10 +38,18 @@ struct Match {
     QString home;
     QString away;
     QString answer; // as typed at the score prompt: "home away"
+    QString round;
+    QString date;
+    int homeGoals;
+    int awayGoals;
 };
 
+inline QString dataPath() {
+    return QStringLiteral(SOCCER_TEST_DATA "/bundesliga-2015-16.csv");
+}
+
 inline QList<Match> readMatches() {
-    QFile file(QStringLiteral(SOCCER_TEST_DATA "/bundesliga-2015-16.csv"));
+    QFile file(dataPath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QList<Match> matches;
@@ -47,7 +57,8 @@ inline QList<Match> readMatches() {
     while (!file.atEnd()) {
         const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(',');
         if (fields.size() == 7)
-            matches.append({fields[0].toInt(), fields[3], fields[4], fields[5] + ' ' + fields[6]});
+            matches.append({fields[0].toInt(), fields[3], fields[4], fields[5] + ' ' + fields[6],
+                            fields[1], fields[2], fields[5].toInt(), fields[6].toInt()});
     }
     return matches;
 }
@@ -83,6 +94,19 @@ inline Replay replaySeason(soccer::League &league) {
             ++replay.notRecorded;
     }
     return replay;
+}
+
+// The season entered score by score as a user would; `nameOf` gives the name a team of the
+// file is entered under.
+inline std::unique_ptr<soccer::League>
+replayedSeason(const std::function<QString(const QString &)> &nameOf) {
+    auto league = std::make_unique<soccer::League>();
+    for (const Match &match : readMatches()) {
+        const int home = teamNumber(*league, nameOf(match.home));
+        const int away = teamNumber(*league, nameOf(match.away));
+        soccer::enterScore(league->crossTables[match.half], home, away, match.answer);
+    }
+    return league;
 }
 
 } // namespace bundesliga
