@@ -1,4 +1,4 @@
-#include "ui/dialogs/frmopen.h"
+#include "ui/app/navigation.h"
 #include "ui/platform/look.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(SOCCER_VERSION));
     QApplication::setWindowIcon(platform::applicationIcon());
     processCommandLine(app);
-    // The open-table dialog comes first; every later window is shown by the one before it.
-    frmopen::create();
+    // The open-table dialog comes first; navigation chooses every later window.
+    navigation::start();
     return app.exec();
 }
