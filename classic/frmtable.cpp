@@ -6,6 +6,7 @@
 #include "core/locations.h"
 #include "core/score.h"
 #include "ui/platform/columnfit.h"
+#include "ui/platform/failures.h"
 #include "ui/platform/look.h"
 #include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
@@ -13,9 +14,9 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
-#include <QToolButton>
 
 namespace classic {
 
@@ -48,29 +49,24 @@ const soccer::Rgb kMainColor{150, 150, 150};
 const soccer::Rgb kEvenRowColor{160, 160, 160};
 const soccer::Rgb kOddRowColor{200, 200, 200};
 
-QTableWidgetItem *cellItem(QTableWidget *grid, int row, int column) {
-    QTableWidgetItem *item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignCenter);
-        grid->setItem(row, column, item);
-    }
-    return item;
-}
-
-void setCellText(QTableWidget *grid, int row, int column, const QString &text) {
-    cellItem(grid, row, column)->setText(text);
-}
-
-void setCellColor(QTableWidget *grid, int row, int column, const soccer::Rgb &rgb) {
-    cellItem(grid, row, column)->setBackground(platform::toColor(rgb));
-}
-
 // Header cells (row 0, columns 0 and 1) in the main colour, the other rows striped.
 soccer::Rgb cellColor(int row, int column) {
     if (row == 0 || column <= kNameColumn)
         return kMainColor;
     return row % 2 == 0 ? kEvenRowColor : kOddRowColor;
+}
+
+// A cell made whole (text, alignment, colour) before it goes into its grid, so that the grid
+// takes each cell once.
+void putCell(QTableWidget *grid, int row, int column, const QString &text, const soccer::Rgb &rgb) {
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setBackground(platform::toColor(rgb));
+    grid->setItem(row, column, item);
+}
+
+void setCellText(QTableWidget *grid, int row, int column, const QString &text) {
+    grid->item(row, column)->setText(text);
 }
 
 // The size at which the grid shows every cell without scrolling.
@@ -83,11 +79,10 @@ QSize allCellsSize(const QTableWidget *grid) {
     return size;
 }
 
-// Shapes, colours and heads one grid; the same for the cross-table and the results table. The
-// column widths given are minimums: a column widens to show its longest text whole.
-void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStringList &headers) {
+// Shapes one grid: its columns and its rows.
+void shapeGrid(QTableWidget *grid, int columns) {
     grid->setRowCount(kGridRows);
-    grid->setColumnCount(int(columnWidths.size()));
+    grid->setColumnCount(columns);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setMinimumSectionSize(1);
@@ -96,23 +91,28 @@ void prepareGrid(QTableWidget *grid, const QList<int> &columnWidths, const QStri
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->verticalHeader()->setDefaultSectionSize(platform::twipsToPixelsY(kRowHeight));
+}
 
+// Gives a filled grid its column widths, as minimums: a column widens to show its longest
+// text whole, now and whenever a text changes; and a size that shows every cell.
+void fitColumns(QTableWidget *grid, const QList<int> &columnWidths) {
     auto *columnFit = new platform::ColumnFit(grid);
-    columnFit->followModel();
     for (int column = 0; column < columnWidths.size(); ++column)
         columnFit->setMinimumWidth(column, platform::twipsToPixelsX(columnWidths[column]));
-    for (int row = 0; row < kGridRows; ++row) {
-        grid->setRowHeight(row, platform::twipsToPixelsY(kRowHeight));
-        for (int column = 0; column < columnWidths.size(); ++column)
-            setCellColor(grid, row, column, cellColor(row, column));
-    }
-
-    for (int column = 0; column < headers.size(); ++column)
-        setCellText(grid, 0, column, headers[column]);
-    for (int row = 1; row < kGridRows; ++row)
-        setCellText(grid, row, 0, QString::number(row));
+    columnFit->followModel();
     // The grid shows all its cells at once, so it never needs to scroll.
     grid->resize(allCellsSize(grid));
+}
+
+// The columns of a grid: number, name, then `middle` columns of one width, then the counters.
+QList<int> columnWidths(int middle, int middleWidth) {
+    QList<int> widths = {kNumberWidth, kNameWidth};
+    for (int column = 0; column < middle; ++column)
+        widths.append(middleWidth);
+    for (int counter = 0; counter < kCounterCount; ++counter)
+        widths.append(kCounterWidth);
+    return widths;
 }
 
 // Fills a grid with many texts at once and lets it repaint only once at the end.
@@ -126,31 +126,6 @@ class BatchUpdate {
   private:
     QWidget *widget_;
 };
-
-QString readFailureReason(int errorNumber, const QString &detail) {
-    switch (errorNumber) {
-    case soccer::ErrFileNotFound:
-        return QStringLiteral("файл не найден");
-    case soccer::ErrPathNotFound:
-        return QStringLiteral("папка не найдена");
-    case soccer::ErrPermissionDenied:
-        return QStringLiteral("нет доступа к файлу");
-    case soccer::ErrPathAccess:
-        return QStringLiteral("это не файл");
-    case soccer::ErrBadFileName:
-        return QStringLiteral("недопустимое имя файла");
-    case soccer::ErrInputPastEnd:
-        return QStringLiteral("в файле не хватает строк");
-    case soccer::ErrTypeMismatch:
-        return QStringLiteral("в файле стоит не число там, где должно быть число");
-    case soccer::ErrDiskFull:
-        return QStringLiteral("диск переполнен");
-    case soccer::ErrDeviceIo:
-        return QStringLiteral("ошибка устройства");
-    default:
-        return QStringLiteral("ошибка № %1 %2").arg(errorNumber).arg(detail).trimmed();
-    }
-}
 
 // An installed program names the user's folder where the files lie; a program folder of the
 // user's own keeps the words it always had.
@@ -175,95 +150,52 @@ frmtable::frmtable(QWidget *parent)
     setWindowTitle(kTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Set before the controls are made, so that they take it as they are made rather than
+    // each hearing of the change. The buttons share it rather than each having a copy of its
+    // own, so that the style draws their shared face once, not once a button.
+    platform::setBackground(this, platform::toColor(kMainColor));
     setCentralWidget(new QWidget(this));
-    createButtons();
-    createMenu();
-    routeCommands();
+    buildCommands();
     createGrids();
     Form_Load();
 }
 
 frmtable::~frmtable() = default;
 
-void frmtable::createButtons() {
-    struct ButtonDesign {
-        QToolButton *&button;
-        const char *name;
-        const char *picture;
-        QString toolTip;
-    };
-    const ButtonDesign designs[] = {
-        {cmdchess, "cmdchess", "chess1", "Шахматная таблица"},
-        {cmdtable, "cmdtable", "table", "Таблица результатов"},
-        {cmdsave, "cmdsave", "save", "Сохранить"},
-        {cmdrename, "cmdrename", "rename", "Переименовать"},
-        {cmdclear, "cmdclear", "clear", "Очистить"},
-        {cmdexit, "cmdexit", "exit", "Выход"},
-        {cmdhelp, "cmdhelp", "help", "Помощь"},
-        {cmdabout, "cmdabout", "about", "О программе"},
-    };
-    const int size = platform::twipsToPixelsX(kButtonSize);
-    int left = 0;
-    for (const ButtonDesign &design : designs) {
-        design.button = new QToolButton(centralWidget());
-        design.button->setObjectName(design.name);
-        design.button->setIcon(platform::commandIcon(design.picture));
-        design.button->setIconSize(QSize(size, size) * 3 / 4);
-        design.button->setToolTip(design.toolTip);
-        design.button->setGeometry(left, 0, size, platform::twipsToPixelsY(kButtonSize));
-        left += size;
-    }
-}
+namespace {
 
-void frmtable::createMenu() {
-    auto addItem = [](QMenu *menu, QAction *&item, const char *name, const QString &caption,
-                      const QKeySequence &shortcut) {
-        item = menu->addAction(caption);
-        item->setObjectName(name);
-        item->setShortcut(shortcut);
-    };
+// The menus in the order of the menu bar.
+enum MenuOf : int { Main, Help };
+
+} // namespace
+
+// The buttons stand in one row in the order of their left edges; the menu items follow the
+// table's order.
+// clang-format off
+const platform::Command<frmtable> frmtable::kCommands[] = {
+//   key       icon      left  tool tip               menu caption             keys     menu  sep    runs
+    {"chess",  "chess1", 0,    "Шахматная таблица",   "&Шахматная таблица",   "Ctrl+C", Main, false, &frmtable::prochess},
+    {"table",  "table",  600,  "Таблица результатов", "&Таблица результатов", "Ctrl+T", Main, false, &frmtable::protable},
+    {"rename", "rename", 1800, "Переименовать",       "&Переименовать",       "F2",     Main, true,  &frmtable::prorename},
+    {"save",   "save",   1200, "Сохранить",           "&Сохранить",           "Ctrl+S", Main, true,  &frmtable::prosave},
+    {"clear",  "clear",  2400, "Очистить",            "&Очистить",            "Ctrl+D", Main, false, &frmtable::proclear},
+    {"exit",   "exit",   3000, "Выход",               "&Выход",               "Ctrl+E", Main, true,  &frmtable::proexit},
+    {"help",   "help",   3600, "Помощь",              "П&омошь",              "Ctrl+H", Help, false, &frmtable::cmdhelp_Click},
+    {"about",  "about",  4200, "О программе",         "О про&грамме",         "Ctrl+I", Help, true,  &frmtable::proabout},
+};
+// clang-format on
+
+void frmtable::buildCommands() {
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Меню"));
     menu->setObjectName("menu");
-    addItem(menu, mnuchess, "mnuchess", "&Шахматная таблица", QKeySequence("Ctrl+C"));
-    addItem(menu, mnutable, "mnutable", "&Таблица результатов", QKeySequence("Ctrl+T"));
-    menu->addSeparator();
-    addItem(menu, mnurename, "mnurename", "&Переименовать", QKeySequence(Qt::Key_F2));
-    menu->addSeparator();
-    addItem(menu, mnusave, "mnusave", "&Сохранить", QKeySequence("Ctrl+S"));
-    addItem(menu, mnuclear, "mnuclear", "&Очистить", QKeySequence("Ctrl+D"));
-    menu->addSeparator();
-    addItem(menu, mnuexit, "mnuexit", "&Выход", QKeySequence("Ctrl+E"));
-
     QMenu *help = menuBar()->addMenu(QStringLiteral("Сп&равка"));
     help->setObjectName("mnus");
-    addItem(help, mnuhelp, "mnuhelp", "П&омошь", QKeySequence("Ctrl+H"));
-    help->addSeparator();
-    addItem(help, mnuabout, "mnuabout", "О про&грамме", QKeySequence("Ctrl+I"));
-}
-
-// Every command, its button and its menu item run the same procedure.
-void frmtable::routeCommands() {
-    struct Route {
-        QToolButton *button;
-        QAction *item;
-        void (frmtable::*procedure)();
-    };
-    // clang-format off
-    const Route routes[] = {
-        {cmdchess,  mnuchess,  &frmtable::prochess},
-        {cmdtable,  mnutable,  &frmtable::protable},
-        {cmdsave,   mnusave,   &frmtable::prosave},
-        {cmdrename, mnurename, &frmtable::prorename},
-        {cmdclear,  mnuclear,  &frmtable::proclear},
-        {cmdexit,   mnuexit,   &frmtable::proexit},
-        {cmdhelp,   mnuhelp,   &frmtable::cmdhelp_Click},
-        {cmdabout,  mnuabout,  &frmtable::proabout},
-    };
-    // clang-format on
-    for (const Route &route : routes) {
-        connect(route.button, &QToolButton::clicked, this, route.procedure);
-        connect(route.item, &QAction::triggered, this, route.procedure);
-    }
+    commands_ =
+        platform::buildCommands(this, kCommands, {menu, help}, centralWidget(), kButtonSize);
+    mnuchess = commands_.action("chess");
+    mnutable = commands_.action("table");
+    mnurename = commands_.action("rename");
+    mnuclear = commands_.action("clear");
 }
 
 void frmtable::createGrids() {
@@ -274,31 +206,47 @@ void frmtable::createGrids() {
     connect(MS, &QTableWidget::cellClicked, this, &frmtable::MS_Click);
 }
 
+// The cross-table is made with the loaded league's texts in it, each cell once.
 void frmtable::setUpCrossTable() {
-    QList<int> widths = {kNumberWidth, kNameWidth};
-    QStringList headers = {"№", "Команды"};
+    const QList<int> widths = columnWidths(kTeams, kResultWidth);
+    shapeGrid(MS, int(widths.size()));
+    const QStringList heads = QStringList({"№", "Команды"}) + kCounterHeaders;
+    for (int column = 0; column < MS->columnCount(); ++column) {
+        const bool counter = column >= kFirstCounterColumn;
+        const QString head = column <= kNameColumn ? heads[column]
+                             : counter             ? heads[column - kFirstCounterColumn + 2]
+                                                   : QString::number(column - 1);
+        putCell(MS, 0, column, head, cellColor(0, column));
+    }
     for (int team = 1; team <= kTeams; ++team) {
-        widths.append(kResultWidth);
-        headers.append(QString::number(team));
+        putCell(MS, team, 0, QString::number(team), cellColor(team, 0));
+        putCell(MS, team, kNameColumn, league_->teamNames[team], cellColor(team, kNameColumn));
+        for (int opponent = 1; opponent <= kTeams; ++opponent)
+            putCell(MS, team, opponent + 1, league_->cells[team][opponent],
+                    opponent == team ? soccer::kDiagonalColor : cellColor(team, opponent + 1));
+        const auto values = inScreenOrder(league_->counters[team]);
+        for (int i = 0; i < kCounterCount; ++i)
+            putCell(MS, team, kFirstCounterColumn + i, soccer::statisticText(values[i]),
+                    cellColor(team, kFirstCounterColumn + i));
     }
-    for (const QString &header : kCounterHeaders) {
-        widths.append(kCounterWidth);
-        headers.append(header);
-    }
-    prepareGrid(MS, widths, headers);
-    for (int team = 1; team <= kTeams; ++team)
-        setCellColor(MS, team, team + 1, soccer::kDiagonalColor);
+    fitColumns(MS, widths);
     MS->move(0, platform::twipsToPixelsY(kButtonSize));
 }
 
+// The results table gets its names and counters when it is first shown.
 void frmtable::setUpResultsTable() {
-    QList<int> widths = {kNumberWidth, kNameWidth};
-    QStringList headers = {"№", "Команды"};
-    for (const QString &header : kCounterHeaders) {
-        widths.append(kCounterWidth);
-        headers.append(header);
+    const QList<int> widths = columnWidths(0, 0);
+    shapeGrid(MSF, int(widths.size()));
+    const QStringList heads = QStringList({"№", "Команды"}) + kCounterHeaders;
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int column = 0; column < MSF->columnCount(); ++column) {
+            const QString text = row == 0      ? heads[column]
+                                 : column == 0 ? QString::number(row)
+                                               : QString();
+            putCell(MSF, row, column, text, cellColor(row, column));
+        }
     }
-    prepareGrid(MSF, widths, headers);
+    fitColumns(MSF, widths);
     MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
     MSF->hide();
 }
@@ -311,6 +259,26 @@ void frmtable::fixWindowSize() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// The data files are read before the grids are made, so that every cell is written once and
+// the window's first paint is its only one.
+void frmtable::Form_Load() {
+    try {
+        folder_ = leagueFolder();
+        loadLeague(*league_, folder_);
+    } catch (const DataFileError &error) {
+        reportLoadFailure(error);
+        return;
+    }
+    setUpCrossTable();
+    fixWindowSize();
+    setUpResultsTable();
+    for (QTableWidget *grid : {MS, MSF})
+        connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+                &frmtable::fitGridsToColumns);
+    prochess();
+    loaded_ = true;
+}
+
 // A column widened for a long name: the grids still show every cell, the window grows with
 // them, and the results table stays centred.
 void frmtable::fitGridsToColumns() {
@@ -320,37 +288,12 @@ void frmtable::fitGridsToColumns() {
     MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
 }
 
-void frmtable::Form_Load() {
-    platform::setBackground(this, platform::toColor(kMainColor));
-    for (QToolButton *button :
-         {cmdchess, cmdtable, cmdsave, cmdrename, cmdclear, cmdexit, cmdhelp, cmdabout})
-        platform::setBackground(button, platform::toColor(kMainColor));
-    setUpCrossTable();
-    fixWindowSize();
-    setUpResultsTable();
-    for (QTableWidget *grid : {MS, MSF})
-        connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
-                &frmtable::fitGridsToColumns);
-    prochess();
-
-    try {
-        folder_ = leagueFolder();
-        loadLeague(*league_, folder_);
-    } catch (const DataFileError &error) {
-        reportLoadFailure(error);
-        return;
-    }
-    showCells();
-    showNames();
-    showCounters();
-    loaded_ = true;
-}
-
 void frmtable::reportLoadFailure(const DataFileError &error) {
-    platform::message(this,
-                      QStringLiteral("Не удаётся прочитать файл %1: %2.\nПрограмма завершена.")
-                          .arg(error.fileName(), readFailureReason(error.number(), error.detail())),
-                      kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+    platform::message(
+        this,
+        QStringLiteral("Не удаётся прочитать файл %1: %2.\nПрограмма завершена.")
+            .arg(error.fileName(), platform::failureReason(error.number(), error.reason())),
+        kTitle, platform::Buttons::Ok, platform::Icon::Critical);
     platform::endProgram(1);
 }
 
@@ -415,12 +358,9 @@ void frmtable::renameTeam(int team) {
 }
 
 void frmtable::setCrossTableCommandsEnabled(bool enabled) {
-    for (QAction *item : {mnutable, mnurename, mnuclear})
-        item->setEnabled(enabled);
-    for (QToolButton *button : {cmdtable, cmdrename, cmdclear})
-        button->setEnabled(enabled);
+    for (QAction *command : {mnutable, mnurename, mnuclear})
+        command->setEnabled(enabled);
     mnuchess->setEnabled(!enabled);
-    cmdchess->setEnabled(!enabled);
 }
 
 void frmtable::prochess() {
@@ -475,7 +415,7 @@ void frmtable::reportSaveFailure(const DataFileError &error) {
     platform::message(
         this,
         QStringLiteral("Не удаётся сохранить файл %1: %2.\n")
-                .arg(error.fileName(), readFailureReason(error.number(), error.detail())) +
+                .arg(error.fileName(), platform::failureReason(error.number(), error.reason())) +
             onDisk,
         kTitle, platform::Buttons::Ok, platform::Icon::Critical);
 }
@@ -497,8 +437,8 @@ void frmtable::prorename() {
                           platform::Buttons::YesNo,
                           platform::Icon::Information) == platform::Answer::No)
         return;
-    // A dismissed prompt keeps that team's name, and the sequence goes on with the next team.
     for (int team = 1; team <= kTeams; ++team) {
+        // A dismissed prompt keeps that team's name, and the sequence goes on with the next team.
         const std::optional<QString> renamed = platform::askTeamName(
             this, QStringLiteral("Введите имя  %1 команды").arg(team), league_->teamNames[team]);
         if (renamed)

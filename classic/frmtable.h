@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classic/classicleague.h"
+#include "ui/platform/commandbuilder.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -8,7 +9,6 @@
 
 class QAction;
 class QTableWidget;
-class QToolButton;
 
 namespace classic {
 
@@ -39,9 +39,10 @@ class frmtable : public QMainWindow {
     void proexit();
     void proabout();
 
-    void createButtons();
-    void createMenu();
-    void routeCommands();
+    // Every command: its button, its menu item and its procedure.
+    static const platform::Command<frmtable> kCommands[];
+
+    void buildCommands();
     void createGrids();
     void setUpCrossTable();
     void setUpResultsTable();
@@ -63,23 +64,11 @@ class frmtable : public QMainWindow {
     QDir folder_;
     bool loaded_ = false;
 
-    QToolButton *cmdchess = nullptr;
-    QToolButton *cmdtable = nullptr;
-    QToolButton *cmdsave = nullptr;
-    QToolButton *cmdrename = nullptr;
-    QToolButton *cmdclear = nullptr;
-    QToolButton *cmdexit = nullptr;
-    QToolButton *cmdhelp = nullptr;
-    QToolButton *cmdabout = nullptr;
-
+    platform::CommandSet commands_;
     QAction *mnuchess = nullptr;
     QAction *mnutable = nullptr;
     QAction *mnurename = nullptr;
-    QAction *mnusave = nullptr;
     QAction *mnuclear = nullptr;
-    QAction *mnuexit = nullptr;
-    QAction *mnuhelp = nullptr;
-    QAction *mnuabout = nullptr;
 
     QTableWidget *MS = nullptr;
     QTableWidget *MSF = nullptr;

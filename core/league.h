@@ -25,11 +25,8 @@ struct TeamStats {
     bool operator==(const TeamStats &) const = default;
 };
 
-// The counters in the order of the screen columns and of the file's statistics lines.
+// One statistic of a team; core/columns.h says how each is shown, stored and ordered by.
 enum class Counter { Played, Losses, Draws, Wins, GoalsFor, GoalsAgainst, Points };
-constexpr std::array<Counter, 7> kScreenOrder = {
-    Counter::Played,   Counter::Losses,       Counter::Draws, Counter::Wins,
-    Counter::GoalsFor, Counter::GoalsAgainst, Counter::Points};
 
 double counterValue(const TeamStats &stats, Counter counter);
 double &counterRef(TeamStats &stats, Counter counter);

@@ -13,14 +13,6 @@ namespace soccer {
 
 namespace {
 
-constexpr std::size_t indexOf(Counter counter) {
-    for (std::size_t i = 0; i < kScreenOrder.size(); ++i) {
-        if (kScreenOrder[i] == counter)
-            return i;
-    }
-    return 0;
-}
-
 // One ranked row of the results table: the team's totals and its place under the rule.
 struct ResultsLine {
     ResultsRow totals;
@@ -40,16 +32,16 @@ std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
                        [](const ResultsLine &line) { return line.ranked.place; }});
     columns.push_back({{QStringLiteral("Команда"), {}, ColumnRole::TeamName},
                        [](const ResultsLine &line) { return line.totals.name; }});
-    for (std::size_t i = 0; i < kScreenOrder.size(); ++i) {
+    for (std::size_t i = 0; i < kStatisticColumns.size(); ++i) {
         columns.push_back(
-            {{statisticHeader(kScreenOrder[i]), {}, ColumnRole::Statistic},
+            {{kStatisticColumns[i].publishedHeader.toString(), {}, ColumnRole::Statistic},
              [i](const ResultsLine &line) { return statisticText(line.totals.values[i]); }});
     }
     columns.push_back(
         {{QStringLiteral("Разница"), QStringLiteral("Разница мячей"), ColumnRole::Statistic},
          [](const ResultsLine &line) {
-             return statisticText(line.totals.values[indexOf(Counter::GoalsFor)] -
-                                  line.totals.values[indexOf(Counter::GoalsAgainst)]);
+             return statisticText(line.totals.values[columnIndexOf(Counter::GoalsFor)] -
+                                  line.totals.values[columnIndexOf(Counter::GoalsAgainst)]);
          }});
     if (publishesReasons(rule)) {
         columns.push_back(
@@ -109,23 +101,7 @@ int PublishedTable::rowHeaderColumns() const {
 }
 
 QString statisticHeader(Counter counter) {
-    switch (counter) {
-    case Counter::Played:
-        return QStringLiteral("Игры");
-    case Counter::Losses:
-        return QStringLiteral("Поражения");
-    case Counter::Draws:
-        return QStringLiteral("Ничьи");
-    case Counter::Wins:
-        return QStringLiteral("Победы");
-    case Counter::GoalsFor:
-        return QStringLiteral("Забито");
-    case Counter::GoalsAgainst:
-        return QStringLiteral("Пропущено");
-    case Counter::Points:
-        break;
-    }
-    return QStringLiteral("Очки");
+    return kStatisticColumns[columnIndexOf(counter)].publishedHeader.toString();
 }
 
 PublishedTable publishedResults(const League &league) {
@@ -156,8 +132,8 @@ PublishedTable publishedCrossTable(const League &league, int half) {
     table.columns.push_back({QStringLiteral("Команда"), {}, ColumnRole::TeamName});
     for (int c = 1; c <= count; ++c)
         table.columns.push_back({QString::number(c), league.teamNames[c], ColumnRole::Score});
-    for (Counter counter : kScreenOrder)
-        table.columns.push_back({statisticHeader(counter), {}, ColumnRole::Statistic});
+    for (const StatisticColumn &column : kStatisticColumns)
+        table.columns.push_back({column.publishedHeader.toString(), {}, ColumnRole::Statistic});
     table.rows.reserve(std::size_t(count));
     for (int r = 1; r <= count; ++r) {
         std::vector<PublishedCell> cells;
@@ -168,8 +144,8 @@ PublishedTable publishedCrossTable(const League &league, int half) {
         // spreadsheet that blank is only in the way.
         for (int c = 1; c <= count; ++c)
             cells.push_back({cross.cells[r][c].trimmed(), r == c});
-        for (Counter counter : kScreenOrder)
-            cells.push_back({statisticText(counterValue(cross.stats[r], counter))});
+        for (const StatisticColumn &column : kStatisticColumns)
+            cells.push_back({statisticText(counterValue(cross.stats[r], column.counter))});
         table.rows.push_back(std::move(cells));
     }
     return table;

@@ -59,7 +59,7 @@ TeamStats totals(const League &league, int team) {
     const TeamStats &first = league.crossTables[1].stats[team];
     const TeamStats &second = league.crossTables[2].stats[team];
     TeamStats sum;
-    for (Counter counter : kScreenOrder)
+    for (Counter counter : kStoredCounters)
         counterRef(sum, counter) = counterValue(first, counter) + counterValue(second, counter);
     return sum;
 }
@@ -87,8 +87,8 @@ std::vector<ResultsRow> resultsRows(const League &league) {
         row.team = std::clamp(league.standingsOrder[p], 0, kMaxTeams);
         row.name = league.teamNames[row.team];
         const TeamStats sum = totals(league, row.team);
-        for (std::size_t i = 0; i < kScreenOrder.size(); ++i)
-            row.values[i] = counterValue(sum, kScreenOrder[i]);
+        for (std::size_t i = 0; i < kStatisticColumns.size(); ++i)
+            row.values[i] = counterValue(sum, kStatisticColumns[i].counter);
         rows.push_back(row);
     }
     return rows;

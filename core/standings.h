@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/columns.h"
 #include "core/league.h"
 
 #include <QString>
@@ -20,12 +21,12 @@ void rankTeams(League &league);
 void orderByCounter(League &league, Counter counter);
 
 // One row of the results table, for position `position`: the team, its stored name and its
-// seven totals in screen order (played, losses, draws, wins, goals for, against, points).
+// totals in the order of kStatisticColumns.
 struct ResultsRow {
     int position = 0;
     int team = 0;
     QString name;
-    std::array<double, 7> values{};
+    std::array<double, kStatisticColumnCount> values{};
 };
 std::vector<ResultsRow> resultsRows(const League &league);
 

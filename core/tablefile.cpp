@@ -1,6 +1,7 @@
 #include "core/tablefile.h"
 
 #include "core/codepage.h"
+#include "core/columns.h"
 #include "core/errors.h"
 #include "core/linewriter.h"
 #include "core/listreader.h"
@@ -51,7 +52,7 @@ void readTableValues(ListReader &reader, ReadTable &table) {
         table.cells.push_back(reader.readTextSpan());
     for (int k = 1; k <= 2; ++k) {
         for (int t = 1; t <= count; ++t) {
-            for (Counter counter : kScreenOrder)
+            for (Counter counter : kStoredCounters)
                 counterRef(table.stats[k][t], counter) = reader.readNumber();
             reader.skipRestOfLine();
         }
@@ -88,7 +89,7 @@ void writeCells(LineWriter &writer, const CrossTable &table, int count) {
 }
 
 void writeStatsLine(LineWriter &writer, const TeamStats &stats) {
-    for (Counter counter : kScreenOrder)
+    for (Counter counter : kStoredCounters)
         writer.writeNumber(counterValue(stats, counter));
     writer.endLine();
 }

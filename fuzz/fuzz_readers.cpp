@@ -14,6 +14,7 @@
 // - an options file that loads, written back and read again, gives the same colours.
 
 #include "core/codepage.h"
+#include "core/columns.h"
 #include "core/errors.h"
 #include "core/league.h"
 #include "core/options.h"
@@ -96,7 +97,7 @@ bool sameNumberRead(double loaded, double reread) {
 bool sameStats(const soccer::CrossTable &a, const soccer::CrossTable &b, int count,
                bool (*same)(double, double)) {
     for (int t = 1; t <= count; ++t) {
-        for (soccer::Counter counter : soccer::kScreenOrder) {
+        for (soccer::Counter counter : soccer::kStoredCounters) {
             if (!same(soccer::counterValue(a.stats[t], counter),
                       soccer::counterValue(b.stats[t], counter)))
                 return false;

@@ -46,8 +46,8 @@ QList<QStringList> expectedCross(const League &league, int half) {
         QStringList fields{QString::number(r), league.teamNames[r]};
         for (int c = 1; c <= league.teamCount; ++c)
             fields.append(table.cells[r][c].trimmed());
-        for (Counter counter : kScreenOrder)
-            fields.append(statisticText(counterValue(table.stats[r], counter)));
+        for (const StatisticColumn &column : kStatisticColumns)
+            fields.append(statisticText(counterValue(table.stats[r], column.counter)));
         rows.append(fields);
     }
     return rows;

@@ -1,4 +1,5 @@
 // The League's own operations: counters by column, clearing, and which texts a file can hold.
+#include "core/columns.h"
 #include "core/league.h"
 #include "core/score.h"
 #include "core/standings.h"
@@ -22,7 +23,7 @@ class TestLeague : public QObject {
 void TestLeague::countersFollowTheScreenOrder() {
     TeamStats stats;
     double value = 1;
-    for (Counter counter : kScreenOrder)
+    for (Counter counter : kStoredCounters)
         counterRef(stats, counter) = value++;
     QCOMPARE(stats.played, 1.0);
     QCOMPARE(stats.losses, 2.0);

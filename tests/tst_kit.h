@@ -1,6 +1,7 @@
 #pragma once
 
-// Small helpers shared by the tests of the files: bytes on disk, code page 1251, error numbers.
+// What every test of files shares: bytes and lines on disk, code page 1251, error numbers.
+// QtCore only, so the core tests use it too. The windows' kit is tst_kit_windows.h.
 #include "core/errors.h"
 
 #include <QFile>
@@ -28,6 +29,18 @@ inline int errorNumberOf(const std::function<void()> &action) {
 inline QByteArray fileBytes(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The lines of a CR LF file, without the empty text after the last line end.
+inline QList<QByteArray> fileLines(const QString &path) {
+    QList<QByteArray> lines = fileBytes(path).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
 }
 
 inline void putFile(const QString &path, const QByteArray &bytes) {

@@ -1,5 +1,5 @@
 // The About box and the program's pictures.
-#include "tst_ui_dialogs_kit.h"
+#include "tst_kit_windows.h"
 
 #include "ui/dialogs/frmAbout.h"
 #include "ui/platform/look.h"
@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QLabel>
 
-using namespace dialogtest;
+using namespace testkit;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The new-table dialog: the blank table it writes, the extension of the chosen type, the team
 // count spinner, and where Cancel leads.
-#include "tst_ui_dialogs_kit.h"
+#include "tst_kit_windows.h"
 
 #include "core/tablefile.h"
 #include "ui/dialogs/frmnew.h"
@@ -15,7 +15,7 @@
 #include <QStyleOptionSlider>
 #include <sys/stat.h>
 
-using namespace dialogtest;
+using namespace testkit;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The open-table dialog: the lists follow the folder and the type, a click names the file, and
 // OK hands a path over only when it names a file.
-#include "tst_ui_dialogs_kit.h"
+#include "tst_kit_windows.h"
 
 #include "core/score.h"
 #include "core/tablefile.h"
@@ -19,7 +19,7 @@
 #include <memory>
 #include <sys/stat.h>
 
-using namespace dialogtest;
+using namespace testkit;
 
 namespace {
 

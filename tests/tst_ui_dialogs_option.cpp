@@ -1,6 +1,6 @@
 // The options dialog: the bars start from option.dat, show their colour at once, and only OK
 // and "Стандарт" write the file.
-#include "tst_ui_dialogs_kit.h"
+#include "tst_kit_windows.h"
 
 #include "ui/dialogs/frmopen.h"
 #include "ui/dialogs/frmoption.h"
@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
-using namespace dialogtest;
+using namespace testkit;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The tournament rules dialog: the presets by name, an order assembled by hand, the preview of
 // the places, and OK against Отмена.
-#include "tst_ui_dialogs_kit.h"
+#include "tst_kit_windows.h"
 
 #include "core/score.h"
 #include "core/standings.h"
@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <memory>
 
-using namespace dialogtest;
+using namespace testkit;
 using soccer::Criterion;
 using soccer::RankingRule;
 using soccer::RulePreset;

@@ -1,10 +1,10 @@
 // The file commands of the main window: New, Open, Save, Save as, their questions, their
 // failures, and a season's table kept across saving and opening.
-#include "tst_ui_frmtable_kit.h"
+#include "tst_kit_mainwindow.h"
 
 #include <QPointer>
 
-using namespace maintest;
+using namespace testkit;
 using platform::Answer;
 using Kind = platform::ScriptedPrompter::Kind;
 
@@ -107,8 +107,11 @@ void TestMainWindowFiles::saveWritesTheNamesShownInCrossTable2() {
     const QString path = sandbox.blankTable("t.TFL", 4);
     frmtable *window = sandbox.open(path);
     enterScore(sandbox, window, "MS", 1, 3, QStringLiteral("1 0"));
-    grid(window, "MS")->setText(2, 1, QStringLiteral("В первой"));
-    grid(window, "ms1")->setText(2, 1, QStringLiteral("Во второй"));
+    // The name of team 2 typed in cross-table 1, then again in cross-table 2.
+    sandbox.prompter.queueAnswer(Answer::Yes);
+    enterScore(sandbox, window, "MS", 2, 1, QStringLiteral("В первой"));
+    sandbox.prompter.queueAnswer(Answer::Yes);
+    enterScore(sandbox, window, "ms1", 2, 1, QStringLiteral("Во второй"));
     sandbox.prompter.clear();
     sandbox.prompter.queueAnswer(Answer::Yes);
     control<QAction>(window, "mnusave")->trigger();
@@ -442,8 +445,8 @@ void TestMainWindowFiles::seasonSurvivesSavingAndOpening() {
             QCOMPARE(reopened.crossTables[k].stats[t], kept->crossTables[k].stats[t]);
             for (int i = 0; i < 7; ++i)
                 QCOMPARE(statisticsRow(shown, t)[i],
-                         soccer::statisticText(soccer::counterValue(kept->crossTables[k].stats[t],
-                                                                    soccer::kScreenOrder[i])));
+                         soccer::statisticText(soccer::counterValue(
+                             kept->crossTables[k].stats[t], soccer::kStatisticColumns[i].counter)));
             for (int c = 1; c <= 5; ++c) {
                 const QString cell = reopened.crossTables[k].cells[t][c];
                 QCOMPARE(cell, kept->crossTables[k].cells[t][c].trimmed());

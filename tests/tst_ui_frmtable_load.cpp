@@ -1,11 +1,11 @@
 // The main window's construction, loading, painting, views, refresh and sizing.
-#include "tst_ui_frmtable_kit.h"
+#include "tst_kit_mainwindow.h"
 
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 
-using namespace maintest;
+using namespace testkit;
 
 namespace {
 
@@ -321,8 +321,6 @@ void TestMainWindowLoad::armRefreshRepaintsAndReturnsToCrossTable1() {
     frmtable *window = sandbox.open(sandbox.blankTable("t.TFL", 4));
     window->protable();
     TableGrid *ms = grid(window, "MS");
-    ms->setText(3, 4 + 2, QStringLiteral("stale"));
-    ms->setBackground(2, 3, Qt::red);
     soccer::writeOptionsFile(soccer::optionsFilePath(), kScheme);
 
     window->armRefresh();

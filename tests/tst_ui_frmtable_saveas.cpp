@@ -1,8 +1,8 @@
 // Save as onto a file that is already there: the user is asked before a season is replaced,
 // and Нет goes back to the file dialog with nothing written.
-#include "tst_ui_frmtable_kit.h"
+#include "tst_kit_mainwindow.h"
 
-using namespace maintest;
+using namespace testkit;
 using platform::Answer;
 using Kind = platform::ScriptedPrompter::Kind;
 

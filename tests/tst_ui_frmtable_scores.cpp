@@ -1,8 +1,8 @@
 // Clicks on the cross-table grids: recording, changing and deleting scores, renaming one team,
 // and the hover caption that names the match under the pointer.
-#include "tst_ui_frmtable_kit.h"
+#include "tst_kit_mainwindow.h"
 
-using namespace maintest;
+using namespace testkit;
 
 namespace {
 

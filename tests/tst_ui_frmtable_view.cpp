@@ -1,11 +1,11 @@
 // What the grids of the main window show: every text whole, whatever the names and totals,
 // and the results table from place 1 and its headers, however many teams there are.
 #include "tst_columns_kit.h"
-#include "tst_ui_frmtable_kit.h"
+#include "tst_kit_mainwindow.h"
 
 #include <QScrollBar>
 
-using namespace maintest;
+using namespace testkit;
 using columnskit::clippedCells;
 
 namespace {

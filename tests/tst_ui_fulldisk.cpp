@@ -2,7 +2,7 @@
 // options dialog's OK and the new-table dialog's OK each report the full disk, never say
 // "Сохранено", and leave the files on the disk as they were.
 #include "tst_fulldisk.h"
-#include "tst_ui_frmtable_kit.h"
+#include "tst_kit_mainwindow.h"
 
 #include "ui/dialogs/frmnew.h"
 #include "ui/dialogs/frmoption.h"
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-using namespace maintest;
+using namespace testkit;
 using platform::Answer;
 
 namespace {

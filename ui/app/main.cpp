@@ -1,5 +1,4 @@
-#include "ui/app/starttable.h"
-#include "ui/dialogs/frmopen.h"
+#include "ui/app/navigation.h"
 #include "ui/platform/look.h"
 
 #include <QApplication>
@@ -49,11 +48,11 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(SOCCER_VERSION));
     QApplication::setWindowIcon(platform::applicationIcon());
     const std::optional<QString> table = processCommandLine(app);
-    // The open-table dialog comes first, unless a table was named; every later window is shown
-    // by the one before it.
+    // The open-table dialog comes first, unless a table was named; navigation chooses every
+    // later window.
     if (table)
-        starttable::openAtStart(*table);
+        navigation::startWith(*table);
     else
-        frmopen::create();
+        navigation::start();
     return app.exec();
 }

@@ -89,8 +89,4 @@ void paintButtons(const QList<QPushButton *> &buttons, const soccer::ColorScheme
     }
 }
 
-QString reasonLine(const QString &reason) {
-    return reason.isEmpty() ? QString() : QStringLiteral("\n") + reason;
-}
-
 } // namespace dialogkit

@@ -44,7 +44,4 @@ void paintSchemed(const QList<QWidget *> &controls, const soccer::ColorScheme &s
 // Buttons only take the main colour; their text keeps the style's colour.
 void paintButtons(const QList<QPushButton *> &buttons, const soccer::ColorScheme &scheme);
 
-// A failure's reason on a line of its own ("\nдиск переполнен"); empty when there is none.
-QString reasonLine(const QString &reason);
-
 } // namespace dialogkit

@@ -7,8 +7,8 @@
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/dialogs/pathkind.h"
-#include "ui/main/frmtable.h"
 #include "ui/platform/confirmreplace.h"
+#include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
 #include <QCloseEvent>
@@ -178,12 +178,9 @@ bool frmnew::writeTable(const QString &path) {
         soccer::writeBlankTable(path, txtchis->text().toInt());
         return true;
     } catch (const soccer::CoreError &error) {
-        platform::message(this,
-                          QStringLiteral("Не удалось создать файл:\n") + path +
-                              QStringLiteral("\n") + error.detail() +
-                              dialogkit::reasonLine(error.reason()) +
-                              QStringLiteral("\nОшибка № ") + QString::number(error.number()),
-                          kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+        platform::message(
+            this, platform::failureText(QStringLiteral("Не удалось создать файл."), path, error),
+            kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return false;
     }
 }
@@ -201,7 +198,7 @@ void frmnew::cmdok_Click() {
         return;
     }
     frmopen::pros() = path;
-    frmtable::create();
+    navigation::tableChosen();
     finish();
 }
 
@@ -210,14 +207,8 @@ void frmnew::cmdotm_Click() {
     finish();
 }
 
-// At start-up no table has been opened yet, so the way back is the open-table dialog;
-// later it is the main window, reloading the table pros names.
 void frmnew::showWindowBehind() {
-    if (origin_ == Origin::OpenDialog) {
-        frmopen::create();
-    } else {
-        frmtable::create();
-    }
+    navigation::newTableCancelled(origin_);
 }
 
 void frmnew::finish() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/app/navigation.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -16,7 +18,7 @@ class frmnew : public QWidget {
   public:
     // Where the dialog was opened from: Cancel returns to the open-table dialog at start-up,
     // and to the main window (on the table pros names) otherwise.
-    enum class Origin { OpenDialog, MainWindow };
+    using Origin = navigation::NewTableOrigin;
 
     static frmnew *create(Origin origin);
 

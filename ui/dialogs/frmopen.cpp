@@ -2,11 +2,11 @@
 
 #include "core/locations.h"
 #include "core/options.h"
+#include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/drives.h"
-#include "ui/dialogs/frmnew.h"
 #include "ui/dialogs/pathkind.h"
-#include "ui/main/frmtable.h"
+#include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
 #include <QComboBox>
@@ -271,12 +271,12 @@ void frmopen::cmdok_Click() {
         return;
     }
     pros() = path;
-    frmtable::create();
+    navigation::tableChosen();
     close();
 }
 
 void frmopen::cmdnew_Click() {
-    frmnew::create(frmnew::Origin::OpenDialog);
+    navigation::newTableRequested(navigation::NewTableOrigin::OpenDialog);
     close();
 }
 
@@ -285,9 +285,5 @@ void frmopen::cmdotm_Click() {
 }
 
 void frmopen::proe(int errorNumber) {
-    platform::message(this, QStringLiteral("Программа завершена"),
-                      QStringLiteral("Ошибка № ") + QStringLiteral(" ") +
-                          QString::number(errorNumber),
-                      platform::Buttons::Ok, platform::Icon::Critical);
-    platform::endProgram(1);
+    platform::endWithError(this, errorNumber);
 }

@@ -2,9 +2,9 @@
 
 #include "core/errors.h"
 #include "core/options.h"
+#include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
-#include "ui/dialogs/frmopen.h"
-#include "ui/main/frmtable.h"
+#include "ui/platform/failures.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
@@ -133,23 +133,15 @@ void frmoption::saveAndApply() {
     try {
         soccer::saveColorScheme(barsScheme());
     } catch (const soccer::CoreError &error) {
-        platform::message(
-            this,
-            QStringLiteral("Не удалось сохранить цвета в файл:\n") + soccer::optionsFilePath() +
-                QStringLiteral("\n") + error.detail() + dialogkit::reasonLine(error.reason()) +
-                QStringLiteral("\nОшибка № ") + QString::number(error.number()),
-            QStringLiteral("Тарвел"), platform::Buttons::Ok, platform::Icon::Critical);
+        platform::message(this,
+                          platform::failureText(QStringLiteral("Не удалось сохранить цвета."),
+                                                soccer::optionsFilePath(), error),
+                          QStringLiteral("Тарвел"), platform::Buttons::Ok,
+                          platform::Icon::Critical);
         return;
     }
-    if (frmtable *mainWindow = frmtable::current()) {
-        mainWindow->armRefresh();
-        mainWindow->raise();
-        mainWindow->activateWindow();
-    }
     close();
-    if (frmopen *openDialog = frmopen::current()) {
-        openDialog->close();
-    }
+    navigation::colorsSaved();
 }
 
 void frmoption::cmdok_Click() {
@@ -165,9 +157,6 @@ void frmoption::cmdstan_Click() {
 }
 
 void frmoption::cmdotm_Click() {
-    if (frmtable *mainWindow = frmtable::current()) {
-        mainWindow->raise();
-        mainWindow->activateWindow();
-    }
+    navigation::optionsCancelled();
     close();
 }

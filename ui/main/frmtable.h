@@ -1,26 +1,36 @@
 #pragma once
 
 #include "core/league.h"
+#include "ui/platform/commandbuilder.h"
 
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
-#include <memory>
 #include <optional>
 
+class CrossTableModel;
+class LeagueDocument;
 class QAction;
 class QLabel;
-class QToolButton;
+class ResultsModel;
 class TableGrid;
 
-// The main window: owns the League of the open table and shows it in three grids.
+// The main window: shows the open table (a LeagueDocument) in three grids, the two
+// cross-tables and the results table, each a view of its own model, and runs the commands.
+//
+// Its methods are spread over files named for their concern: frmtable.cpp (making the window,
+// its grids and its size), frmtable_commands.cpp (the command table), frmtable_loading.cpp
+// (loading, colours and the display refresh), frmtable_views.cpp (the three views and the
+// results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
+// (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
+// commands that leave the table).
 class frmtable : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Creates and loads the main window on the table that frmopen::pros() names; it shows
-    // itself when loaded (or reports the failure, ends the program and gives nullptr).
-    static frmtable *create();
+    // Creates the main window and loads the table at `tablePath` into it; it shows itself
+    // when loaded (or reports the failure, ends the program and gives nullptr).
+    static frmtable *create(const QString &tablePath);
     // The main window of this run, or nullptr while none exists.
     static frmtable *current();
 
@@ -29,7 +39,7 @@ class frmtable : public QMainWindow {
 
     ~frmtable() override;
 
-    const soccer::League &league() const { return *league_; }
+    const soccer::League &league() const;
     // True from the creation (or armRefresh) until the display refresh has run.
     bool refreshPending() const { return Timer1.isActive(); }
 
@@ -64,9 +74,10 @@ class frmtable : public QMainWindow {
   private:
     enum class View { CrossTable1, CrossTable2, Results };
     enum class SaveOutcome { Saved, Declined, Failed };
-    // One cross-table with the grid that shows it; the two halves share every routine.
+    // One cross-table with the grid and the model that show it; the halves share every routine.
     struct Half {
         TableGrid *grid;
+        CrossTableModel *model;
         int index; // into League::crossTables
     };
 
@@ -74,44 +85,30 @@ class frmtable : public QMainWindow {
     void buildCommands();
     void buildGrids();
 
-    bool Form_Load();
-    void proform();
+    bool Form_Load(const QString &tablePath);
+    void proform(const QString &tablePath);
     void proe(int errorNumber);
+    void shapeGrids();
+    void applyColors();
 
     Half half(int index) const;
-    Half otherHalf(const Half &half) const;
     void scoreClick(const Half &own);
-    void renameTeam(const Half &own, int team);
     void enterScore(const Half &own, int row, int column);
     void showMatch(const Half &own, int x, int y);
-
-    void shapeGrids();
-    void writeCrossTable(const Half &half);
-    void writeStatistics(const Half &half);
-    void writeNames(TableGrid *grid);
-    void writeCrossTableHeaders(TableGrid *grid);
-    void writeResultsHeaders();
-    void fillResults();
-
-    void applyColors();
-    void paintStripes(TableGrid *grid);
-    void paintHeaders(TableGrid *grid);
-    void paintDiagonal(TableGrid *grid);
+    void renameTeam(int team);
 
     void showView(View view);
+    void fillResults();
     void fitGridsToWindow();
     void fitResultsWidth();
     SaveOutcome saveTable();
     std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);
 
-    std::unique_ptr<soccer::League> league_;
-    std::array<QToolButton *, 12> buttons_{};
-    QToolButton *cmdchess = nullptr;
-    QToolButton *cmdchess1 = nullptr;
-    QToolButton *cmdtable = nullptr;
-    QToolButton *cmdrename = nullptr;
-    QToolButton *cmdclear = nullptr;
+    LeagueDocument *document_ = nullptr;
+    std::array<CrossTableModel *, 2> crossModels_{};
+    ResultsModel *resultsModel_ = nullptr;
+    platform::CommandSet commands_;
     QAction *mnuchess = nullptr;
     QAction *mnuchess1 = nullptr;
     QAction *mnutable = nullptr;

@@ -3,87 +3,14 @@
 #include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
 
-#include <QAbstractTableModel>
 #include <QBrush>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <vector>
-
-namespace {
-
-constexpr Qt::Alignment kDefaultAlignment = Qt::AlignHCenter | Qt::AlignBottom;
-
-struct Cell {
-    QString text;
-    QColor background;
-    Qt::Alignment alignment = kDefaultAlignment;
-};
-
-} // namespace
-
-// Holds the cells row by row in one block, so that reshaping and bulk writes stay cheap.
-class TableGrid::Model : public QAbstractTableModel {
-  public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void reshape(int rows, int columns) {
-        beginResetModel();
-        rows_ = rows;
-        columns_ = columns;
-        cells_.assign(static_cast<size_t>(rows) * columns, Cell());
-        endResetModel();
-    }
-
-    Cell &cell(int row, int column) { return cells_[offset(row, column)]; }
-    const Cell &cell(int row, int column) const { return cells_[offset(row, column)]; }
-
-    void announce(int row, int column, int role) {
-        const QModelIndex changed = index(row, column);
-        emit dataChanged(changed, changed, {role});
-    }
-
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : rows_;
-    }
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : columns_;
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override {
-        if (!index.isValid())
-            return {};
-        const Cell &shown = cell(index.row(), index.column());
-        switch (role) {
-        case Qt::DisplayRole:
-            return shown.text;
-        case Qt::BackgroundRole:
-            return shown.background.isValid() ? QVariant(QBrush(shown.background)) : QVariant();
-        case Qt::TextAlignmentRole:
-            return QVariant(static_cast<int>(shown.alignment));
-        default:
-            return {};
-        }
-    }
-
-    Qt::ItemFlags flags(const QModelIndex &index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
-    }
-
-  private:
-    size_t offset(int row, int column) const {
-        Q_ASSERT(row >= 0 && row < rows_ && column >= 0 && column < columns_);
-        return static_cast<size_t>(row) * columns_ + column;
-    }
-
-    int rows_ = 0;
-    int columns_ = 0;
-    std::vector<Cell> cells_;
-};
+#include <algorithm>
 
 TableGrid::TableGrid(QWidget *parent)
-    : QTableView(parent), model_(new Model(this)), columnFit_(new platform::ColumnFit(this)) {
-    setModel(model_);
+    : QTableView(parent), columnFit_(new platform::ColumnFit(this)) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
@@ -102,51 +29,76 @@ TableGrid::TableGrid(QWidget *parent)
 
 TableGrid::~TableGrid() = default;
 
-void TableGrid::setShape(int rows, int columns) {
-    model_->reshape(rows, columns);
-    columnFit_->forgetMinimums();
+void TableGrid::setModel(QAbstractItemModel *model) {
+    QTableView::setModel(model);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        columnFit_->forgetMinimums();
+        measureAllCells();
+    });
+    measureAllCells();
+}
+
+// Every cell measured anew, and every column as wide as its widest text (or its minimum).
+void TableGrid::measureAllCells() {
+    const int rows = rowCount();
+    const int columns = columnCount();
+    cellWidths_.assign(std::size_t(rows) * std::size_t(columns), 0);
+    std::vector<int> widest(std::size_t(columns), 0);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            widest[std::size_t(column)] =
+                std::max(widest[std::size_t(column)], measureCell(row, column));
+    for (int column = 0; column < columns; ++column) {
+        const int width = std::max(columnFit_->minimumWidth(column), widest[std::size_t(column)]);
+        if (columnWidth(column) != width)
+            setColumnWidth(column, width);
+    }
+}
+
+int TableGrid::measureCell(int row, int column) {
+    const int width = columnFit_->cellWidth(text(row, column));
+    cellWidths_[std::size_t(row) * std::size_t(columnCount()) + std::size_t(column)] = width;
+    return width;
+}
+
+void TableGrid::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                            const QList<int> &roles) {
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+    if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole))
+        return;
+    for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+        for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+            const std::size_t cell =
+                std::size_t(row) * std::size_t(columnCount()) + std::size_t(column);
+            const int before = cellWidths_[cell];
+            columnFit_->widthChanged(column, before, measureCell(row, column));
+        }
+    }
 }
 
 int TableGrid::rowCount() const {
-    return model_->rowCount();
+    return model() ? model()->rowCount() : 0;
 }
 
 int TableGrid::columnCount() const {
-    return model_->columnCount();
+    return model() ? model()->columnCount() : 0;
+}
+
+QVariant TableGrid::cellData(int row, int column, int role) const {
+    return model() ? model()->index(row, column).data(role) : QVariant();
 }
 
 QString TableGrid::text(int row, int column) const {
-    return model_->cell(row, column).text;
-}
-
-// A hidden grid is repainted whole when shown, so it need not hear of every single cell.
-void TableGrid::setText(int row, int column, const QString &text) {
-    QString &shown = model_->cell(row, column).text;
-    const QString before = shown;
-    shown = text;
-    columnFit_->textChanged(column, before, text);
-    if (isVisible())
-        model_->announce(row, column, Qt::DisplayRole);
+    return cellData(row, column, Qt::DisplayRole).toString();
 }
 
 QColor TableGrid::background(int row, int column) const {
-    return model_->cell(row, column).background;
-}
-
-void TableGrid::setBackground(int row, int column, const QColor &color) {
-    model_->cell(row, column).background = color;
-    if (isVisible())
-        model_->announce(row, column, Qt::BackgroundRole);
+    const QVariant brush = cellData(row, column, Qt::BackgroundRole);
+    return brush.isValid() ? brush.value<QBrush>().color() : QColor();
 }
 
 Qt::Alignment TableGrid::alignment(int row, int column) const {
-    return model_->cell(row, column).alignment;
-}
-
-void TableGrid::setAlignment(int row, int column, Qt::Alignment alignment) {
-    model_->cell(row, column).alignment = alignment;
-    if (isVisible())
-        model_->announce(row, column, Qt::TextAlignmentRole);
+    return Qt::Alignment(cellData(row, column, Qt::TextAlignmentRole).toInt());
 }
 
 void TableGrid::setColumnWidthTwips(int column, int twips) {
@@ -185,7 +137,7 @@ int TableGrid::currentColumn() const {
 }
 
 void TableGrid::setCurrentCell(int row, int column) {
-    selectionModel()->setCurrentIndex(model_->index(row, column), QItemSelectionModel::NoUpdate);
+    selectionModel()->setCurrentIndex(model()->index(row, column), QItemSelectionModel::NoUpdate);
 }
 
 void TableGrid::scrollToTopLeft() {

@@ -3,21 +3,20 @@
 #include <QColor>
 #include <QString>
 #include <QTableView>
+#include <vector>
 
 class QMouseEvent;
 namespace platform {
 class ColumnFit;
 }
 
-// A grid of text cells with no header bands: row 0 and the name columns are ordinary cells
-// that the main window paints as headers, so a click on them makes them the current cell like
-// any other. Cells are read-only; the window writes texts, backgrounds and alignments itself.
-//
-// Cells written while the grid is hidden cost no repaint each: the grid paints once when it is
-// shown again, which is how the window fills thousands of cells at a time.
+// A grid of the main window: a view with no header bands over one of the window's models, in
+// which row 0 and the name columns are ordinary cells that the model paints as headers, so a
+// click on them makes them the current cell like any other. Cells are read-only.
 //
 // The column widths that the window sets are minimums: a column widens to show its longest
-// text whole, and narrows again, never below its minimum, when that text goes.
+// text whole, and narrows again, never below its minimum, when that text goes. The width each
+// cell needs is kept, so that a changed cell costs one measure, not a column's.
 class TableGrid : public QTableView {
     Q_OBJECT
 
@@ -25,17 +24,15 @@ class TableGrid : public QTableView {
     explicit TableGrid(QWidget *parent = nullptr);
     ~TableGrid() override;
 
-    // Gives the grid a new shape with every cell empty, unpainted and centred at the bottom.
-    void setShape(int rows, int columns);
+    void setModel(QAbstractItemModel *model) override;
+
     int rowCount() const;
     int columnCount() const;
 
+    // What a cell shows: its text, its background (invalid when none) and its alignment.
     QString text(int row, int column) const;
-    void setText(int row, int column, const QString &text);
     QColor background(int row, int column) const;
-    void setBackground(int row, int column, const QColor &color);
     Qt::Alignment alignment(int row, int column) const;
-    void setAlignment(int row, int column, Qt::Alignment alignment);
 
     void setColumnWidthTwips(int column, int twips);
     void setRowHeightTwips(int twips);
@@ -60,10 +57,15 @@ class TableGrid : public QTableView {
   protected:
     bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                     const QList<int> &roles) override;
 
   private:
-    class Model;
-    Model *model_;
+    QVariant cellData(int row, int column, int role) const;
+    void measureAllCells();
+    int measureCell(int row, int column);
+
     platform::ColumnFit *columnFit_;
+    std::vector<int> cellWidths_; // row by row
     bool topLeftOnShow_ = false;
 };

@@ -31,11 +31,14 @@ void ColumnFit::forgetMinimums() {
 }
 
 void ColumnFit::textChanged(int column, const QString &before, const QString &after) {
+    widthChanged(column, cellWidth(before), cellWidth(after));
+}
+
+void ColumnFit::widthChanged(int column, int before, int after) {
     const int current = view_->columnWidth(column);
-    const int needed = cellWidth(after);
-    if (needed > current)
-        setWidth(column, needed);
-    else if (needed < current && current > minimumWidth(column) && cellWidth(before) >= current)
+    if (after > current)
+        setWidth(column, after);
+    else if (after < current && current > minimumWidth(column) && before >= current)
         fitColumn(column);
 }
 
@@ -69,23 +72,34 @@ void ColumnFit::followModel() {
 // The cell's text stands between two margins of the style, and the grid line takes one pixel
 // of the cell; the same measures the view paints with.
 int ColumnFit::cellWidth(const QString &text) {
-    const auto known = widths_.constFind(text);
-    if (known != widths_.cend())
+    if (!widths_)
+        widths_ = &measuresFor(view_);
+    const auto known = widths_->constFind(text);
+    if (known != widths_->cend())
         return *known;
-    const int margin =
-        view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
-    const int gridLine = view_->showGrid() ? 1 : 0;
-    const int width =
-        qCeil(QFontMetricsF(view_->font()).horizontalAdvance(text)) + 2 * margin + gridLine;
-    widths_.insert(text, width);
+    const int width = qCeil(QFontMetricsF(view_->font()).horizontalAdvance(text)) + padding(view_);
+    widths_->insert(text, width);
     return width;
+}
+
+int ColumnFit::padding(const QTableView *view) {
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int gridLine = view->showGrid() ? 1 : 0;
+    return 2 * margin + gridLine;
+}
+
+// The widths are the same in every view of the same font and cell padding, so every such view
+// of the run shares them: a window made again measures nothing it measured before.
+QHash<QString, int> &ColumnFit::measuresFor(const QTableView *view) {
+    static QHash<QString, QHash<QString, int>> shared;
+    return shared[view->font().key() + QLatin1Char('/') + QString::number(padding(view))];
 }
 
 // A new font or style measures every text anew.
 bool ColumnFit::eventFilter(QObject *watched, QEvent *event) {
     if (watched == view_ &&
         (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)) {
-        widths_.clear();
+        widths_ = nullptr;
         fitAllColumns();
     }
     return QObject::eventFilter(watched, event);

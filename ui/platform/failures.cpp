@@ -1,6 +1,7 @@
 #include "ui/platform/failures.h"
 
 #include "core/errors.h"
+#include "ui/platform/prompts.h"
 
 namespace platform {
 
@@ -8,8 +9,12 @@ QString printedNumber(int number) {
     return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number);
 }
 
-QString failureReason(int errorNumber) {
+namespace {
+
+QString reasonOfNumber(int errorNumber) {
     switch (errorNumber) {
+    case soccer::ErrInvalidArgument:
+        return QStringLiteral("в таблице есть знак, который нельзя сохранить в файле");
     case soccer::ErrSubscriptOutOfRange:
         return QStringLiteral("число команд в файле не от 1 до 99");
     case soccer::ErrTypeMismatch:
@@ -23,7 +28,7 @@ QString failureReason(int errorNumber) {
     case soccer::ErrDiskFull:
         return QStringLiteral("диск переполнен");
     case soccer::ErrInputPastEnd:
-        return QStringLiteral("файл кончается раньше, чем таблица");
+        return QStringLiteral("в файле не хватает данных");
     case soccer::ErrPermissionDenied:
         return QStringLiteral("нет доступа к файлу");
     case soccer::ErrPathAccess:
@@ -35,9 +40,25 @@ QString failureReason(int errorNumber) {
     }
 }
 
-QString failureText(const QString &what, const QString &path, int errorNumber) {
+} // namespace
+
+QString failureReason(int errorNumber, const QString &reason) {
+    return reason.isEmpty() ? reasonOfNumber(errorNumber) : reason;
+}
+
+QString failureReason(const soccer::CoreError &error) {
+    return failureReason(error.number(), error.reason());
+}
+
+QString failureText(const QString &what, const QString &path, const soccer::CoreError &error) {
     return QStringLiteral("%1\nФайл: %2\nПричина: %3 (ошибка №%4).")
-        .arg(what, path, failureReason(errorNumber), printedNumber(errorNumber));
+        .arg(what, path, failureReason(error), printedNumber(error.number()));
+}
+
+void endWithError(QWidget *parent, int errorNumber) {
+    message(parent, QStringLiteral("Программа завершена"),
+            QStringLiteral("Ошибка № ") + printedNumber(errorNumber), Buttons::Ok, Icon::Critical);
+    endProgram(1);
 }
 
 } // namespace platform

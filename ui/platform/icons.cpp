@@ -1,6 +1,8 @@
 #include "ui/platform/look.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -230,11 +232,82 @@ QPixmap render(const Drawing &draw, int size) {
     return pixmap;
 }
 
-QIcon iconOf(const Drawing &draw) {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        icon.addPixmap(render(draw, size));
+// The sizes a picture is drawn in; a request for another size is served, as QIcon serves a set
+// of pixmaps, by the smallest of these that is at least as large (or the largest), scaled.
+constexpr int kDrawnSizes[] = {16, 24, 32, 48, 64};
+
+int drawnSizeFor(const QSize &wanted) {
+    for (int size : kDrawnSizes) {
+        if (size * size >= wanted.width() * wanted.height())
+            return size;
     }
+    return kDrawnSizes[std::size(kDrawnSizes) - 1];
+}
+
+// Draws a picture only in the sizes asked for, when first asked for, instead of every size
+// before the window that shows it can paint. It hands the drawn pixmaps to an ordinary QIcon,
+// which scales and greys them exactly as an icon made of all the sizes would: the size it
+// picks from the full set is always among those drawn.
+class DrawnIconEngine : public QIconEngine {
+  public:
+    explicit DrawnIconEngine(Drawing draw) : draw_(std::move(draw)) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        drawFor(size);
+        return drawn_.pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        drawFor(size);
+        return drawn_.pixmap(size / scale, scale, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        drawFor(rect.size() * painter->device()->devicePixelRatio());
+        drawn_.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        drawFor(size);
+        return drawn_.actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        for (int size : kDrawnSizes)
+            drawFor(QSize(size, size));
+        return drawn_.availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("soccer-drawn"); }
+    QIconEngine *clone() const override { return new DrawnIconEngine(*this); }
+
+  private:
+    void drawFor(const QSize &wanted) {
+        const int size = drawnSizeFor(wanted);
+        if (drawnSizes_.contains(size))
+            return;
+        drawn_.addPixmap(render(draw_, size));
+        drawnSizes_.append(size);
+    }
+
+    Drawing draw_;
+    QIcon drawn_;
+    QList<int> drawnSizes_;
+};
+
+// Every window of a run shows the same pictures: each is drawn once a run, in each size asked
+// for, and its copies share the drawing. The pictures go before the application does, while
+// pixmaps can still be let go.
+QHash<QString, QIcon> &madeIcons() {
+    static QHash<QString, QIcon> icons = [] {
+        qAddPostRoutine([] { madeIcons().clear(); });
+        return QHash<QString, QIcon>();
+    }();
+    return icons;
+}
+
+QIcon iconOf(const QString &name, const Drawing &draw) {
+    QIcon &icon = madeIcons()[name];
+    if (icon.isNull())
+        icon = QIcon(new DrawnIconEngine(draw));
     return icon;
 }
 
@@ -242,11 +315,11 @@ QIcon iconOf(const Drawing &draw) {
 
 QIcon commandIcon(const QString &name) {
     const auto found = drawings().constFind(name);
-    return found == drawings().constEnd() ? QIcon() : iconOf(*found);
+    return found == drawings().constEnd() ? QIcon() : iconOf(name, *found);
 }
 
 QIcon applicationIcon() {
-    return iconOf(drawBall);
+    return iconOf(QStringLiteral("program"), drawBall);
 }
 
 } // namespace platform

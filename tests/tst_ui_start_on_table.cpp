@@ -1,10 +1,9 @@
 // The start of soccer on a table named on its command line: the main window on that table, or
 // the reason it could not be loaded followed by the open-table dialog, never the end.
-#include "tst_kit.h"
-#include "tst_ui_frmtable_kit.h"
-#include "ui/app/starttable.h"
+#include "tst_kit_windows.h"
+#include "ui/app/navigation.h"
 
-using namespace maintest;
+using namespace testkit;
 
 class TestStartTable : public QObject {
     Q_OBJECT
@@ -21,7 +20,7 @@ class TestStartTable : public QObject {
 void TestStartTable::tableOpensInTheMainWindow() {
     Sandbox sandbox;
     const QString path = sandbox.blankTable(QStringLiteral("season.TFL"), 6);
-    starttable::openAtStart(path);
+    navigation::startWith(path);
     frmtable *window = frmtable::current();
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());
@@ -53,9 +52,9 @@ void TestStartTable::unreadableTableIsReportedAndTheOpenDialogFollows() {
     Sandbox sandbox;
     const QString path = sandbox.path(name);
     if (!content.isEmpty())
-        testkit::putFile(path, content);
+        putFile(path, content);
 
-    starttable::openAtStart(path);
+    navigation::startWith(path);
 
     QCOMPARE(sandbox.prompter.asked().size(), 1);
     const platform::ScriptedPrompter::Asked &report = sandbox.prompter.asked().first();
@@ -73,4 +72,4 @@ void TestStartTable::unreadableTableIsReportedAndTheOpenDialogFollows() {
 }
 
 QTEST_MAIN(TestStartTable)
-#include "tst_ui_starttable.moc"
+#include "tst_ui_start_on_table.moc"

@@ -1,30 +1,30 @@
 #pragma once
 
-// What the main-window tests share: a program folder of their own with option.dat and table
-// files written by the core library, a scripted prompter, the main window created as the
-// dialogs create it, and the removal of every window a test left open.
+// What the tests of soccer's windows share: a program folder of their own with option.dat and
+// table files written by the core library, a scripted prompter, the main window created as
+// the dialogs create it, controls found by name, and the removal of every window a test left.
+// The main window's grids have their own helpers in tst_kit_mainwindow.h.
 #include "core/options.h"
-#include "core/score.h"
 #include "core/tablefile.h"
+#include "tst_kit.h"
+#include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/main/frmtable.h"
-#include "ui/main/tablegrid.h"
-#include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
-#include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
-#include <QLabel>
+#include <QPalette>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
-namespace maintest {
+namespace testkit {
 
+// Deleted directly rather than closed: closing the new-table dialog would open the window
+// behind it.
 inline void deleteAllWindows() {
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -34,12 +34,25 @@ inline void deleteAllWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-inline QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+template <class Control> Control *control(QObject *window, const char *name) {
+    auto *found = window->findChild<Control *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
 }
 
-// A scripted prompter that can also look at the window while a prompt is open.
+inline void click(QWidget *window, const char *name) {
+    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+inline QColor backgroundOf(QWidget *widget) {
+    return widget->palette().color(QPalette::Window);
+}
+inline QColor textColorOf(QWidget *widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
+// A scripted prompter that can also look at the windows while a prompt is open.
 class WatchingPrompter : public platform::ScriptedPrompter {
   public:
     std::function<void()> onInput;
@@ -52,7 +65,7 @@ class WatchingPrompter : public platform::ScriptedPrompter {
     }
 };
 
-// A program folder of its own holding option.dat, and the main window on a table in it.
+// A program folder of its own holding option.dat with `scheme`, and table files in it.
 class Sandbox {
   public:
     explicit Sandbox(const soccer::ColorScheme &scheme = soccer::ColorScheme::standard()) {
@@ -76,7 +89,7 @@ class Sandbox {
     // Creates the main window as the dialogs do and waits for its first display refresh.
     frmtable *open(const QString &tablePath) {
         frmopen::pros() = tablePath;
-        frmtable *window = frmtable::create();
+        frmtable *window = navigation::tableChosen();
         if (window && !QTest::qWaitFor([window] { return !window->refreshPending(); }))
             qFatal("the display refresh did not run");
         return window;
@@ -85,6 +98,11 @@ class Sandbox {
     QTemporaryDir dir;
     WatchingPrompter prompter;
 };
+
+// Colours that differ from the standard scheme and from one another.
+inline soccer::ColorScheme unusualScheme() {
+    return {{10, 20, 30}, {40, 50, 60}, {200, 210, 220}};
+}
 
 // A league of named teams with no results, built in memory.
 inline std::unique_ptr<soccer::League> namedLeague(const QStringList &names) {
@@ -95,36 +113,4 @@ inline std::unique_ptr<soccer::League> namedLeague(const QStringList &names) {
     return league;
 }
 
-template <class Control> Control *control(QObject *window, const char *name) {
-    auto *found = window->findChild<Control *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-inline TableGrid *grid(QObject *window, const char *name) {
-    return control<TableGrid>(window, name);
-}
-
-// The texts of one grid column, rows 1..last.
-inline QStringList column(TableGrid *grid, int column) {
-    QStringList texts;
-    for (int row = 1; row < grid->rowCount(); ++row)
-        texts << grid->text(row, column);
-    return texts;
-}
-
-// The seven statistics texts of one team's row in a cross-table grid.
-inline QStringList statisticsRow(TableGrid *grid, int team) {
-    const int n = grid->rowCount() - 1;
-    QStringList texts;
-    for (int column = n + 2; column <= n + 8; ++column)
-        texts << grid->text(team, column);
-    return texts;
-}
-
-inline QString oknoText(QObject *window) {
-    return control<QLabel>(window, "okno")->text();
-}
-
-} // namespace maintest
+} // namespace testkit

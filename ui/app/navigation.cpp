@@ -1,0 +1,101 @@
+#include "ui/app/navigation.h"
+
+#include "core/errors.h"
+#include "core/league.h"
+#include "core/tablefile.h"
+#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/frmnew.h"
+#include "ui/dialogs/frmopen.h"
+#include "ui/dialogs/frmoption.h"
+#include "ui/main/frmtable.h"
+#include "ui/platform/failures.h"
+#include "ui/platform/prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+
+namespace navigation {
+
+namespace {
+
+void bringForward(QWidget *window) {
+    window->raise();
+    window->activateWindow();
+}
+
+// The main window ends the program when its table cannot be read, so a table named at the
+// start is tried here first, while the user can still be offered another.
+std::optional<soccer::CoreError> loadFailure(const QString &tablePath) {
+    soccer::League trial;
+    try {
+        soccer::readTableFile(tablePath, trial);
+    } catch (const soccer::CoreError &error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void start() {
+    frmopen::create();
+}
+
+void startWith(const QString &tablePath) {
+    if (const std::optional<soccer::CoreError> failure = loadFailure(tablePath)) {
+        platform::message(
+            nullptr,
+            platform::failureText(QStringLiteral("Таблица не открыта."), tablePath, *failure),
+            QStringLiteral("Тарвел"), platform::Buttons::Ok, platform::Icon::Critical);
+        frmopen *dialog = frmopen::create();
+        const QFileInfo table(tablePath);
+        if (table.dir().exists())
+            dialog->setFolder(table.absolutePath());
+        return;
+    }
+    frmopen::pros() = tablePath;
+    tableChosen();
+}
+
+frmtable *tableChosen() {
+    return frmtable::create(frmopen::pros());
+}
+
+void newTableRequested(NewTableOrigin from) {
+    frmnew::create(from);
+}
+
+// At start-up no table has been opened yet, so the way back is the open-table dialog; later
+// it is the main window, reloading the table that pros names.
+void newTableCancelled(NewTableOrigin from) {
+    if (from == NewTableOrigin::OpenDialog)
+        frmopen::create();
+    else
+        tableChosen();
+}
+
+// Both dialogs show themselves without blocking; the main window stays usable meanwhile.
+void optionsRequested() {
+    frmoption::create();
+}
+
+void aboutRequested() {
+    frmAbout::create();
+}
+
+void colorsSaved() {
+    if (frmtable *mainWindow = frmtable::current()) {
+        mainWindow->armRefresh();
+        bringForward(mainWindow);
+    }
+    if (frmopen *openDialog = frmopen::current())
+        openDialog->close();
+}
+
+void optionsCancelled() {
+    if (frmtable *mainWindow = frmtable::current())
+        bringForward(mainWindow);
+}
+
+} // namespace navigation

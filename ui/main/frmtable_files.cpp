@@ -1,0 +1,128 @@
+// The commands that save the table or leave it: Save, Save as, New, Open, Exit, and the help,
+// options and About commands.
+#include "core/errors.h"
+#include "ui/app/navigation.h"
+#include "ui/main/frmtable.h"
+#include "ui/main/leaguedocument.h"
+#include "ui/main/mainlayout.h"
+#include "ui/platform/confirmreplace.h"
+#include "ui/platform/failures.h"
+#include "ui/platform/prompts.h"
+
+using mainlayout::kTitle;
+
+namespace {
+
+QList<platform::FileFilter> tableFilters() {
+    return {{QStringLiteral("Таблицы         (*.TFL)"), QStringLiteral("*.TFL")},
+            {QStringLiteral("Текстовые файлы (*.TXT)"), QStringLiteral("*.TXT")},
+            {QStringLiteral("DATA файлы      (*.DAT)"), QStringLiteral("*.DAT")}};
+}
+
+} // namespace
+
+void frmtable::prosave() {
+    saveTable();
+}
+
+frmtable::SaveOutcome frmtable::saveTable() {
+    if (platform::message(this, QStringLiteral("Сохранить?"), kTitle, platform::Buttons::YesNo,
+                          platform::Icon::Information) != platform::Answer::Yes)
+        return SaveOutcome::Declined;
+    hide();
+    try {
+        document_->save();
+    } catch (const soccer::CoreError &error) {
+        show();
+        platform::message(
+            this,
+            platform::failureText(
+                QStringLiteral("Таблица не сохранена, она осталась открытой в программе."),
+                league().tablePath, error),
+            kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+        return SaveOutcome::Failed;
+    }
+    platform::message(this, QStringLiteral("Сохранено"), kTitle, platform::Buttons::Ok,
+                      platform::Icon::Information);
+    show();
+    return SaveOutcome::Saved;
+}
+
+// Offers to save before the table is left; false when the user cancelled or the save
+// failed, since going on would lose the unsaved table.
+bool frmtable::offerToSave(const QString &question) {
+    const platform::Answer answer = platform::message(
+        this, question, kTitle, platform::Buttons::YesNoCancel, platform::Icon::Information);
+    if (answer == platform::Answer::Cancel)
+        return false;
+    return answer != platform::Answer::Yes || saveTable() != SaveOutcome::Failed;
+}
+
+void frmtable::mnunew_Click() {
+    if (!offerToSave(QStringLiteral("Сохранить этот файл перед созданием нового")))
+        return;
+    navigation::newTableRequested(navigation::NewTableOrigin::MainWindow);
+    close();
+}
+
+void frmtable::cmdopen_Click() {
+    if (!offerToSave(QStringLiteral("Сохранить этот файл перед открытием")))
+        return;
+    const std::optional<QString> chosen = platform::openFileName(this, tableFilters());
+    if (!chosen)
+        return;
+    try {
+        proform(*chosen);
+    } catch (const soccer::CoreError &error) {
+        // Nothing was read into the table, so the previous one is still the open one.
+        show();
+        platform::message(this,
+                          platform::failureText(QStringLiteral("Таблица не открыта, открытой "
+                                                               "остаётся прежняя."),
+                                                *chosen, error),
+                          kTitle, platform::Buttons::Ok, platform::Icon::Critical);
+        return;
+    }
+    prochess();
+}
+
+void frmtable::mnusaveas_Click() {
+    const std::optional<QString> chosen = chooseSaveAsPath();
+    if (!chosen)
+        return;
+    document_->setTablePath(*chosen);
+    saveTable();
+}
+
+// The path Save as writes to. Before an existing file is replaced the user is asked; Нет opens
+// the file dialog again on the same name, so that a mistyped name costs no season.
+std::optional<QString> frmtable::chooseSaveAsPath() {
+    QString suggested;
+    for (;;) {
+        const std::optional<QString> chosen =
+            platform::saveFileName(this, tableFilters(), suggested);
+        if (!chosen || platform::confirmReplace(this, *chosen))
+            return chosen;
+        suggested = *chosen;
+    }
+}
+
+void frmtable::proexit() {
+    if (platform::message(this, QStringLiteral("Вы действительно хотите выйти?"), kTitle,
+                          platform::Buttons::YesNo,
+                          platform::Icon::Information) == platform::Answer::Yes)
+        platform::endProgram();
+}
+
+void frmtable::cmdhelp_Click() {
+    platform::message(this, QStringLiteral("Откройте файл help.html в папке с программой"),
+                      QStringLiteral("Помощь"), platform::Buttons::Ok, platform::Icon::None);
+}
+
+void frmtable::prooption() {
+    navigation::optionsRequested();
+}
+
+void frmtable::proabout() {
+    navigation::aboutRequested();
+}

@@ -1,0 +1,77 @@
+// The main window's loading of a table, its colours, and the one-shot display refresh.
+#include "core/errors.h"
+#include "core/options.h"
+#include "ui/main/frmtable.h"
+#include "ui/main/leaguedocument.h"
+#include "ui/main/mainlayout.h"
+#include "ui/main/tablegrid.h"
+#include "ui/platform/failures.h"
+#include "ui/platform/look.h"
+
+#include <QLabel>
+
+namespace {
+
+// Error number shown when a failure carries none of its own.
+constexpr int kInternalError = 51;
+
+} // namespace
+
+bool frmtable::Form_Load(const QString &tablePath) {
+    okno->resize(width(), okno->height());
+    try {
+        proform(tablePath);
+        return true;
+    } catch (const soccer::CoreError &error) {
+        proe(error.number());
+    } catch (const std::exception &) {
+        proe(kInternalError);
+    }
+    return false;
+}
+
+// Loads the table at `tablePath` and shows it in the cross-table 1 view, drawn once in its
+// final state. When the file cannot be read the open table and everything on screen stay as
+// they were.
+void frmtable::proform(const QString &tablePath) {
+    document_->load(tablePath);
+    shapeGrids();
+    document_->setColors(soccer::loadColorScheme());
+    applyColors();
+    setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") + tablePath);
+    showView(View::CrossTable1);
+    show();
+}
+
+void frmtable::proe(int errorNumber) {
+    close();
+    platform::endWithError(nullptr, errorNumber);
+}
+
+// The colours of the window and its controls; the grids' cells take theirs from the models.
+// Setting a colour a widget already has changes nothing on screen. The buttons take the
+// window's colours rather than each a copy of its own, so that the style draws their shared
+// face once, not once a button.
+void frmtable::applyColors() {
+    const QColor main = platform::toColor(league().colors.main);
+    const QColor text = platform::toColor(league().colors.text);
+    platform::setBackground(okno, main);
+    platform::setTextColor(okno, text);
+    for (TableGrid *grid : {MS, ms1, MSF})
+        platform::setTextColor(grid, text);
+    platform::setBackground(this, main);
+    platform::setTextColor(this, text);
+}
+
+void frmtable::armRefresh() {
+    Timer1.start();
+}
+
+// The display refresh: the colours reread from option.dat, and the window back in the
+// cross-table 1 view. Only what differs is repainted.
+void frmtable::Timer1_Timer() {
+    Timer1.stop();
+    document_->setColors(soccer::loadColorScheme());
+    applyColors();
+    showView(View::CrossTable1);
+}

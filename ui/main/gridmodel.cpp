@@ -1,0 +1,94 @@
+#include "ui/main/gridmodel.h"
+
+#include "core/columns.h"
+#include "ui/main/leaguedocument.h"
+#include "ui/platform/look.h"
+
+namespace {
+
+constexpr Qt::Alignment kCellAlignment = Qt::AlignHCenter | Qt::AlignBottom;
+constexpr Qt::Alignment kLeaningHeaderAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr int kNameColumn = 1;
+
+} // namespace
+
+GridModel::GridModel(LeagueDocument *document, QObject *parent)
+    : QAbstractTableModel(parent), document_(document) {
+    takeColors();
+    connect(document, &LeagueDocument::colorsChanged, this, &GridModel::recolor);
+}
+
+int GridModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int GridModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : columns_;
+}
+
+QVariant GridModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(index.row(), index.column());
+    case Qt::BackgroundRole:
+        return background(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return alignment(index.row(), index.column());
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
+    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+bool GridModel::isDiagonal(int, int) const {
+    return false;
+}
+
+QVariant GridModel::background(int row, int column) const {
+    if (row == 0 || column <= kNameColumn)
+        return main_;
+    if (isDiagonal(row, column))
+        return diagonal_;
+    return row % 2 == 0 ? main_ : second_;
+}
+
+QVariant GridModel::alignment(int row, int column) const {
+    const int statistic = column - firstStatisticColumn();
+    const bool leans = row == 0 && statistic >= 0 && statistic < soccer::kStatisticColumnCount &&
+                       soccer::kStatisticColumns[statistic].headerLeansLeft;
+    return static_cast<int>(leans ? kLeaningHeaderAlignment : kCellAlignment);
+}
+
+void GridModel::reshape() {
+    beginResetModel();
+    rows_ = document_->teamCount() + 1;
+    columns_ = columnsFor(document_->teamCount());
+    endResetModel();
+}
+
+void GridModel::announce(int row, int column) {
+    const QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void GridModel::announceRange(int top, int left, int bottom, int right) {
+    emit dataChanged(index(top, left), index(bottom, right), {Qt::DisplayRole});
+}
+
+void GridModel::takeColors() {
+    const soccer::ColorScheme &colors = document_->league().colors;
+    main_ = QBrush(platform::toColor(colors.main));
+    second_ = QBrush(platform::toColor(colors.second));
+    diagonal_ = QBrush(platform::toColor(soccer::kDiagonalColor));
+}
+
+void GridModel::recolor() {
+    takeColors();
+    if (rows_ > 0 && columns_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1), {Qt::BackgroundRole});
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QBrush>
+
+class LeagueDocument;
+
+// What the three grids of the main window have in common, as a model over the open table:
+// row 0 and the number and name columns are headers in the main colour, the other rows are
+// striped (even rows the main colour, odd rows the second), texts stand centred at the bottom
+// except the headers that lean left. Cells are read-only. Subclasses give the texts and the
+// shape; a change is announced for exactly the cells it touches.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    explicit GridModel(LeagueDocument *document, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+  protected:
+    virtual QString text(int row, int column) const = 0;
+    virtual int columnsFor(int teamCount) const = 0;
+    // The first of the statistic columns, whose headers may lean left.
+    virtual int firstStatisticColumn() const = 0;
+    // The cells in which a team meets itself, painted near-black.
+    virtual bool isDiagonal(int row, int column) const;
+
+    const LeagueDocument &document() const { return *document_; }
+    // Takes the shape of the table now open; every cell is new.
+    void reshape();
+    void announce(int row, int column);
+    void announceRange(int top, int left, int bottom, int right);
+
+  private:
+    QVariant background(int row, int column) const;
+    QVariant alignment(int row, int column) const;
+    void takeColors();
+    void recolor();
+
+    LeagueDocument *document_;
+    int rows_ = 0;
+    int columns_ = 0;
+    QBrush main_;
+    QBrush second_;
+    QBrush diagonal_;
+};

@@ -1,0 +1,95 @@
+#include "ui/main/leaguedocument.h"
+
+#include "core/standings.h"
+#include "core/tablefile.h"
+
+LeagueDocument::LeagueDocument(QObject *parent)
+    : QObject(parent), league_(std::make_unique<soccer::League>()) {}
+
+LeagueDocument::~LeagueDocument() = default;
+
+// The models keep the shape they announced until they hear of the new table; nothing reads
+// them in between, since the signal follows the read at once.
+void LeagueDocument::load(const QString &path) {
+    soccer::readTableFile(path, *league_);
+    league_->tablePath = path;
+    emit reloaded();
+}
+
+void LeagueDocument::save() const {
+    soccer::writeTableFile(league_->tablePath, *league_);
+}
+
+void LeagueDocument::setTablePath(const QString &path) {
+    league_->tablePath = path;
+}
+
+soccer::ScoreChange LeagueDocument::enterScore(int half, int row, int column,
+                                               const QString &answer) {
+    soccer::CrossTable &table = league_->crossTables[half];
+    const std::vector<soccer::TeamStats> before = {table.stats[row], table.stats[column]};
+    const soccer::ScoreChange change = soccer::enterScore(table, row, column, answer);
+    if (change == soccer::ScoreChange::None)
+        return change;
+    emit matchesChanged(half, {{row, column}, {column, row}});
+    announceStatistics(half, {row, column}, before);
+    return change;
+}
+
+// Names the statistics of `teams` that differ from `before` (in the same order).
+void LeagueDocument::announceStatistics(int half, std::initializer_list<int> teams,
+                                        const std::vector<soccer::TeamStats> &before) {
+    const soccer::CrossTable &table = league_->crossTables[half];
+    std::vector<Statistic> changed;
+    auto old = before.begin();
+    for (int team : teams) {
+        for (int i = 0; i < soccer::kStatisticColumnCount; ++i) {
+            const soccer::Counter counter = soccer::kStatisticColumns[i].counter;
+            if (soccer::counterValue(table.stats[team], counter) !=
+                soccer::counterValue(*old, counter))
+                changed.push_back({team, i});
+        }
+        ++old;
+    }
+    if (!changed.empty())
+        emit statisticsChanged(half, changed);
+}
+
+void LeagueDocument::rename(int team, const QString &name) {
+    league_->teamNames[team] = name;
+    emit namesChanged({team});
+}
+
+void LeagueDocument::renameAll(const std::vector<QString> &names) {
+    std::vector<int> teams;
+    for (int team = 1; team <= league_->teamCount && team < int(names.size()); ++team) {
+        league_->teamNames[team] = names[team];
+        teams.push_back(team);
+    }
+    emit namesChanged(teams);
+}
+
+void LeagueDocument::clearResults() {
+    soccer::clearResults(*league_);
+    emit resultsCleared();
+}
+
+void LeagueDocument::rank() {
+    soccer::rankTeams(*league_);
+    emit resultsOrderChanged();
+}
+
+void LeagueDocument::orderBy(const soccer::StatisticColumn &column) {
+    if (column.ordering == soccer::Ordering::ByRankingRule)
+        soccer::rankTeams(*league_);
+    else
+        soccer::orderByCounter(*league_, column.counter);
+    emit resultsOrderChanged();
+}
+
+void LeagueDocument::setColors(const soccer::ColorScheme &colors) {
+    if (league_->colors == colors)
+        return;
+    league_->colors = colors;
+    emit colorsChanged();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/columns.h"
+#include "core/league.h"
+#include "core/score.h"
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+// The open table and every change made to it. The window's commands change the League only
+// through here, and the grids' models follow the signals, each of which names exactly what
+// changed; so a later command (an undo step, an import) that changes the League through these
+// methods is shown where it lands and nowhere else.
+class LeagueDocument : public QObject {
+    Q_OBJECT
+
+  public:
+    // A cell of a cross-table: row team against column team, both 1..N.
+    struct Match {
+        int row;
+        int column;
+    };
+    // One statistic of one team: column is an index into soccer::kStatisticColumns.
+    struct Statistic {
+        int team;
+        int column;
+    };
+
+    explicit LeagueDocument(QObject *parent = nullptr);
+    ~LeagueDocument() override;
+
+    const soccer::League &league() const { return *league_; }
+    int teamCount() const { return league_->teamCount; }
+
+    // Replaces the table by the one in the file at `path`, which becomes the table's path.
+    // Throws CoreError when the file cannot be read; the table is then left as it was.
+    void load(const QString &path);
+    // Writes the table to its path; throws CoreError, leaving the old file intact.
+    void save() const;
+    void setTablePath(const QString &path);
+
+    // The score rules of a click on cell (row, column) of cross-table `half` (1 or 2).
+    soccer::ScoreChange enterScore(int half, int row, int column, const QString &answer);
+    void rename(int team, const QString &name);
+    // Every name at once, names[t] for team t (index 0 unused): one step for the whole
+    // sequence of renames.
+    void renameAll(const std::vector<QString> &names);
+    void clearResults();
+
+    // The order of the results table: by the ranking rule, or by what a column orders by.
+    void rank();
+    void orderBy(const soccer::StatisticColumn &column);
+
+    void setColors(const soccer::ColorScheme &colors);
+
+  signals:
+    // A whole new table: its count, and so the shape of every grid, may differ.
+    void reloaded();
+    void matchesChanged(int half, const std::vector<Match> &cells);
+    void statisticsChanged(int half, const std::vector<Statistic> &statistics);
+    void namesChanged(const std::vector<int> &teams);
+    // Every score and statistic of both halves (clearing).
+    void resultsCleared();
+    void resultsOrderChanged();
+    void colorsChanged();
+
+  private:
+    void announceStatistics(int half, std::initializer_list<int> teams,
+                            const std::vector<soccer::TeamStats> &before);
+
+    std::unique_ptr<soccer::League> league_;
+};

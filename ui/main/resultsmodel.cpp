@@ -1,0 +1,72 @@
+#include "ui/main/resultsmodel.h"
+
+#include "core/score.h"
+#include "ui/main/leaguedocument.h"
+
+namespace {
+
+constexpr int kPlaceColumn = 0;
+constexpr int kNameColumn = 1;
+
+} // namespace
+
+ResultsModel::ResultsModel(LeagueDocument *document, QObject *parent)
+    : GridModel(document, parent) {
+    connect(document, &LeagueDocument::reloaded, this, [this] {
+        rows_.clear();
+        reshape();
+    });
+    connect(document, &LeagueDocument::resultsOrderChanged, this, &ResultsModel::takeOrder);
+}
+
+int ResultsModel::columnsFor(int) const {
+    return kFirstStatisticColumn + soccer::kStatisticColumnCount;
+}
+
+int ResultsModel::firstStatisticColumn() const {
+    return kFirstStatisticColumn;
+}
+
+QString ResultsModel::text(int row, int column) const {
+    if (row == 0)
+        return headerText(column);
+    if (column == kPlaceColumn)
+        return QString::number(row);
+    return std::size_t(row) <= rows_.size() ? rowText(rows_[std::size_t(row - 1)], column)
+                                            : QString();
+}
+
+QString ResultsModel::headerText(int column) const {
+    if (column == kPlaceColumn)
+        return QStringLiteral("№");
+    if (column == kNameColumn)
+        return QStringLiteral("Команды");
+    return soccer::kStatisticColumns[column - kFirstStatisticColumn].header.toString();
+}
+
+QString ResultsModel::rowText(const soccer::ResultsRow &row, int column) {
+    if (column == kNameColumn)
+        return row.name.toUpper();
+    return soccer::statisticText(row.values[std::size_t(column - kFirstStatisticColumn)]);
+}
+
+// Announces, row by row, the span of cells whose text the new order changes.
+void ResultsModel::takeOrder() {
+    std::vector<soccer::ResultsRow> previous = std::move(rows_);
+    rows_ = soccer::resultsRows(document().league());
+    const int lastColumn = columnCount() - 1;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        int first = -1;
+        int last = -1;
+        for (int column = kNameColumn; column <= lastColumn; ++column) {
+            const QString now = rowText(rows_[i], column);
+            if (i < previous.size() && rowText(previous[i], column) == now)
+                continue;
+            if (first < 0)
+                first = column;
+            last = column;
+        }
+        if (first >= 0)
+            announceRange(int(i) + 1, first, int(i) + 1, last);
+    }
+}
