@@ -12,6 +12,8 @@ void frmtable::showView(View view) {
     MSF->setVisible(view == View::Results);
     ms1->setVisible(view == View::CrossTable2);
     MS->setVisible(view == View::CrossTable1);
+    // The keys move through the grid on show, so that a season can be kept without a mouse.
+    (view == View::Results ? MSF : view == View::CrossTable2 ? ms1 : MS)->setFocus();
     mnuchess->setEnabled(view != View::CrossTable1);
     mnuchess1->setEnabled(view != View::CrossTable2);
     mnutable->setEnabled(view != View::Results);

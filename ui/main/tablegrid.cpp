@@ -5,6 +5,7 @@
 
 #include <QBrush>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -153,6 +154,28 @@ bool TableGrid::event(QEvent *event) {
     if (event->type() == QEvent::Show && topLeftOnShow_)
         scrollToTopLeft();
     return handled;
+}
+
+namespace {
+
+// Enter on the main keyboard or the keypad, or Space, with no other modifier; a key held down
+// does not ask again and again.
+bool isCellActivation(const QKeyEvent *event) {
+    const bool activationKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                               event->key() == Qt::Key_Space;
+    const Qt::KeyboardModifiers others = event->modifiers() & ~Qt::KeypadModifier;
+    return activationKey && others == Qt::NoModifier && !event->isAutoRepeat();
+}
+
+} // namespace
+
+void TableGrid::keyPressEvent(QKeyEvent *event) {
+    if (isCellActivation(event) && currentIndex().isValid()) {
+        event->accept();
+        emit cellClicked();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void TableGrid::mouseMoveEvent(QMouseEvent *event) {

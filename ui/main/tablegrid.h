@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <vector>
 
+class QKeyEvent;
 class QMouseEvent;
 namespace platform {
 class ColumnFit;
@@ -49,13 +50,15 @@ class TableGrid : public QTableView {
     void scrollToTopLeft();
 
   signals:
-    // A click has made a cell the current one.
+    // A click has made a cell the current one, or Enter or Space was pressed on the current
+    // cell (which the arrow keys move), so that the keyboard does whatever a click does.
     void cellClicked();
     // The pointer moved over the grid; the position is in twips from the grid's top-left.
     void pointerMoved(int xTwips, int yTwips);
 
   protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                      const QList<int> &roles) override;
