@@ -201,8 +201,10 @@ void frmtable::buildCommands() {
 void frmtable::createGrids() {
     MS = new QTableWidget(centralWidget());
     MS->setObjectName("MS");
+    MS->setAccessibleName(QStringLiteral("Шахматная таблица"));
     MSF = new QTableWidget(centralWidget());
     MSF->setObjectName("MSF");
+    MSF->setAccessibleName(QStringLiteral("Таблица результатов"));
     connect(MS, &QTableWidget::cellClicked, this, &frmtable::MS_Click);
 }
 

@@ -68,9 +68,12 @@ void frmtable::buildGrids() {
                       platform::twipsToPixelsY(kCaptionHeight));
     okno->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    const auto grid = [this](const char *name, int left, int width, QAbstractItemModel *model) {
+    // Each grid is named for a screen reader as its command and its caption name the view.
+    const auto grid = [this](const char *name, const QString &spokenName, int left, int width,
+                             QAbstractItemModel *model) {
         auto *created = new TableGrid(centralWidget());
         created->setObjectName(QLatin1String(name));
+        created->setAccessibleName(spokenName);
         created->setModel(model);
         created->setGeometry(platform::twipsToPixelsX(left), platform::twipsToPixelsY(kGridTop),
                              platform::twipsToPixelsX(width),
@@ -80,9 +83,11 @@ void frmtable::buildGrids() {
     crossModels_ = {new CrossTableModel(document_, 1, this),
                     new CrossTableModel(document_, 2, this)};
     resultsModel_ = new ResultsModel(document_, this);
-    MS = grid("MS", 0, kCrossTableWidth, crossModels_[0]);
-    ms1 = grid("ms1", 0, kCrossTableWidth, crossModels_[1]);
-    MSF = grid("MSF", kResultsLeft, kResultsWidth, resultsModel_);
+    MS = grid("MS", QStringLiteral("Шахматная таблица (1)"), 0, kCrossTableWidth, crossModels_[0]);
+    ms1 =
+        grid("ms1", QStringLiteral("Шахматная таблица (2)"), 0, kCrossTableWidth, crossModels_[1]);
+    MSF = grid("MSF", QStringLiteral("Таблица результатов"), kResultsLeft, kResultsWidth,
+               resultsModel_);
     // Every column of a new shape starts at the score width, so only the others are set.
     for (TableGrid *cross : {MS, ms1})
         cross->horizontalHeader()->setDefaultSectionSize(

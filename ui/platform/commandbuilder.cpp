@@ -39,6 +39,9 @@ QAction *CommandSet::add(const CommandLook &look, QWidget *window, const QList<Q
     // The menu item keeps its plain caption; only the button shows the picture.
     action->setIconVisibleInMenu(false);
     button->setDefaultAction(action);
+    // A picture says nothing to a screen reader: the button is named by its tool tip (or, for
+    // a command without one, by its menu caption).
+    button->setAccessibleName(action->toolTip());
     button->setGeometry(twipsToPixelsX(look.buttonLeft), 0, twipsToPixelsX(buttonSizeTwips),
                         twipsToPixelsY(buttonSizeTwips));
     button->setIconSize(button->size() * 3 / 4);
