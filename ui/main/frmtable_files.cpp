@@ -1,6 +1,7 @@
 // The commands that save the table or leave it: Save, Save as, New, Open, Exit, and the help,
 // options and About commands.
 #include "core/errors.h"
+#include "core/locations.h"
 #include "ui/app/navigation.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/leaguedocument.h"
@@ -8,6 +9,8 @@
 #include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
+
+#include <QDir>
 
 using mainlayout::kTitle;
 
@@ -114,9 +117,16 @@ void frmtable::proexit() {
         platform::endProgram();
 }
 
+// An installed program's help page lies in its data folder, not beside it, so the message
+// names the file where it is.
 void frmtable::cmdhelp_Click() {
-    platform::message(this, QStringLiteral("Откройте файл help.html в папке с программой"),
-                      QStringLiteral("Помощь"), platform::Buttons::Ok, platform::Icon::None);
+    const QString text =
+        soccer::placement() == soccer::Placement::Portable
+            ? QStringLiteral("Откройте файл help.html в папке с программой")
+            : QStringLiteral("Откройте файл ") +
+                  QDir::toNativeSeparators(soccer::deliveredFile(QStringLiteral("help.html")));
+    platform::message(this, text, QStringLiteral("Помощь"), platform::Buttons::Ok,
+                      platform::Icon::None);
 }
 
 void frmtable::prooption() {
