@@ -5,6 +5,7 @@
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -123,6 +124,7 @@ class TestClassicWindow : public QObject {
     void renameAllTeams();
     void exitAsksFirst();
     void helpAndAbout();
+    void picturesAndGridsHaveSpokenNames();
 };
 
 void TestClassicWindow::freshLeagueLoadsAsEmptyCrossTable() {
@@ -571,6 +573,28 @@ void TestClassicWindow::helpAndAbout() {
     QCOMPARE(about->palette().color(QPalette::Window), QColor(150, 150, 150));
     QTest::keyClick(about.data(), Qt::Key_Escape);
     QVERIFY(!about || !about->isVisible());
+}
+
+// A screen reader names each picture button by its tool tip and each grid by its view.
+void TestClassicWindow::picturesAndGridsHaveSpokenNames() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    QList<QToolButton *> buttons;
+    for (QToolButton *button : window.form->findChildren<QToolButton *>())
+        if (button->objectName().startsWith("cmd"))
+            buttons << button;
+    QCOMPARE(buttons.size(), 8);
+    for (QToolButton *button : buttons) {
+        QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(spoken);
+        QCOMPARE(spoken->text(QAccessible::Name), button->toolTip());
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.MS)->text(QAccessible::Name),
+             QString("Шахматная таблица"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.MSF)->text(QAccessible::Name),
+             QString("Таблица результатов"));
 }
 
 QTEST_MAIN(TestClassicWindow)

@@ -37,7 +37,7 @@ void TestStartTable::unreadableTableIsReportedAndTheOpenDialogFollows_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << "none.TFL" << QByteArray() << "файл не найден (ошибка № 53)";
     QTest::newRow("cut short") << "short.TFL" << QByteArray("4\r\n\r\n")
-                               << "файл кончается раньше, чем таблица (ошибка № 62)";
+                               << "в файле не хватает данных (ошибка № 62)";
     QTest::newRow("count is text")
         << "text.TFL" << QByteArray("четыре\r\n")
         << "в файле стоит текст там, где должно быть число (ошибка № 13)";
