@@ -1,7 +1,9 @@
 #include "classic/frmtable.h"
 
 #include "classic/frmAbout.h"
+#include "classic/leaguefolder.h"
 #include "core/league.h"
+#include "core/locations.h"
 #include "core/score.h"
 #include "ui/platform/columnfit.h"
 #include "ui/platform/failures.h"
@@ -125,13 +127,21 @@ class BatchUpdate {
     QWidget *widget_;
 };
 
-const QString kHelpText = QStringLiteral(
-    "Чтобы записать результат матча, щёлкните клетку двух команд в шахматной таблице и "
-    "введите счёт через пробел, например «2 1».\n"
-    "Чтобы переименовать команду, щёлкните её название.\n"
-    "«Таблица результатов» располагает команды по очкам.\n"
-    "Команда «Сохранить» записывает таблицу в файлы komand.dat, s.dat и file.dat в папке "
-    "программы.");
+// An installed program names the user's folder where the files lie; a program folder of the
+// user's own keeps the words it always had.
+QString helpText(const QDir &folder) {
+    const QString where = soccer::placement() == soccer::Placement::Installed
+                              ? QDir::toNativeSeparators(folder.path())
+                              : QStringLiteral("программы");
+    return QStringLiteral(
+               "Чтобы записать результат матча, щёлкните клетку двух команд в шахматной таблице и "
+               "введите счёт через пробел, например «2 1».\n"
+               "Чтобы переименовать команду, щёлкните её название.\n"
+               "«Таблица результатов» располагает команды по очкам.\n"
+               "Команда «Сохранить» записывает таблицу в файлы komand.dat, s.dat и file.dat в "
+               "папке %1.")
+        .arg(where);
+}
 
 } // namespace
 
@@ -253,7 +263,8 @@ void frmtable::fixWindowSize() {
 // the window's first paint is its only one.
 void frmtable::Form_Load() {
     try {
-        loadLeague(*league_, QDir::current());
+        folder_ = leagueFolder();
+        loadLeague(*league_, folder_);
     } catch (const DataFileError &error) {
         reportLoadFailure(error);
         return;
@@ -383,7 +394,7 @@ void frmtable::prosave() {
                           platform::Icon::Information) == platform::Answer::No)
         return;
     try {
-        saveLeague(*league_, QDir::current());
+        saveLeague(*league_, folder_);
     } catch (const DataFileError &error) {
         reportSaveFailure(error);
         return;
@@ -445,7 +456,7 @@ void frmtable::proexit() {
 }
 
 void frmtable::cmdhelp_Click() {
-    platform::message(this, kHelpText, QStringLiteral("Помощь"), platform::Buttons::Ok,
+    platform::message(this, helpText(folder_), QStringLiteral("Помощь"), platform::Buttons::Ok,
                       platform::Icon::Information);
 }
 

@@ -15,7 +15,7 @@ namespace classic {
 class frmAbout;
 
 // The one window of the classic edition: its cross-table, its results table, and the
-// commands on buttons and menu. Loads the three data files of the current folder when made.
+// commands on buttons and menu. Loads the three data files of its league folder when made.
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -60,6 +60,8 @@ class frmtable : public QMainWindow {
     void reportSaveFailure(const DataFileError &error);
 
     std::unique_ptr<ClassicLeague> league_;
+    // Where the league was read from and is saved to.
+    QDir folder_;
     bool loaded_ = false;
 
     platform::CommandSet commands_;

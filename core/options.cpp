@@ -5,19 +5,14 @@
 #include "core/listreader.h"
 #include "core/wholefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
 namespace soccer {
 
 namespace {
-
-QString &folderOverride() {
-    static QString folder;
-    return folder;
-}
 
 // Far outside 0..255 already; keeps the rounding of a wild value defined.
 constexpr double kComponentLimit = 1e9;
@@ -47,23 +42,21 @@ Rgb clamped(const Rgb &color) {
             std::clamp(color.blue, 0, 255)};
 }
 
+ColorScheme clampedScheme(const ColorScheme &scheme) {
+    return {clamped(scheme.main), clamped(scheme.second), clamped(scheme.text)};
+}
+
+// The delivered option.dat is read-only for the user and never repaired: a damaged one only
+// gives way to the standard scheme.
+ColorScheme deliveredScheme() {
+    try {
+        return clampedScheme(readOptionsFile(deliveredFile(QStringLiteral("option.dat"))));
+    } catch (const CoreError &) {
+        return ColorScheme::standard();
+    }
+}
+
 } // namespace
-
-QString programFolder() {
-    if (!folderOverride().isEmpty())
-        return folderOverride();
-    if (QCoreApplication::instance() != nullptr)
-        return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
-}
-
-void setProgramFolder(const QString &folder) {
-    folderOverride() = folder;
-}
-
-QString optionsFilePath() {
-    return programFolder() + QStringLiteral("/option.dat");
-}
 
 ColorScheme parseOptions(const QByteArray &bytes) {
     ListReader reader(bytes);
@@ -92,8 +85,7 @@ void writeOptionsFile(const QString &path, const ColorScheme &scheme) {
 
 ColorScheme loadColorScheme(const QString &path) {
     try {
-        const ColorScheme scheme = readOptionsFile(path);
-        return {clamped(scheme.main), clamped(scheme.second), clamped(scheme.text)};
+        return clampedScheme(readOptionsFile(path));
     } catch (const CoreError &) {
         // A missing or damaged file must not keep the program from starting: the standard
         // colours take its place and are written down for next time.
@@ -105,6 +97,21 @@ ColorScheme loadColorScheme(const QString &path) {
         // A folder we may not write to still leaves the program usable in standard colours.
     }
     return standard;
+}
+
+ColorScheme loadColorScheme() {
+    const QString path = optionsFilePath();
+    if (placement() == Placement::Installed && !QFileInfo::exists(path))
+        return deliveredScheme();
+    return loadColorScheme(path);
+}
+
+void saveColorScheme(const ColorScheme &scheme) {
+    const QString path = optionsFilePath();
+    // The user's configuration folder may not exist yet; a program folder is never made.
+    if (placement() == Placement::Installed)
+        QDir().mkpath(QFileInfo(path).path());
+    writeOptionsFile(path, scheme);
 }
 
 } // namespace soccer

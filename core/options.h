@@ -1,17 +1,12 @@
 #pragma once
 
 #include "core/league.h"
+#include "core/locations.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace soccer {
-
-// The folder the program is delivered in: option.dat and new tables live there. It is the
-// folder of the executable unless set otherwise (tests use their own folder).
-QString programFolder();
-void setProgramFolder(const QString &folder);
-QString optionsFilePath(); // programFolder() + "/option.dat"
 
 // Three lines of red, green and blue. Failures are CoreError (62 a short file, 13 a value that
 // is not a number). Components are rounded to whole numbers and kept as read.
@@ -22,9 +17,16 @@ ColorScheme readOptionsFile(const QString &path);
 QByteArray optionsBytes(const ColorScheme &scheme);
 void writeOptionsFile(const QString &path, const ColorScheme &scheme);
 
-// What every window uses: the scheme of the file with components clamped to 0..255; when the
-// file is missing or malformed, the standard scheme, which is then written to the file (a
-// failure to write it is ignored).
-ColorScheme loadColorScheme(const QString &path = optionsFilePath());
+// The scheme of the file with components clamped to 0..255; when the file is missing or
+// malformed, the standard scheme, which is then written to the file (a failure to write it is
+// ignored).
+ColorScheme loadColorScheme(const QString &path);
+// What every window uses: loadColorScheme(optionsFilePath()), except that an installed
+// program whose user has saved no colours yet uses the delivered option.dat (or the standard
+// scheme) and writes nothing.
+ColorScheme loadColorScheme();
+// What the options dialog saves: the user's option.dat; installed, its folder is made when
+// missing.
+void saveColorScheme(const ColorScheme &scheme);
 
 } // namespace soccer

@@ -1,14 +1,20 @@
 #include "ui/app/navigation.h"
+#include "ui/app/starttable.h"
 #include "ui/platform/look.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
-// --help and --version print their text and end the program before any window opens; without
-// them the start is as it always was.
-void processCommandLine(const QApplication &app) {
+// --help and --version print their text and end the program before any window opens. The
+// table named on the command line, as an absolute path (a relative one is taken from the
+// current folder); nothing when none is named.
+std::optional<QString> processCommandLine(const QApplication &app) {
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Показать эту справку"));
@@ -16,11 +22,22 @@ void processCommandLine(const QApplication &app) {
                                      QStringLiteral("Показать версию программы"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("ФАЙЛ"),
+                                 QStringLiteral("Таблица, которую открыть сразу (*.TFL)"),
+                                 QStringLiteral("[ФАЙЛ]"));
     parser.process(app);
     if (parser.isSet(help))
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fputs("Можно открыть только одну таблицу\n", stderr);
+        std::exit(1);
+    }
+    if (files.isEmpty())
+        return std::nullopt;
+    return QFileInfo(files.first()).absoluteFilePath();
 }
 
 } // namespace
@@ -31,8 +48,12 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("soccer"));
     QApplication::setApplicationVersion(QStringLiteral(SOCCER_VERSION));
     QApplication::setWindowIcon(platform::applicationIcon());
-    processCommandLine(app);
-    // The open-table dialog comes first; navigation chooses every later window.
-    navigation::start();
+    const std::optional<QString> table = processCommandLine(app);
+    // The open-table dialog comes first, unless a table was named; every later window is shown
+    // by the one before it.
+    if (table)
+        starttable::openAtStart(*table);
+    else
+        navigation::start();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/dialogs/frmnew.h"
 
 #include "core/errors.h"
+#include "core/locations.h"
 #include "core/options.h"
 #include "core/tablefile.h"
 #include "ui/dialogs/dialogkit.h"
@@ -190,7 +191,7 @@ void frmnew::cmdok_Click() {
         return;
     }
     txtnam->setText(nameWithExtension());
-    const QString path = soccer::programFolder() + QStringLiteral("/") + txtnam->text();
+    const QString path = soccer::tablesFolder() + QStringLiteral("/") + txtnam->text();
     if (!mayWriteTableAt(this, path) || !writeTable(path)) {
         // Back to what the user typed, so that a second OK does not append the type twice.
         txtnam->setText(typed);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/frmopen.h"
 
+#include "core/locations.h"
 #include "core/options.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
@@ -127,7 +128,7 @@ void frmopen::Form_Load() {
                             scheme);
     dialogkit::paintButtons({cmdok, cmdnew, cmdotm}, scheme);
     fillDrives();
-    setFolder(QDir::currentPath());
+    setFolder(soccer::tablesBrowseFolder());
 }
 
 void frmopen::connectHandlers() {

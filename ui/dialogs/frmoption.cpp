@@ -131,7 +131,7 @@ void frmoption::group_Change(int index) {
 // reported and the dialog stays, so the chosen colours are not lost.
 void frmoption::saveAndApply() {
     try {
-        soccer::writeOptionsFile(soccer::optionsFilePath(), barsScheme());
+        soccer::saveColorScheme(barsScheme());
     } catch (const soccer::CoreError &error) {
         platform::message(this,
                           platform::failureText(QStringLiteral("Не удалось сохранить цвета."),

@@ -1,6 +1,6 @@
 #include "ui/platform/prompts.h"
 
-#include "core/options.h"
+#include "core/locations.h"
 #include "ui/platform/look.h"
 
 #include <QApplication>
@@ -160,7 +160,7 @@ class WidgetPrompter : public Prompter {
     }
 
   private:
-    QString lastFolder_ = soccer::programFolder();
+    QString lastFolder_ = soccer::tablesFolder();
 };
 
 Prompter *installed = nullptr;
