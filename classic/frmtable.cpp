@@ -173,15 +173,15 @@ enum MenuOf : int { Main, Help };
 // table's order.
 // clang-format off
 const platform::Command<frmtable> frmtable::kCommands[] = {
-//   key       icon      left  tool tip               menu caption             keys     menu  sep    runs
-    {"chess",  "chess1", 0,    "Шахматная таблица",   "&Шахматная таблица",   "Ctrl+C", Main, false, &frmtable::prochess},
-    {"table",  "table",  600,  "Таблица результатов", "&Таблица результатов", "Ctrl+T", Main, false, &frmtable::protable},
-    {"rename", "rename", 1800, "Переименовать",       "&Переименовать",       "F2",     Main, true,  &frmtable::prorename},
-    {"save",   "save",   1200, "Сохранить",           "&Сохранить",           "Ctrl+S", Main, true,  &frmtable::prosave},
-    {"clear",  "clear",  2400, "Очистить",            "&Очистить",            "Ctrl+D", Main, false, &frmtable::proclear},
-    {"exit",   "exit",   3000, "Выход",               "&Выход",               "Ctrl+E", Main, true,  &frmtable::proexit},
-    {"help",   "help",   3600, "Помощь",              "П&омошь",              "Ctrl+H", Help, false, &frmtable::cmdhelp_Click},
-    {"about",  "about",  4200, "О программе",         "О про&грамме",         "Ctrl+I", Help, true,  &frmtable::proabout},
+//    key       icon      left  tool tip               menu caption             keys     menu  sep    runs
+    {{"chess",  "chess1", 0,    "Шахматная таблица",   "&Шахматная таблица",   "Ctrl+C", Main, false}, &frmtable::prochess},
+    {{"table",  "table",  600,  "Таблица результатов", "&Таблица результатов", "Ctrl+T", Main, false}, &frmtable::protable},
+    {{"rename", "rename", 1800, "Переименовать",       "&Переименовать",       "F2",     Main, true},  &frmtable::prorename},
+    {{"save",   "save",   1200, "Сохранить",           "&Сохранить",           "Ctrl+S", Main, true},  &frmtable::prosave},
+    {{"clear",  "clear",  2400, "Очистить",            "&Очистить",            "Ctrl+D", Main, false}, &frmtable::proclear},
+    {{"exit",   "exit",   3000, "Выход",               "&Выход",               "Ctrl+E", Main, true},  &frmtable::proexit},
+    {{"help",   "help",   3600, "Помощь",              "П&омошь",              "Ctrl+H", Help, false}, &frmtable::cmdhelp_Click},
+    {{"about",  "about",  4200, "О программе",         "О про&грамме",         "Ctrl+I", Help, true},  &frmtable::proabout},
 };
 // clang-format on
 

@@ -29,9 +29,9 @@ class Window : public QMainWindow {
 
 // clang-format off
 const platform::Command<Window> kTable[] = {
-    {"one",   "new",  600, "Первая", "&Первая", "Ctrl+1", 0, false, &Window::runFirst},
-    {"two",   nullptr, 0,  nullptr,  "&Вторая", "Ctrl+2", 0, true,  &Window::runSecond},
-    {"three", "help", 0,   "Третья", "&Третья", "F3",     1, false, &Window::runThird},
+    {{"one",   "new",  600, "Первая", "&Первая", "Ctrl+1", 0, false}, &Window::runFirst},
+    {{"two",   nullptr, 0,  nullptr,  "&Вторая", "Ctrl+2", 0, true},  &Window::runSecond},
+    {{"three", "help", 0,   "Третья", "&Третья", "F3",     1, false}, &Window::runThird},
 };
 // clang-format on
 

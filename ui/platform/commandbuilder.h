@@ -27,7 +27,10 @@ struct CommandLook {
 };
 
 // A row of a window's command table: the look and the procedure the command runs.
-template <class Window> struct Command : CommandLook { void (Window::*run)(); };
+template <class Window> struct Command {
+    CommandLook look;
+    void (Window::*run)();
+};
 
 class CommandSet {
   public:
@@ -52,7 +55,7 @@ CommandSet buildCommands(Window *window, const Command<Window> (&table)[N],
                          const QList<QMenu *> &menus, QWidget *buttonRow, int buttonSizeTwips) {
     CommandSet commands;
     for (const Command<Window> &command : table) {
-        QAction *action = commands.add(command, window, menus, buttonRow, buttonSizeTwips);
+        QAction *action = commands.add(command.look, window, menus, buttonRow, buttonSizeTwips);
         QObject::connect(action, &QAction::triggered, window, command.run);
     }
     return commands;
