@@ -1,10 +1,10 @@
 // The start of soccer on a table named on its command line: the main window on that table, or
 // the reason it could not be loaded followed by the open-table dialog, never the end.
 #include "tst_kit.h"
-#include "tst_ui_frmtable_kit.h"
+#include "tst_kit_windows.h"
 #include "ui/app/starttable.h"
 
-using namespace maintest;
+using namespace testkit;
 
 class TestStartTable : public QObject {
     Q_OBJECT
@@ -38,7 +38,7 @@ void TestStartTable::unreadableTableIsReportedAndTheOpenDialogFollows_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << "none.TFL" << QByteArray() << "файл не найден (ошибка № 53)";
     QTest::newRow("cut short") << "short.TFL" << QByteArray("4\r\n\r\n")
-                               << "файл кончается раньше, чем таблица (ошибка № 62)";
+                               << "в файле не хватает данных (ошибка № 62)";
     QTest::newRow("count is text")
         << "text.TFL" << QByteArray("четыре\r\n")
         << "в файле стоит текст там, где должно быть число (ошибка № 13)";

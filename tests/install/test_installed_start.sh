@@ -83,7 +83,7 @@ expect_no_line message
 echo "== soccer BROKEN-FILE"
 head -c 40 "$tables/season.TFL" >"$tables/short.TFL"
 run_probed first-window "$home" "$work" "$prefix/bin/soccer" "$tables/short.TFL"
-expect_lines "message Таблица не открыта. | Файл: $tables/short.TFL | Причина: файл кончается раньше, чем таблица (ошибка № 62)." \
+expect_lines "message Таблица не открыта. | Файл: $tables/short.TFL | Причина: в файле не хватает данных (ошибка № 62)." \
     "window frmopen Открыть файл" "done"
 run_probed first-window "$home" "$work" "$prefix/bin/soccer" "$tables/none.TFL"
 expect_lines "message Таблица не открыта. | Файл: $tables/none.TFL | Причина: файл не найден (ошибка № 53)." \
