@@ -248,105 +248,86 @@ void BM_RankByRule(benchmark::State &state) {
     }
     failOn(state, int(rows.size()) != kTeams, "not every team ranked");
     countTies(state, *league, rows);
+}
 
-    // ---- Import of results ----
+// ---- Import of results ----
 
-    // The largest season as a result file: every pair once in each half, 9,702 matches. Each
-    // pair meets at the lower-numbered team's home first and at the other's second, with the
-    // results playedLeague() enters, so the import must give the same table byte for byte.
-    constexpr int kSeasonMatches = kTeams * (kTeams - 1);
+// The largest season as a result file (benchkit::seasonCsv): the import must give the
+// table playedLeague() enters, byte for byte.
+constexpr int kSeasonMatches = kTeams * (kTeams - 1);
 
-    QByteArray seasonCsv() {
-        QString text = QStringLiteral("home,away,home_goals,away_goals\n");
-        for (int half = 1; half <= 2; ++half) {
-            for (int r = 1; r <= kTeams; ++r) {
-                for (int c = r + 1; c <= kTeams; ++c) {
-                    QStringList fields = {benchkit::teamName(r), benchkit::teamName(c)};
-                    fields += benchkit::answerFor(half, r, c).split(QLatin1Char(' '));
-                    if (half == 2) {
-                        fields.swapItemsAt(0, 1);
-                        fields.swapItemsAt(2, 3);
-                    }
-                    text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
-                }
-            }
-        }
-        return text.toUtf8();
+// Teams named as the file names them, no result yet.
+std::unique_ptr<soccer::League> namedLeague() {
+    auto league = std::make_unique<soccer::League>();
+    league->teamCount = kTeams;
+    for (int t = 1; t <= kTeams; ++t)
+        league->teamNames[t] = benchkit::teamName(t);
+    return league;
+}
+
+struct ImportFixture {
+    QByteArray csv = benchkit::seasonCsv();
+    std::unique_ptr<soccer::League> league = namedLeague();
+    soccer::ImportedFile file = soccer::readImportBytes(csv);
+    soccer::ImportPlan plan = soccer::planImport(*league, file);
+};
+
+ImportFixture &importFixture() {
+    static ImportFixture instance;
+    return instance;
+}
+
+void BM_ImportReadCsv(benchmark::State &state) {
+    const QByteArray &csv = importFixture().csv;
+    std::size_t matches = 0;
+    for (auto _ : state) {
+        const soccer::ImportedFile file = soccer::readImportBytes(csv);
+        matches = file.matches.size();
     }
+    failOn(state, matches != kSeasonMatches, "the season was not read whole");
+    state.SetBytesProcessed(state.iterations() * csv.size());
+}
 
-    // Teams named as the file names them, no result yet.
-    std::unique_ptr<soccer::League> namedLeague() {
-        auto league = std::make_unique<soccer::League>();
-        league->teamCount = kTeams;
-        for (int t = 1; t <= kTeams; ++t)
-            league->teamNames[t] = benchkit::teamName(t);
-        return league;
+void BM_ImportPlan(benchmark::State &state) {
+    const ImportFixture &fixture = importFixture();
+    int entered = 0;
+    for (auto _ : state) {
+        const soccer::ImportPlan plan = soccer::planImport(*fixture.league, fixture.file);
+        entered = plan.enteredCount(1) + plan.enteredCount(2);
     }
+    failOn(state, entered != kSeasonMatches, "the plan does not enter the whole season");
+}
 
-    struct ImportFixture {
-        QByteArray csv = seasonCsv();
-        std::unique_ptr<soccer::League> league = namedLeague();
-        soccer::ImportedFile file = soccer::readImportBytes(csv);
-        soccer::ImportPlan plan = soccer::planImport(*league, file);
-    };
-
-    ImportFixture &importFixture() {
-        static ImportFixture instance;
-        return instance;
+// Emptying the table between rounds is left out of the timing.
+void BM_ImportApply(benchmark::State &state) {
+    auto league = namedLeague();
+    int entered = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        soccer::clearResults(*league);
+        state.ResumeTiming();
+        entered = soccer::applyImport(*league, importFixture().plan).entered;
     }
+    failOn(state, entered != kSeasonMatches, "not every result was entered");
+}
 
-    void BM_ImportReadCsv(benchmark::State & state) {
-        const QByteArray &csv = importFixture().csv;
-        std::size_t matches = 0;
-        for (auto _ : state) {
-            const soccer::ImportedFile file = soccer::readImportBytes(csv);
-            matches = file.matches.size();
-        }
-        failOn(state, matches != kSeasonMatches, "the season was not read whole");
-        state.SetBytesProcessed(state.iterations() * csv.size());
+// Read, plan and apply: what one import of the season costs from the file's bytes.
+void BM_ImportSeasonCsv(benchmark::State &state) {
+    const QByteArray &csv = importFixture().csv;
+    auto league = namedLeague();
+    int entered = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        soccer::clearResults(*league);
+        state.ResumeTiming();
+        const soccer::ImportPlan plan = soccer::planImport(*league, soccer::readImportBytes(csv));
+        entered = soccer::applyImport(*league, plan).entered;
     }
-
-    void BM_ImportPlan(benchmark::State & state) {
-        const ImportFixture &fixture = importFixture();
-        int entered = 0;
-        for (auto _ : state) {
-            const soccer::ImportPlan plan = soccer::planImport(*fixture.league, fixture.file);
-            entered = plan.enteredCount(1) + plan.enteredCount(2);
-        }
-        failOn(state, entered != kSeasonMatches, "the plan does not enter the whole season");
-    }
-
-    // Emptying the table between rounds is left out of the timing.
-    void BM_ImportApply(benchmark::State & state) {
-        auto league = namedLeague();
-        int entered = 0;
-        for (auto _ : state) {
-            state.PauseTiming();
-            soccer::clearResults(*league);
-            state.ResumeTiming();
-            entered = soccer::applyImport(*league, importFixture().plan).entered;
-        }
-        failOn(state, entered != kSeasonMatches, "not every result was entered");
-    }
-
-    // Read, plan and apply: what one import of the season costs from the file's bytes.
-    void BM_ImportSeasonCsv(benchmark::State & state) {
-        const QByteArray &csv = importFixture().csv;
-        auto league = namedLeague();
-        int entered = 0;
-        for (auto _ : state) {
-            state.PauseTiming();
-            soccer::clearResults(*league);
-            state.ResumeTiming();
-            const soccer::ImportPlan plan =
-                soccer::planImport(*league, soccer::readImportBytes(csv));
-            entered = soccer::applyImport(*league, plan).entered;
-        }
-        failOn(state, entered != kSeasonMatches, "not every result was entered");
-        failOn(state, soccer::tableBytes(*league) != fixture().bytes,
-               "the imported season differs from the one entered by score entry");
-        state.SetItemsProcessed(state.iterations() * kSeasonMatches);
-    }
+    failOn(state, entered != kSeasonMatches, "not every result was entered");
+    failOn(state, soccer::tableBytes(*league) != fixture().bytes,
+           "the imported season differs from the one entered by score entry");
+    state.SetItemsProcessed(state.iterations() * kSeasonMatches);
+}
 
 } // namespace
 

@@ -1,11 +1,16 @@
 // Timings of publishing the largest table (99 teams, every pair played in both halves): the
-// HTML page and CSV files from the core, the PDF of 27 pages, and a whole export to a file.
+// HTML page and CSV files from the core, the PDF of 27 pages, and a whole export to a file;
+// and the import of its season as soccer-cli runs it.
 #include "bench/playedleague.h"
+#include "cli/exitcodes.h"
+#include "cli/importresults.h"
 #include "core/csvtable.h"
 #include "core/htmlpage.h"
 #include "core/publishedtables.h"
+#include "core/tablefile.h"
 #include "publish/exportfile.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -57,6 +62,19 @@ void BM_ExportPdf(benchmark::State &state) {
     exportBytes(state, ExportFormat::Pdf);
 }
 
+// The results table as CSV under each preset: the ranking of a copy (with the scores, for
+// head-to-head), the places and, but for the program's rule, the reasons.
+void BM_ExportCsvUnderRule(benchmark::State &state) {
+    auto ruled = std::make_unique<soccer::League>(league());
+    ruled->rankingRule =
+        soccer::RankingRule::fromPreset(static_cast<soccer::RulePreset>(state.range(0)));
+    const publish::ExportRequest request{ExportFormat::Csv, PublishedTableKind::Results};
+    for (auto _ : state) {
+        const QByteArray bytes = publish::exportBytes(*ruled, request, kDay);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
 // The tables alone, before any writer: ranking a copy and building the cells.
 void BM_PublishAllTables(benchmark::State &state) {
     for (auto _ : state) {
@@ -73,6 +91,38 @@ void BM_ExportHtmlFile(benchmark::State &state) {
         publish::exportFile(path, league(), {ExportFormat::Html, {}});
 }
 
+void putFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("the benchmark's files cannot be written");
+}
+
+// `soccer-cli import TABLE season.csv -o OUT` without the process: the table file and the
+// 9,702 results read, planned, entered and the table written. Arg 0: a blank table, which is
+// named from the file (planned twice: with its own names first, which the file does not
+// know); 1: a table already named as the file.
+void BM_CliImportSeason(benchmark::State &state) {
+    QTemporaryDir folder;
+    cli::ImportRequest request;
+    request.tablePath = folder.filePath(QStringLiteral("table.TFL"));
+    request.resultsPath = folder.filePath(QStringLiteral("season.csv"));
+    request.outputPath = folder.filePath(QStringLiteral("out.TFL"));
+    auto named = std::make_unique<soccer::League>();
+    named->teamCount = benchkit::kTeams;
+    for (int t = 1; t <= benchkit::kTeams; ++t)
+        named->teamNames[t] = benchkit::teamName(t);
+    putFile(request.tablePath, state.range(0) == 0 ? soccer::blankTableBytes(benchkit::kTeams)
+                                                   : soccer::tableBytes(*named));
+    putFile(request.resultsPath, benchkit::seasonCsv());
+    int exitCode = -1;
+    for (auto _ : state)
+        exitCode = cli::importResults(request).exitCode;
+    QFile out(request.outputPath);
+    if (exitCode != cli::Done || !out.open(QIODevice::ReadOnly) ||
+        out.readAll() != soccer::tableBytes(*benchkit::playedLeague()))
+        state.SkipWithError("the imported table is not the played season");
+}
+
 constexpr int kAll = -1;
 constexpr int kResults = static_cast<int>(PublishedTableKind::Results);
 constexpr int kCross = static_cast<int>(PublishedTableKind::FirstHalf);
@@ -82,8 +132,14 @@ constexpr int kCross = static_cast<int>(PublishedTableKind::FirstHalf);
 BENCHMARK(BM_PublishAllTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtml)->Arg(kAll)->Arg(kResults)->Arg(kCross)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportCsv)->Arg(kResults)->Arg(kCross)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportCsvUnderRule)
+    ->Arg(static_cast<int>(soccer::RulePreset::Program))
+    ->Arg(static_cast<int>(soccer::RulePreset::GoalsThenHeadToHead))
+    ->Arg(static_cast<int>(soccer::RulePreset::HeadToHeadFirst))
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPdf)->Arg(kAll)->Arg(kResults)->Arg(kCross)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliImportSeason)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // PDF pages are painted with the GUI library's fonts: a GUI application on the offscreen
 // platform unless another is named.

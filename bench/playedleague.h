@@ -6,6 +6,7 @@
 #include "core/league.h"
 #include "core/score.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -43,6 +44,27 @@ inline std::unique_ptr<soccer::League> playedLeague(int teams = kTeams) {
         }
     }
     return league;
+}
+
+// The season of playedLeague() as a result file: every pair once in each half, 9,702 matches
+// for 99 teams. Each pair meets at the lower-numbered team's home first and at the other's
+// second, so an import gives the same table byte for byte.
+inline QByteArray seasonCsv(int teams = kTeams) {
+    QString text = QStringLiteral("home,away,home_goals,away_goals\n");
+    for (int half = 1; half <= 2; ++half) {
+        for (int r = 1; r <= teams; ++r) {
+            for (int c = r + 1; c <= teams; ++c) {
+                QStringList fields = {teamName(r), teamName(c)};
+                fields += answerFor(half, r, c).split(QLatin1Char(' '));
+                if (half == 2) {
+                    fields.swapItemsAt(0, 1);
+                    fields.swapItemsAt(2, 3);
+                }
+                text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+            }
+        }
+    }
+    return text.toUtf8();
 }
 
 } // namespace benchkit

@@ -2,6 +2,7 @@
 
 #include "cli/exitcodes.h"
 #include "core/errors.h"
+#include "core/rankingrule.h"
 #include "core/tablefile.h"
 #include "core/wholefile.h"
 
@@ -75,8 +76,10 @@ QString exitCodesHelp() {
                           "прочитана, 3 результат не записан.\n");
 }
 
-CommandLine::CommandLine(QString usage, QString description, QList<QCommandLineOption> options)
+CommandLine::CommandLine(QString usage, QString description, QList<QCommandLineOption> options,
+                         QStringList files)
     : usage_(std::move(usage)), description_(std::move(description)), options_(std::move(options)),
+      files_(std::move(files)),
       help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("показать эту справку")) {
     options_.append(help_);
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -122,10 +125,10 @@ std::optional<int> CommandLine::parse(const QStringList &arguments) {
     const QStringList positional = parser_.positionalArguments();
     if (!parsed)
         problem = parseErrorText();
-    else if (positional.isEmpty())
-        problem = QStringLiteral("не указан файл таблицы");
-    else if (positional.size() > 1)
-        problem = QStringLiteral("лишний аргумент «%1»").arg(positional.at(1));
+    else if (positional.size() < files_.size())
+        problem = QStringLiteral("не указан ") + files_.at(positional.size());
+    else if (positional.size() > files_.size())
+        problem = QStringLiteral("лишний аргумент «%1»").arg(positional.at(files_.size()));
     else
         return std::nullopt;
     printError(problem + QStringLiteral(" (справка: --help)"));
@@ -162,15 +165,64 @@ bool readTableChoice(const QCommandLineParser &parser,
     return choice.has_value();
 }
 
-std::unique_ptr<soccer::League> readLeague(const QString &path) {
+QCommandLineOption ruleOption() {
+    return QCommandLineOption({QStringLiteral("r"), QStringLiteral("rule")},
+                              QStringLiteral("правило мест вместо записанного в таблице: ") +
+                                  ruleNamesText(),
+                              QStringLiteral("ПРАВИЛО"));
+}
+
+QString ruleNamesText() {
+    QStringList presets;
+    for (soccer::RulePreset preset : soccer::kAllPresets) {
+        if (preset != soccer::RulePreset::Custom)
+            presets.append(soccer::presetKey(preset));
+    }
+    QStringList criteria;
+    for (soccer::Criterion criterion : soccer::kAllCriteria)
+        criteria.append(soccer::criterionKey(criterion));
+    return presets.join(QStringLiteral(", ")) + QStringLiteral(" или ") +
+           soccer::presetKey(soccer::RulePreset::Custom) +
+           QStringLiteral(":КРИТЕРИЙ+КРИТЕРИЙ... (свой порядок после очков; критерии: ") +
+           criteria.join(QStringLiteral(", ")) + u')';
+}
+
+bool readRuleChoice(const QCommandLineParser &parser, std::optional<soccer::RankingRule> &choice) {
+    if (!parser.isSet(QStringLiteral("rule")))
+        return true;
+    const QString name = parser.value(QStringLiteral("rule"));
+    choice = soccer::ruleFromKey(name);
+    if (!choice)
+        printError(QStringLiteral("неизвестное правило «%1»: нужно ").arg(name) + ruleNamesText());
+    return choice.has_value();
+}
+
+std::unique_ptr<soccer::League> loadLeague(const QString &path, QString &problem) {
     auto league = std::make_unique<soccer::League>();
     try {
         soccer::readTableFile(path, *league);
     } catch (const std::exception &error) {
-        printError(QStringLiteral("таблица не прочитана: ") + messageOf(error));
+        problem = QStringLiteral("таблица не прочитана: ") + messageOf(error);
         return nullptr;
     }
     league->tablePath = path;
+    return league;
+}
+
+QString notWrittenMessage(const std::exception &error) {
+    return QStringLiteral("файл не записан: ") + messageOf(error);
+}
+
+std::unique_ptr<soccer::League> readLeague(const QString &path,
+                                           const std::optional<soccer::RankingRule> &rule) {
+    QString problem;
+    auto league = loadLeague(path, problem);
+    if (!league) {
+        printError(problem);
+        return nullptr;
+    }
+    if (rule)
+        league->rankingRule = *rule;
     return league;
 }
 
@@ -190,7 +242,7 @@ int writeOutput(const QString &path, const QByteArray &bytes) {
     try {
         soccer::saveWholeFile(path, bytes);
     } catch (const std::exception &error) {
-        printError(QStringLiteral("файл не записан: ") + messageOf(error));
+        printError(notWrittenMessage(error));
         return OutputNotWritten;
     }
     return Done;

@@ -52,19 +52,21 @@ std::optional<publish::ExportRequest> requestOf(const QCommandLineParser &parser
 CommandLine exportCommandLine() {
     return CommandLine(
         QStringLiteral("soccer-cli export ТАБЛИЦА.TFL --format html|csv|pdf "
-                       "[--table results|cross1|cross2] [-o ФАЙЛ]"),
+                       "[--table results|cross1|cross2] [--rule ПРАВИЛО] [-o ФАЙЛ]"),
         QStringLiteral(
             "Выгружает таблицы сезона: таблицу результатов в порядке мест и обе шахматные "
             "таблицы,\nпод названием файла таблицы и датой публикации. HTML и PDF содержат все "
             "три таблицы,\nесли --table не выбирает одну; CSV — всегда одну таблицу, по "
             "умолчанию таблицу результатов.\nБез -o HTML и CSV выводятся на стандартный вывод; "
             "PDF требует -o. Файл заменяется\nтолько целиком: при ошибке прежний файл остаётся "
-            "как был."),
+            "как был.\nС --rule места считаются по выбранному правилу, а не по записанному в "
+            "таблице;\n"
+            "при любом правиле, кроме program, у таблицы результатов есть столбец «Основание»."),
         {QCommandLineOption({QStringLiteral("f"), QStringLiteral("format")},
                             QStringLiteral("формат: html (веб-страница), csv (для электронных "
                                            "таблиц: UTF-8, «;»), pdf (A4)"),
                             QStringLiteral("ФОРМАТ")),
-         tableOption(),
+         tableOption(), ruleOption(),
          QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
                             QStringLiteral("файл результата; «-» или без -o — стандартный вывод"),
                             QStringLiteral("ФАЙЛ"))});
@@ -85,9 +87,10 @@ int runExport(const QStringList &arguments) {
     if (const std::optional<int> finished = commandLine.parse(arguments))
         return *finished;
     const std::optional<publish::ExportRequest> request = requestOf(commandLine.parser());
-    if (!request)
+    std::optional<soccer::RankingRule> rule;
+    if (!request || !readRuleChoice(commandLine.parser(), rule))
         return BadArguments;
-    const auto league = readLeague(commandLine.tablePath());
+    const auto league = readLeague(commandLine.tablePath(), rule);
     if (!league)
         return TableUnreadable;
     const QByteArray bytes = publish::exportBytes(*league, *request, QDate::currentDate());

@@ -3,6 +3,7 @@
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
 #include "cli/exportcommand.h"
+#include "cli/importcommand.h"
 #include "cli/showcommand.h"
 
 namespace cli {
@@ -12,7 +13,8 @@ namespace {
 QString generalHelp() {
     QString text = QStringLiteral("Использование: soccer-cli КОМАНДА ...\n\n"
                                   "Таблицы сезона из файла таблицы (.TFL) для печати, сайта и "
-                                  "электронных таблиц.\n\nКоманды:\n");
+                                  "электронных таблиц;\nрезультаты матчей из файлов CSV и JSON "
+                                  "в таблицу.\n\nКоманды:\n");
     for (const Subcommand &command : subcommands()) {
         text += QStringLiteral("  soccer-cli %1 %2\n      %3\n")
                     .arg(command.name, command.synopsis, command.summary);
@@ -30,10 +32,16 @@ const std::vector<Subcommand> &subcommands() {
     static const std::vector<Subcommand> table = {
         {QStringLiteral("export"), QStringLiteral("выгрузить таблицы в HTML, CSV или PDF"),
          QStringLiteral("ТАБЛИЦА.TFL --format html|csv|pdf [--table results|cross1|cross2] "
-                        "[-o ФАЙЛ]"),
+                        "[--rule ПРАВИЛО] [-o ФАЙЛ]"),
          exportPaints, runExport},
         {QStringLiteral("show"), QStringLiteral("показать таблицу результатов в терминале"),
-         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2]"), nullptr, runShow},
+         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2] [--rule ПРАВИЛО]"), nullptr,
+         runShow},
+        {QStringLiteral("import"),
+         QStringLiteral("внести результаты матчей из файла CSV или JSON в таблицу"),
+         QStringLiteral("ТАБЛИЦА.TFL РЕЗУЛЬТАТЫ.csv|json [--new N] [--rename] [--take-file] "
+                        "[--skip-bad] [-o ФАЙЛ.TFL]"),
+         nullptr, runImport},
     };
     return table;
 }

@@ -43,6 +43,10 @@ thead th,tbody tr:nth-child(even),td.own{-webkit-print-color-adjust:exact;print-
 }
 )css";
 
+// Added only to pages that carry a reason column, so that every other page keeps its bytes:
+// a reason is a phrase, read from the left, and may wrap on a narrow screen.
+const char kReasonStyle[] = "td.reason{text-align:left;white-space:normal;min-width:12em}\n";
+
 bool allowedInMarkup(char32_t ch) {
     if (ch < 0x20)
         return ch == '\t' || ch == '\n' || ch == '\r';
@@ -107,6 +111,26 @@ bool isCrossTable(const PublishedTable &table) {
     return table.kind != PublishedTableKind::Results;
 }
 
+bool hasReasons(const Publication &publication) {
+    for (const PublishedTable &table : publication.tables) {
+        for (const PublishedColumn &column : table.columns) {
+            if (column.role == ColumnRole::Reason)
+                return true;
+        }
+    }
+    return false;
+}
+
+QLatin1String cellStart(ColumnRole role, const PublishedCell &cell) {
+    if (role == ColumnRole::TeamName)
+        return QLatin1String("<th scope=\"row\">");
+    if (cell.ownMatch)
+        return QLatin1String("<td class=\"own\">");
+    if (role == ColumnRole::Reason)
+        return QLatin1String("<td class=\"reason\">");
+    return QLatin1String("<td>");
+}
+
 class PageWriter {
   public:
     explicit PageWriter(const Publication &publication) : publication_(publication) {}
@@ -120,6 +144,8 @@ class PageWriter {
         appendEscaped(out_, pageTitle(publication_));
         out_ += QLatin1String("</title>\n<style>");
         out_ += QLatin1String(kStyle);
+        if (hasReasons(publication_))
+            out_ += QLatin1String(kReasonStyle);
         out_ += QLatin1String("</style>\n</head>\n<body>\n<header>\n");
         writeHeading();
         out_ += QLatin1String("</header>\n<main>\n");
@@ -189,11 +215,10 @@ class PageWriter {
     void writeRow(const PublishedTable &table, const std::vector<PublishedCell> &row) {
         out_ += QLatin1String("<tr>");
         for (std::size_t i = 0; i < row.size() && i < table.columns.size(); ++i) {
-            const bool rowHeader = table.columns[i].role == ColumnRole::TeamName;
+            const ColumnRole role = table.columns[i].role;
+            const bool rowHeader = role == ColumnRole::TeamName;
             const PublishedCell &cell = row[i];
-            out_ += rowHeader       ? QLatin1String("<th scope=\"row\">")
-                    : cell.ownMatch ? QLatin1String("<td class=\"own\">")
-                                    : QLatin1String("<td>");
+            out_ += cellStart(role, cell);
             appendEscaped(out_, cell.text);
             out_ += rowHeader ? QLatin1String("</th>") : QLatin1String("</td>");
         }

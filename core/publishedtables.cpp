@@ -1,5 +1,6 @@
 #include "core/publishedtables.h"
 
+#include "core/ranking.h"
 #include "core/score.h"
 #include "core/standings.h"
 
@@ -20,29 +21,42 @@ constexpr std::size_t indexOf(Counter counter) {
     return 0;
 }
 
-// One column of the results table: its header, role and the text it shows for a row. A new
-// column (the reason for a shared place, say) is one more entry in resultsColumns().
-struct ResultsColumn {
-    PublishedColumn column;
-    std::function<QString(const ResultsRow &)> text;
+// One ranked row of the results table: the team's totals and its place under the rule.
+struct ResultsLine {
+    ResultsRow totals;
+    RankedRow ranked;
 };
 
-std::vector<ResultsColumn> resultsColumns() {
+// One column of the results table: its header, role and the text it shows for a row. A new
+// column is one more entry in resultsColumns().
+struct ResultsColumn {
+    PublishedColumn column;
+    std::function<QString(const ResultsLine &)> text;
+};
+
+std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
     std::vector<ResultsColumn> columns;
     columns.push_back({{QStringLiteral("Место"), {}, ColumnRole::Place},
-                       [](const ResultsRow &row) { return QString::number(row.position); }});
+                       [](const ResultsLine &line) { return line.ranked.place; }});
     columns.push_back({{QStringLiteral("Команда"), {}, ColumnRole::TeamName},
-                       [](const ResultsRow &row) { return row.name; }});
+                       [](const ResultsLine &line) { return line.totals.name; }});
     for (std::size_t i = 0; i < kScreenOrder.size(); ++i) {
-        columns.push_back({{statisticHeader(kScreenOrder[i]), {}, ColumnRole::Statistic},
-                           [i](const ResultsRow &row) { return statisticText(row.values[i]); }});
+        columns.push_back(
+            {{statisticHeader(kScreenOrder[i]), {}, ColumnRole::Statistic},
+             [i](const ResultsLine &line) { return statisticText(line.totals.values[i]); }});
     }
     columns.push_back(
         {{QStringLiteral("Разница"), QStringLiteral("Разница мячей"), ColumnRole::Statistic},
-         [](const ResultsRow &row) {
-             return statisticText(row.values[indexOf(Counter::GoalsFor)] -
-                                  row.values[indexOf(Counter::GoalsAgainst)]);
+         [](const ResultsLine &line) {
+             return statisticText(line.totals.values[indexOf(Counter::GoalsFor)] -
+                                  line.totals.values[indexOf(Counter::GoalsAgainst)]);
          }});
+    if (publishesReasons(rule)) {
+        columns.push_back(
+            {{QStringLiteral("Основание"), QStringLiteral("Что ставит команду выше следующей"),
+              ColumnRole::Reason},
+             [](const ResultsLine &line) { return line.ranked.reason; }});
+    }
     return columns;
 }
 
@@ -50,16 +64,28 @@ int publishedCount(const League &league) {
     return std::clamp(league.teamCount, 0, kMaxTeams);
 }
 
-// The rows of the ranking, computed on a copy of what the ranking reads (names and
-// statistics), so that the order the window shows now is left alone.
-std::vector<ResultsRow> rankedRows(const League &league) {
+bool readsScores(const RankingRule &rule) {
+    return std::ranges::any_of(rule.criteria(), isHeadToHead);
+}
+
+// The rows of the ranking, computed on a copy of what the ranking reads (names, statistics
+// and, for head-to-head, the scores), so that the order the window shows now is left alone.
+std::vector<ResultsLine> rankedLines(const League &league) {
     auto ranked = std::make_unique<League>();
     ranked->teamCount = publishedCount(league);
     ranked->teamNames = league.teamNames;
-    for (int k = 1; k <= 2; ++k)
+    for (int k = 1; k <= 2; ++k) {
         ranked->crossTables[k].stats = league.crossTables[k].stats;
-    rankTeams(*ranked);
-    return resultsRows(*ranked);
+        if (readsScores(league.rankingRule))
+            ranked->crossTables[k].cells = league.crossTables[k].cells;
+    }
+    std::vector<RankedRow> places = rankByRule(*ranked, league.rankingRule);
+    std::vector<ResultsRow> totals = resultsRows(*ranked);
+    std::vector<ResultsLine> lines;
+    lines.reserve(totals.size());
+    for (std::size_t i = 0; i < totals.size() && i < places.size(); ++i)
+        lines.push_back({std::move(totals[i]), std::move(places[i])});
+    return lines;
 }
 
 QString crossCaption(int half) {
@@ -68,6 +94,10 @@ QString crossCaption(int half) {
 }
 
 } // namespace
+
+bool publishesReasons(const RankingRule &rule) {
+    return !rule.isProgramRule();
+}
 
 int PublishedTable::rowHeaderColumns() const {
     int count = 0;
@@ -102,14 +132,14 @@ PublishedTable publishedResults(const League &league) {
     PublishedTable table;
     table.kind = PublishedTableKind::Results;
     table.caption = QStringLiteral("Таблица результатов");
-    const std::vector<ResultsColumn> columns = resultsColumns();
+    const std::vector<ResultsColumn> columns = resultsColumns(league.rankingRule);
     for (const ResultsColumn &column : columns)
         table.columns.push_back(column.column);
-    for (const ResultsRow &row : rankedRows(league)) {
+    for (const ResultsLine &line : rankedLines(league)) {
         std::vector<PublishedCell> cells;
         cells.reserve(columns.size());
         for (const ResultsColumn &column : columns)
-            cells.push_back({column.text(row)});
+            cells.push_back({column.text(line)});
         table.rows.push_back(std::move(cells));
     }
     return table;

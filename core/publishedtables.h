@@ -15,12 +15,13 @@ enum class PublishedTableKind { Results, FirstHalf, SecondHalf };
 
 // What a column holds; writers choose alignment, width and markup from it.
 enum class ColumnRole {
-    Place,      // the position in the ranking: "1", later also shared places such as "5–6"
+    Place,      // the place in the ranking: "1", or a shared place such as "5–6"
     TeamNumber, // the team's number in a cross-table
     TeamName,   // the name as stored: the header of its row
     Score,      // a cross-table cell: "2: 1"
     Statistic,  // a number as the grids show it
     Text,       // any other text, left-aligned
+    Reason,     // why a team stands above the next one: "по забитым мячам: 50 – 38"
 };
 
 struct PublishedColumn {
@@ -56,8 +57,13 @@ struct Publication {
 // The full Russian header of a statistic: "Игры", "Поражения", ..., "Очки".
 QString statisticHeader(Counter counter);
 
-// The results table in the order of the ranking rule, whatever order the league holds now:
-// place, team, the seven totals in screen order and the goal difference.
+// Whether the results table under this rule has the column "Основание". The program's rule
+// ranks as the results table always has, and its table is published as it always was.
+bool publishesReasons(const RankingRule &rule);
+
+// The results table in the order of the league's ranking rule, whatever order the league holds
+// now: place (shared places as "5–6"), team, the seven totals in screen order and the goal
+// difference; under any rule but the program's also the reason for each place.
 PublishedTable publishedResults(const League &league);
 // Cross-table 1 or 2: number, team, one score column per team, the half's seven statistics.
 PublishedTable publishedCrossTable(const League &league, int half);

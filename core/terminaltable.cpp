@@ -11,7 +11,7 @@ namespace {
 constexpr int kGap = 2;
 
 bool alignsLeft(ColumnRole role) {
-    return role == ColumnRole::TeamName || role == ColumnRole::Text;
+    return role == ColumnRole::TeamName || role == ColumnRole::Text || role == ColumnRole::Reason;
 }
 
 // The texts of one line, header or row, already made safe for a terminal.
@@ -28,10 +28,17 @@ void appendPadded(QString &out, const QString &text, int width, bool left, bool 
 
 void appendLine(QString &out, const Line &line, const std::vector<int> &widths,
                 const std::vector<bool> &left) {
+    const qsizetype start = out.size();
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (i > 0)
             out += QString(kGap, u' ');
         appendPadded(out, line[i], widths[i], left[i], i + 1 == line.size());
+    }
+    // An empty text in a last column aligned left (a reason where none is needed) would leave
+    // the line ending in the blanks before it.
+    if (!line.empty() && left.back() && line.back().isEmpty()) {
+        while (out.size() > start && out.back() == u' ')
+            out.chop(1);
     }
     out += u'\n';
 }

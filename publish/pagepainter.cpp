@@ -44,6 +44,7 @@ Qt::Alignment alignmentOf(ColumnRole role) {
     switch (role) {
     case ColumnRole::TeamName:
     case ColumnRole::Text:
+    case ColumnRole::Reason:
         return Qt::AlignLeft | Qt::AlignVCenter;
     case ColumnRole::Score:
         return Qt::AlignHCenter | Qt::AlignVCenter;

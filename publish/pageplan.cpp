@@ -126,6 +126,8 @@ double columnEms(ColumnRole role) {
         return 3.3;
     case ColumnRole::Statistic:
         return 3.0;
+    case ColumnRole::Reason:
+        return 22.0; // "по личным встречам: разница +10 – -10" takes 21.1 ems of DejaVu Sans
     case ColumnRole::Text:
         break;
     }

@@ -2,6 +2,9 @@
 
 // Runs the built soccer-cli as a script would, without a display and with no platform named,
 // so that the tool has to choose the offscreen one itself.
+#include "core/league.h"
+#include "core/spelling.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -35,6 +38,13 @@ inline Run runCli(const QStringList &arguments,
     result.out = process.readAllStandardOutput();
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+// Names as a table file can hold them: a name the code page lacks ("Bayern München") in its
+// nearest storable spelling, as the program itself would offer it.
+inline void spellStorably(soccer::League &league) {
+    for (int t = 1; t <= league.teamCount; ++t)
+        league.teamNames[t] = soccer::nearestStorableSpelling(league.teamNames[t]);
 }
 
 } // namespace clikit

@@ -1,0 +1,121 @@
+// The published results table under ranking rules: places and reasons as the rule gives them,
+// the order the window shows left alone, and the program's rule published as it always was.
+#include "core/csvtable.h"
+#include "core/htmlpage.h"
+#include "core/publishedtables.h"
+#include "core/score.h"
+#include "core/standings.h"
+#include "tst_publish_kit.h"
+
+#include <QtTest>
+#include <memory>
+
+using namespace soccer;
+
+namespace {
+
+// Four teams, one half: Гамма wins everything; Альфа and Бета draw 1:1 and end on 1 point
+// each, Альфа with the better goal difference (-2 against -4); Дельта has 3.
+std::unique_ptr<League> smallLeague() {
+    auto league = std::make_unique<League>();
+    league->teamCount = 4;
+    league->teamNames = {QString(), QStringLiteral("Альфа"), QStringLiteral("Бета"),
+                         QStringLiteral("Гамма"), QStringLiteral("Дельта")};
+    CrossTable &first = league->crossTables[1];
+    enterScore(first, 3, 1, QStringLiteral("2 0"));
+    enterScore(first, 3, 2, QStringLiteral("5 4"));
+    enterScore(first, 3, 4, QStringLiteral("1 0"));
+    enterScore(first, 1, 2, QStringLiteral("1 1"));
+    enterScore(first, 4, 2, QStringLiteral("3 0"));
+    return league;
+}
+
+QStringList columnTexts(const PublishedTable &table, int column) {
+    QStringList texts;
+    for (const auto &row : table.rows)
+        texts.append(row[std::size_t(column)].text);
+    return texts;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(RankingRule)
+
+class TestPublishRules : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void resultsTakePlacesAndReasonsFromTheRule_data();
+    void resultsTakePlacesAndReasonsFromTheRule();
+    void reasonsAreMarkedOnlyUnderARule();
+};
+
+void TestPublishRules::resultsTakePlacesAndReasonsFromTheRule_data() {
+    QTest::addColumn<RankingRule>("rule");
+    QTest::addColumn<QStringList>("places");
+    QTest::addColumn<QStringList>("reasons"); // none: no column "Основание"
+    QTest::newRow("program's rule")
+        << RankingRule() << QStringList{"1", "2", "3", "4"} << QStringList();
+    // Their own match leaves Альфа and Бета level (1:1), so goal difference decides.
+    QTest::newRow("head-to-head first")
+        << RankingRule::fromPreset(RulePreset::HeadToHeadFirst) << QStringList{"1", "2", "3", "4"}
+        << QStringList{"", "", QStringLiteral("по разнице мячей: -2 – -4"), ""};
+    QTest::newRow("points alone") << RankingRule::custom({}) << QStringList{"1", "2", "3–4", "3–4"}
+                                  << QStringList{"", "", "", ""};
+}
+
+void TestPublishRules::resultsTakePlacesAndReasonsFromTheRule() {
+    QFETCH(RankingRule, rule);
+    QFETCH(QStringList, places);
+    QFETCH(QStringList, reasons);
+    auto league = smallLeague();
+    league->rankingRule = rule;
+    orderByCounter(*league, Counter::GoalsAgainst); // what the window might show now
+    const auto shownOrder = league->standingsOrder;
+
+    const PublishedTable table = publishedResults(*league);
+    QCOMPARE(league->standingsOrder, shownOrder);
+    QCOMPARE(columnTexts(table, 0), places);
+    QCOMPARE(columnTexts(table, 1), QStringList({QStringLiteral("Гамма"), QStringLiteral("Дельта"),
+                                                 QStringLiteral("Альфа"), QStringLiteral("Бета")}));
+    QCOMPARE(table.rowHeaderColumns(), 2);
+    const bool hasReasons = !reasons.isEmpty();
+    QCOMPARE(publishesReasons(rule), hasReasons);
+    QCOMPARE(table.columns.size(), std::size_t(hasReasons ? 11 : 10));
+    QCOMPARE(table.columns[9].header, QStringLiteral("Разница"));
+    if (hasReasons) {
+        QCOMPARE(table.columns[10].header, QStringLiteral("Основание"));
+        QCOMPARE(table.columns[10].role, ColumnRole::Reason);
+        QCOMPARE(columnTexts(table, 10), reasons);
+    }
+    for (const auto &row : table.rows)
+        QCOMPARE(row.size(), table.columns.size());
+}
+
+// The reason cells carry their own class and the page its style only under a rule: the page
+// of the program's rule keeps its bytes.
+void TestPublishRules::reasonsAreMarkedOnlyUnderARule() {
+    auto league = smallLeague();
+    const QByteArray plain = htmlPage(fullPublication(*league, QDate(2016, 5, 14)));
+    QVERIFY(!plain.contains("reason"));
+    QVERIFY(!plain.contains("Основание"));
+
+    league->rankingRule = RankingRule::fromPreset(RulePreset::HeadToHeadFirst);
+    const QByteArray ruled = htmlPage(fullPublication(*league, QDate(2016, 5, 14)));
+    QCOMPARE(ruled.count("td.reason{"), 1);
+    QCOMPARE(ruled.count("<td class=\"reason\">"), 4);
+    const publishkit::HtmlPage page = publishkit::readHtmlPage(ruled);
+    QCOMPARE(page.error, QString());
+    QCOMPARE(page.tables[0].headers.back(), QStringLiteral("Основание"));
+    QCOMPARE(page.tables[0].rows[2].back(), QStringLiteral("по разнице мячей: -2 – -4"));
+    QCOMPARE(page.tables[0].rowClasses[2].back(), QStringLiteral("reason"));
+    // The cross-tables have no reasons.
+    QCOMPARE(page.tables[1].headers.size(), 2 + 4 + 7);
+
+    const QList<QStringList> csv = publishkit::parseCsv(csvTable(publishedResults(*league)).mid(3));
+    QCOMPARE(csv[0].back(), QStringLiteral("Основание"));
+    QCOMPARE(csv[3].back(), QStringLiteral("по разнице мячей: -2 – -4"));
+}
+
+QTEST_APPLESS_MAIN(TestPublishRules)
+#include "tst_core_publish_rules.moc"
