@@ -1,7 +1,7 @@
 // The import preview: the counts, the file's encoding, the conflicts and the lines that cannot
 // be used as a file gives them, the choices that change the plan handed back, the naming
 // offers, and Отмена against "Импортировать".
-#include "tst_ui_dialogs_kit.h"
+#include "tst_kit_windows.h"
 
 #include "core/importapply.h"
 #include "core/importreader.h"
@@ -19,7 +19,7 @@
 #include <memory>
 #include <optional>
 
-using namespace dialogtest;
+using namespace testkit;
 using soccer::ImportPlan;
 using soccer::TeamNaming;
 
@@ -68,14 +68,6 @@ const QString kFourTeams = QStringLiteral("Рубин;Ротор;3;0\n"
 const QString kSixTeams = QStringLiteral("Рубин;Ротор;3;0\n"
                                          "Факел;Волга;1;1\n"
                                          "Урал;Сокол;0;2\n");
-
-QByteArray cp1251(const QString &text) {
-    QStringEncoder encoder("windows-1251");
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        qFatal("not in code page 1251");
-    return bytes;
-}
 
 // The dialog on a results file, and what it handed back.
 struct Opened {
