@@ -222,6 +222,10 @@ class CsvMatchReader {
             into_.source.header = true;
             return true;
         }
+        // Teams called like columns ("Команда 1", "Team 2") with a score after them are a
+        // match, not a header without its goal columns.
+        if (readsAsMatch(record))
+            return false;
         if (named.anyTeam()) {
             into_.problem = QStringLiteral("В строке заголовка (строка %1) нет столбцов: %2")
                                 .arg(record.line)
@@ -238,6 +242,14 @@ class CsvMatchReader {
                             !readGoals(fields.awayGoals, ignored);
         into_.source.header = header;
         return header;
+    }
+
+    static bool readsAsMatch(const CsvRecord &record) {
+        const int count = positionalFieldCount(record);
+        if (count < kMatchFields)
+            return false;
+        const MatchFields fields = positionalFields(record, count);
+        return isWholeNumber(fields.homeGoals) && isWholeNumber(fields.awayGoals);
     }
 
     void refuseLongFile() {

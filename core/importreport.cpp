@@ -88,13 +88,10 @@ void appendList(QStringList &lines, const QString &heading, const Entries &entri
 
 void appendCounts(QStringList &lines, const ImportPlan &plan) {
     for (int half = 1; half <= 2; ++half)
-        lines.append(QStringLiteral("Шахматная таблица (%1): будет внесено %2")
-                         .arg(half)
-                         .arg(resultsCount(plan.enteredCount(half))));
-    const int same =
-        plan.count(1, PlannedResult::State::Same) + plan.count(2, PlannedResult::State::Same);
-    if (same > 0)
-        lines.append(QStringLiteral("Уже в таблице с тем же счётом: %1").arg(resultsCount(same)));
+        lines.append(enteredText(plan, half));
+    const QString same = sameText(plan);
+    if (!same.isEmpty())
+        lines.append(same);
 }
 
 void appendConflicts(QStringList &lines, const ImportPlan &plan) {
@@ -106,11 +103,8 @@ void appendConflicts(QStringList &lines, const ImportPlan &plan) {
     if (conflicts.empty())
         return;
     appendList(lines, QStringLiteral("Расхождения с таблицей (%1):").arg(int(conflicts.size())),
-               conflicts, [&plan](const PlannedResult *result) {
-                   return conflictText(plan, *result) +
-                          (result->takeFile ? QStringLiteral(" — будет записан счёт файла")
-                                            : QStringLiteral(" — остаётся счёт таблицы"));
-               });
+               conflicts,
+               [&plan](const PlannedResult *result) { return conflictChoiceText(plan, *result); });
 }
 
 } // namespace
@@ -147,6 +141,27 @@ QString offerText(const ImportPlan &plan) {
                      .arg(plan.tableTeamCount);
 }
 
+QString matchesText(const ImportPlan &plan) {
+    QString text = QStringLiteral("Матчей со счётом в файле: %1").arg(plan.fileMatches);
+    if (plan.withoutScore > 0)
+        text += QStringLiteral(", без счёта (пропущены): %1").arg(plan.withoutScore);
+    return text;
+}
+
+QString enteredText(const ImportPlan &plan, int half) {
+    return QStringLiteral("Шахматная таблица (%1): будет внесено %2")
+        .arg(half)
+        .arg(resultsCount(plan.enteredCount(half)));
+}
+
+QString sameText(const ImportPlan &plan) {
+    const int same =
+        plan.count(1, PlannedResult::State::Same) + plan.count(2, PlannedResult::State::Same);
+    if (same == 0)
+        return {};
+    return QStringLiteral("Уже в таблице с тем же счётом: %1").arg(resultsCount(same));
+}
+
 QString problemText(const LineProblem &problem) {
     return lineLabel(problem.line) + QStringLiteral(": ") + problem.reason;
 }
@@ -161,6 +176,12 @@ QString conflictText(const ImportPlan &plan, const PlannedResult &result) {
         .arg(result.awayGoals);
 }
 
+QString conflictChoiceText(const ImportPlan &plan, const PlannedResult &result) {
+    return conflictText(plan, result) + (result.takeFile
+                                             ? QStringLiteral(" — будет записан счёт файла")
+                                             : QStringLiteral(" — остаётся счёт таблицы"));
+}
+
 QString importReport(const ImportPlan &plan) {
     QStringList lines;
     if (plan.source.decoded)
@@ -171,10 +192,7 @@ QString importReport(const ImportPlan &plan) {
             lines.append(offerText(plan));
         return lines.join(QLatin1Char('\n'));
     }
-    QString matches = QStringLiteral("Матчей со счётом в файле: %1").arg(plan.fileMatches);
-    if (plan.withoutScore > 0)
-        matches += QStringLiteral(", без счёта (пропущены): %1").arg(plan.withoutScore);
-    lines.append(matches);
+    lines.append(matchesText(plan));
     const QString naming = namingText(plan);
     if (!naming.isEmpty())
         lines.append(naming);

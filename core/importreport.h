@@ -18,9 +18,17 @@ constexpr int kListedLines = 1000;
 QString sourceText(const ImportSource &source);
 // Why the table's names do not fit and what can be done; empty when nothing is offered.
 QString offerText(const ImportPlan &plan);
+// "Матчей со счётом в файле: 12, без счёта (пропущены): 2"
+QString matchesText(const ImportPlan &plan);
+// "Шахматная таблица (1): будет внесено 3 результата"
+QString enteredText(const ImportPlan &plan, int half);
+// "Уже в таблице с тем же счётом: 2 результата"; empty when there is none.
+QString sameText(const ImportPlan &plan);
 // "строка 7: неизвестная команда «Зенитт»"
 QString problemText(const LineProblem &problem);
 // "строка 12: Шахматная таблица (1), Спартак – Динамо: в таблице 2:1, в файле 1:1"
 QString conflictText(const ImportPlan &plan, const PlannedResult &result);
+// conflictText and what becomes of the conflict: "… — остаётся счёт таблицы"
+QString conflictChoiceText(const ImportPlan &plan, const PlannedResult &result);
 
 } // namespace soccer

@@ -134,6 +134,11 @@ void TestImportRead::csvLayouts_data() {
     QTest::newRow("header of unknown names, skipped")
         << QStringLiteral("Кто;С кем;Забил;Пропустил\nA;B;1;0\n").toUtf8() << ";" << true
         << QStringList{"2|A|B|1:0||"};
+    QTest::newRow("teams called like columns, no header")
+        << QStringLiteral("Команда 1;Команда 2;3;0\nTeam 2;Команда 1;1;1\n").toUtf8() << ";"
+        << false
+        << QStringList{QStringLiteral("1|Команда 1|Команда 2|3:0||"),
+                       QStringLiteral("2|Team 2|Команда 1|1:1||")};
     QTest::newRow("round and date before the match")
         << utf8("5,2015-09-01,A,B,1,2\n7,C,D,0,0\n2015-09-02,E,F,3,3\n") << "," << false
         << QStringList{"1|A|B|1:2|5|2015-09-01", "2|C|D|0:0|7|", "3|E|F|3:3||2015-09-02"};

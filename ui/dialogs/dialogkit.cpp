@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QWidget>
 
@@ -86,6 +87,20 @@ void paintButtons(const QList<QPushButton *> &buttons, const soccer::ColorScheme
     const QColor background = platform::toColor(scheme.main);
     for (QPushButton *each : buttons) {
         platform::setBackground(each, background);
+    }
+}
+
+void paintDisabledTexts(const QList<QWidget *> &controls, const soccer::ColorScheme &scheme) {
+    const QColor text = platform::toColor(scheme.text);
+    const QColor main = platform::toColor(scheme.main);
+    const QColor faded((text.red() + main.red()) / 2, (text.green() + main.green()) / 2,
+                       (text.blue() + main.blue()) / 2);
+    for (QWidget *control : controls) {
+        QPalette palette = control->palette();
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, faded);
+        control->setPalette(palette);
     }
 }
 

@@ -43,5 +43,9 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text);
 void paintSchemed(const QList<QWidget *> &controls, const soccer::ColorScheme &scheme);
 // Buttons only take the main colour; their text keeps the style's colour.
 void paintButtons(const QList<QPushButton *> &buttons, const soccer::ColorScheme &scheme);
+// The scheme's text colour is set for every state, which makes a disabled control look
+// enabled; this draws the disabled texts of the controls and of the children that take
+// their colours half-way between the text and the main colour.
+void paintDisabledTexts(const QList<QWidget *> &controls, const soccer::ColorScheme &scheme);
 
 } // namespace dialogkit

@@ -23,7 +23,8 @@ class TableGrid;
 // (loading, colours and the display refresh), frmtable_views.cpp (the three views and the
 // results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
-// commands that leave the table).
+// commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
+// export and import).
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -54,6 +55,10 @@ class frmtable : public QMainWindow {
     void prorename();
     void proclear();
     void prooption();
+    void prorules();
+    void proprint();
+    void proexport();
+    void proimport();
     void cmdhelp_Click();
     void proabout();
     void proexit();

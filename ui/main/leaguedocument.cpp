@@ -1,5 +1,6 @@
 #include "ui/main/leaguedocument.h"
 
+#include "core/importapply.h"
 #include "core/standings.h"
 #include "core/tablefile.h"
 
@@ -13,6 +14,7 @@ LeagueDocument::~LeagueDocument() = default;
 void LeagueDocument::load(const QString &path) {
     soccer::readTableFile(path, *league_);
     league_->tablePath = path;
+    ranked_.clear();
     emit reloaded();
 }
 
@@ -74,16 +76,32 @@ void LeagueDocument::clearResults() {
     emit resultsCleared();
 }
 
+// The program's rule gives exactly the order rankTeams gives, so the default table ranks as
+// it always has.
 void LeagueDocument::rank() {
-    soccer::rankTeams(*league_);
+    ranked_ = soccer::rankByRule(*league_);
     emit resultsOrderChanged();
+}
+
+bool LeagueDocument::hasOwnRule() const {
+    return !(league_->rankingRule == soccer::RankingRule{});
+}
+
+void LeagueDocument::setRankingRule(const soccer::RankingRule &rule) {
+    league_->rankingRule = rule;
+}
+
+void LeagueDocument::applyImport(const soccer::ImportPlan &plan) {
+    soccer::applyImport(*league_, plan);
+    ranked_.clear();
+    emit reloaded();
 }
 
 void LeagueDocument::orderBy(const soccer::StatisticColumn &column) {
     if (column.ordering == soccer::Ordering::ByRankingRule)
-        soccer::rankTeams(*league_);
-    else
-        soccer::orderByCounter(*league_, column.counter);
+        return rank();
+    ranked_.clear();
+    soccer::orderByCounter(*league_, column.counter);
     emit resultsOrderChanged();
 }
 

@@ -2,7 +2,12 @@
 
 #include "core/columns.h"
 #include "core/league.h"
+#include "core/ranking.h"
 #include "core/score.h"
+
+namespace soccer {
+struct ImportPlan;
+}
 
 #include <QObject>
 #include <memory>
@@ -51,6 +56,14 @@ class LeagueDocument : public QObject {
     // The order of the results table: by the ranking rule, or by what a column orders by.
     void rank();
     void orderBy(const soccer::StatisticColumn &column);
+    // The rows of the last ranking by the rule; empty while a counter orders the table.
+    const std::vector<soccer::RankedRow> &rankedRows() const { return ranked_; }
+    // True when the table ranks by a rule of its own rather than the program's.
+    bool hasOwnRule() const;
+    void setRankingRule(const soccer::RankingRule &rule);
+    // Brings the planned results (and names, or a new table) in; the grids follow as after a
+    // load, since a new table may have another count.
+    void applyImport(const soccer::ImportPlan &plan);
 
     void setColors(const soccer::ColorScheme &colors);
 
@@ -70,4 +83,5 @@ class LeagueDocument : public QObject {
                             const std::vector<soccer::TeamStats> &before);
 
     std::unique_ptr<soccer::League> league_;
+    std::vector<soccer::RankedRow> ranked_;
 };

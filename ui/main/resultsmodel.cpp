@@ -30,10 +30,28 @@ int ResultsModel::firstStatisticColumn() const {
 QString ResultsModel::text(int row, int column) const {
     if (row == 0)
         return headerText(column);
-    if (column == kPlaceColumn)
-        return QString::number(row);
+    if (column == kPlaceColumn) {
+        const soccer::RankedRow *ranked = rankedRow(row);
+        return ranked ? ranked->place : QString::number(row);
+    }
     return std::size_t(row) <= rows_.size() ? rowText(rows_[std::size_t(row - 1)], column)
                                             : QString();
+}
+
+QVariant ResultsModel::data(const QModelIndex &index, int role) const {
+    if (role != Qt::ToolTipRole || !index.isValid())
+        return GridModel::data(index, role);
+    const soccer::RankedRow *ranked = rankedRow(index.row());
+    return ranked ? QVariant(ranked->reason) : QVariant();
+}
+
+// The ranking's row shown at grid row `row`, only under a table's own rule: the program's
+// rule shows plain places as it always has.
+const soccer::RankedRow *ResultsModel::rankedRow(int row) const {
+    const std::vector<soccer::RankedRow> &ranked = document().rankedRows();
+    if (row < 1 || !document().hasOwnRule() || std::size_t(row) > ranked.size())
+        return nullptr;
+    return &ranked[std::size_t(row - 1)];
 }
 
 QString ResultsModel::headerText(int column) const {
@@ -69,4 +87,7 @@ void ResultsModel::takeOrder() {
         if (first >= 0)
             announceRange(int(i) + 1, first, int(i) + 1, last);
     }
+    // Shared places and reasons come and go with the rule and the ordering.
+    if (!rows_.empty())
+        announceRange(1, kPlaceColumn, int(rows_.size()), kPlaceColumn);
 }

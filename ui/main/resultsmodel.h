@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ranking.h"
 #include "core/standings.h"
 #include "ui/main/gridmodel.h"
 
@@ -17,6 +18,9 @@ class ResultsModel : public GridModel {
 
     static constexpr int kFirstStatisticColumn = 2;
 
+    // Besides the texts, each row's reason for its place under a table's own rule.
+    QVariant data(const QModelIndex &index, int role) const override;
+
   protected:
     QString text(int row, int column) const override;
     int columnsFor(int teamCount) const override;
@@ -26,6 +30,7 @@ class ResultsModel : public GridModel {
     QString headerText(int column) const;
     static QString rowText(const soccer::ResultsRow &row, int column);
     void takeOrder();
+    const soccer::RankedRow *rankedRow(int row) const;
 
     std::vector<soccer::ResultsRow> rows_; // by place, from place 1; empty until ordered
 };

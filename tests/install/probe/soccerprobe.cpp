@@ -127,10 +127,10 @@ class SoccerProbePlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "soccerprobe.json")
 
   public:
-    QObject *create(const QString &key, const QString &specification) override {
+    QObject *create(const QString &key, const QString &scenario) override {
         if (key.compare(QStringLiteral("soccerprobe"), Qt::CaseInsensitive) != 0)
             return nullptr;
-        return new Probe(specification);
+        return new Probe(scenario);
     }
 };
 
