@@ -152,6 +152,52 @@ class PlatformTest : public QObject {
         QCOMPARE(typed, QString("Сезон.TFL"));
     }
 
+    // The filter the user picked comes back with the name, even when the name's extension
+    // would fit another filter.
+    void saveDialogReportsTheChosenFilter() {
+        QTemporaryDir dir;
+        const QList<FileFilter> filters = {{"Веб-страница (*.html)", "*.html"},
+                                           {"Таблица результатов, CSV (*.csv)", "*.csv"},
+                                           {"Шахматная таблица (1), CSV (*.csv)", "*.csv"}};
+        whenModalShown([&](QWidget *dialog) {
+            auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+            QVERIFY(fileDialog);
+            fileDialog->selectNameFilter("Шахматная таблица (1), CSV (*.csv)");
+            auto *edit = fileDialog->findChild<QLineEdit *>("fileNameEdit");
+            edit->setText("out.csv");
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        const std::optional<SaveChoice> chosen =
+            saveFileNameAndFilter(nullptr, filters, dir.filePath("x.html"));
+        QVERIFY(chosen);
+        QCOMPARE(chosen->path, QDir(dir.path()).absoluteFilePath("out.csv"));
+        QCOMPARE(chosen->filter, 2);
+    }
+
+    // A script names the filter, or leaves it to the name: the first filter that matches it,
+    // else the first of all.
+    void scriptedSaveDialogReportsAFilter() {
+        ScriptedPrompter script;
+        const QList<FileFilter> filters = {
+            {"HTML", "*.html"}, {"CSV 1", "*.csv"}, {"CSV 2", "*.csv"}, {"PDF", "*.pdf"}};
+        script.queueFile(QString("/tmp/a.csv"), 2);
+        script.queueFile(QString("/tmp/b.PDF"));
+        script.queueFile(QString("/tmp/c.csv"));
+        script.queueFile(QString("/tmp/d"));
+        script.queueFile(std::nullopt);
+        QCOMPARE(saveFileNameAndFilter(nullptr, filters)->filter, 2);
+        QCOMPARE(saveFileNameAndFilter(nullptr, filters)->filter, 3);
+        QCOMPARE(saveFileNameAndFilter(nullptr, filters)->filter, 1);
+        const std::optional<SaveChoice> plain = saveFileNameAndFilter(nullptr, filters, "/tmp/s");
+        QCOMPARE(plain->path, QString("/tmp/d"));
+        QCOMPARE(plain->filter, 0);
+        QVERIFY(!saveFileNameAndFilter(nullptr, filters));
+        QCOMPARE(script.unexpected(), 0);
+        QCOMPARE(script.asked().at(3).mode, FileMode::Save);
+        QCOMPARE(script.asked().at(3).defaultAnswer, QString("/tmp/s"));
+        QCOMPARE(script.asked().at(3).filters.size(), 4);
+    }
+
     void scriptedPrompterAnswersInOrderAndRecords() {
         ScriptedPrompter script;
         script.queueAnswer(Answer::Yes);

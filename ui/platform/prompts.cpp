@@ -4,6 +4,7 @@
 #include "ui/platform/look.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -127,11 +129,33 @@ class WidgetPrompter : public Prompter {
     std::optional<QString> fileName(QWidget *parent, FileMode mode,
                                     const QList<FileFilter> &filters,
                                     const QString &suggested) override {
+        const std::optional<SaveChoice> chosen = choose(parent, mode, filters, suggested);
+        return chosen ? std::optional<QString>(chosen->path) : std::nullopt;
+    }
+
+    std::optional<SaveChoice> saveChoice(QWidget *parent, const QList<FileFilter> &filters,
+                                         const QString &suggested) override {
+        return choose(parent, FileMode::Save, filters, suggested);
+    }
+
+    void endProgram(int exitCode) override {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->hide();
+        // Leaves every running event loop now; before the main loop has started, the queued
+        // call ends it as soon as it starts.
+        QCoreApplication::exit(exitCode);
+        QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
+    }
+
+  private:
+    std::optional<SaveChoice> choose(QWidget *parent, FileMode mode,
+                                     const QList<FileFilter> &filters, const QString &suggested) {
         const QFileInfo offered(suggested);
         QFileDialog dialog(parent, QString(),
                            suggested.isEmpty() ? lastFolder_ : offered.absolutePath());
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setNameFilters(nameFilters(filters));
+        const QStringList shownFilters = nameFilters(filters);
+        dialog.setNameFilters(shownFilters);
         if (mode == FileMode::Save) {
             // The save command asks its own question; the dialog adds none and no extension.
             dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -147,19 +171,10 @@ class WidgetPrompter : public Prompter {
             return std::nullopt;
         const QString chosen = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
         lastFolder_ = QFileInfo(chosen).absolutePath();
-        return chosen;
+        return SaveChoice{chosen,
+                          std::max(0, int(shownFilters.indexOf(dialog.selectedNameFilter())))};
     }
 
-    void endProgram(int exitCode) override {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            window->hide();
-        // Leaves every running event loop now; before the main loop has started, the queued
-        // call ends it as soon as it starts.
-        QCoreApplication::exit(exitCode);
-        QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
-    }
-
-  private:
     QString lastFolder_ = soccer::tablesFolder();
 };
 
@@ -234,9 +249,9 @@ std::optional<QString> ScriptedPrompter::input(QWidget *, const QString &text, c
     return inputs_.takeFirst();
 }
 
-std::optional<QString> ScriptedPrompter::fileName(QWidget *, FileMode mode,
-                                                  const QList<FileFilter> &filters,
-                                                  const QString &suggested) {
+std::optional<ScriptedPrompter::ScriptedFile>
+ScriptedPrompter::nextFile(FileMode mode, const QList<FileFilter> &filters,
+                           const QString &suggested) {
     Asked question;
     question.kind = Kind::File;
     question.defaultAnswer = suggested;
@@ -248,6 +263,27 @@ std::optional<QString> ScriptedPrompter::fileName(QWidget *, FileMode mode,
         return std::nullopt;
     }
     return files_.takeFirst();
+}
+
+std::optional<QString> ScriptedPrompter::fileName(QWidget *, FileMode mode,
+                                                  const QList<FileFilter> &filters,
+                                                  const QString &suggested) {
+    const std::optional<ScriptedFile> file = nextFile(mode, filters, suggested);
+    return file ? file->path : std::nullopt;
+}
+
+std::optional<SaveChoice> ScriptedPrompter::saveChoice(QWidget *, const QList<FileFilter> &filters,
+                                                       const QString &suggested) {
+    const std::optional<ScriptedFile> file = nextFile(FileMode::Save, filters, suggested);
+    if (!file || !file->path)
+        return std::nullopt;
+    if (file->filter)
+        return SaveChoice{*file->path, *file->filter};
+    const QString name = QFileInfo(*file->path).fileName();
+    const auto matching = std::find_if(filters.begin(), filters.end(), [&](const FileFilter &f) {
+        return QDir::match(f.pattern, name);
+    });
+    return SaveChoice{*file->path, matching == filters.end() ? 0 : int(matching - filters.begin())};
 }
 
 void ScriptedPrompter::endProgram(int exitCode) {

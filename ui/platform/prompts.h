@@ -21,6 +21,13 @@ struct FileFilter {
     QString pattern;     // e.g. "*.TFL"
 };
 
+// A file chosen in a save dialog with the filter in force when the user confirmed it: an
+// index into the filters offered.
+struct SaveChoice {
+    QString path;
+    int filter = 0;
+};
+
 class Prompter {
   public:
     virtual ~Prompter() = default;
@@ -36,6 +43,10 @@ class Prompter {
     virtual std::optional<QString> fileName(QWidget *parent, FileMode mode,
                                             const QList<FileFilter> &filters,
                                             const QString &suggested) = 0;
+    // A save dialog that also reports which of `filters` the user chose, for a command whose
+    // filters say what to write and not only which names to show.
+    virtual std::optional<SaveChoice> saveChoice(QWidget *parent, const QList<FileFilter> &filters,
+                                                 const QString &suggested) = 0;
     // Ends the program at once, nothing saved.
     virtual void endProgram(int exitCode) = 0;
 };
@@ -58,6 +69,11 @@ inline std::optional<QString> openFileName(QWidget *parent, const QList<FileFilt
 inline std::optional<QString> saveFileName(QWidget *parent, const QList<FileFilter> &filters,
                                            const QString &suggested = QString()) {
     return prompter().fileName(parent, FileMode::Save, filters, suggested);
+}
+inline std::optional<SaveChoice> saveFileNameAndFilter(QWidget *parent,
+                                                       const QList<FileFilter> &filters,
+                                                       const QString &suggested = QString()) {
+    return prompter().saveChoice(parent, filters, suggested);
 }
 inline void endProgram(int exitCode = 0) {
     prompter().endProgram(exitCode);
@@ -87,7 +103,10 @@ class ScriptedPrompter : public Prompter {
     // The text confirmed with OK (may be empty), or a prompt the user dismissed.
     void queueInput(const QString &text) { inputs_.append(text); }
     void queueDismissedInput() { inputs_.append(std::nullopt); }
-    void queueFile(const std::optional<QString> &path) { files_.append(path); }
+    void queueFile(const std::optional<QString> &path) { files_.append({path, std::nullopt}); }
+    // A file saved under the filter at `filter`. Without one, a save dialog that reports its
+    // filter reports the first whose pattern matches the name, else the first of all.
+    void queueFile(const QString &path, int filter) { files_.append({path, filter}); }
 
     const QList<Asked> &asked() const { return asked_; }
     QStringList askedTexts() const;
@@ -105,12 +124,21 @@ class ScriptedPrompter : public Prompter {
     std::optional<QString> fileName(QWidget *parent, FileMode mode,
                                     const QList<FileFilter> &filters,
                                     const QString &suggested) override;
+    std::optional<SaveChoice> saveChoice(QWidget *parent, const QList<FileFilter> &filters,
+                                         const QString &suggested) override;
     void endProgram(int exitCode) override;
 
   private:
+    struct ScriptedFile {
+        std::optional<QString> path;
+        std::optional<int> filter;
+    };
+    std::optional<ScriptedFile> nextFile(FileMode mode, const QList<FileFilter> &filters,
+                                         const QString &suggested);
+
     QList<Answer> answers_;
     QList<std::optional<QString>> inputs_;
-    QList<std::optional<QString>> files_;
+    QList<ScriptedFile> files_;
     QList<Asked> asked_;
     bool ended_ = false;
     int unexpected_ = 0;
