@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <algorithm>
@@ -43,6 +44,7 @@ class TestMainWindowPublish : public QObject {
     void cleanup() { deleteAllWindows(); }
 
     void newItemsStandBetweenOptionsAndExit();
+    void newItemsHaveMnemonicsOfTheirOwn();
     void exportWritesTheTeams_data();
     void exportWritesTheTeams();
     void failedExportReportsAndLeavesNoFile();
@@ -59,7 +61,7 @@ void TestMainWindowPublish::newItemsStandBetweenOptionsAndExit() {
     const int options = int(texts.indexOf(QStringLiteral("Оп&ции")));
     QVERIFY(options >= 0);
     QCOMPARE(texts.mid(options, 7),
-             QStringList({"Оп&ции", "Правила т&урнира...", "&Печать...", "&Экспорт...",
+             QStringList({"Оп&ции", "Правила т&урнира...", "Пе&чать...", "&Экспорт...",
                           "&Импорт результатов...", "-", "&Выход"}));
     for (const char *name : {"mnurules", "mnuprint", "mnuexport", "mnuimport"}) {
         QVERIFY(control<QAction>(window, name)->shortcut().isEmpty());
@@ -68,6 +70,32 @@ void TestMainWindowPublish::newItemsStandBetweenOptionsAndExit() {
     }
     QCOMPARE(control<QAction>(window, "mnuoption")->shortcut(), QKeySequence("Ctrl+P"));
     QCOMPARE(control<QAction>(window, "mnuexit")->shortcut(), QKeySequence("Ctrl+E"));
+}
+
+// Alt and a letter reaches each new item at once. The two items for К ("От&крыть файл",
+// "Сохранить &как") came with the menu and stay as they are; any other letter used twice
+// would make Alt and that letter cycle between items instead of running one.
+void TestMainWindowPublish::newItemsHaveMnemonicsOfTheirOwn() {
+    Sandbox sandbox;
+    frmtable *window = sandbox.open(sandbox.blankTable("t.TFL", 4));
+    QMap<QString, QStringList> itemsByLetter;
+    for (QAction *action : window->findChild<QMenu *>(QStringLiteral("menu"))->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString text = action->text();
+        const qsizetype at = text.indexOf(u'&');
+        QVERIFY2(at >= 0 && at + 1 < text.size(), qPrintable(text));
+        itemsByLetter[text.mid(at + 1, 1).toLower()] << text;
+    }
+    QCOMPARE(itemsByLetter.size(), 14);
+    for (auto letter = itemsByLetter.cbegin(); letter != itemsByLetter.cend(); ++letter) {
+        if (letter.key() == QStringLiteral("к"))
+            QCOMPARE(letter.value(), QStringList({"От&крыть файл", "Сохранить &как"}));
+        else
+            QVERIFY2(letter.value().size() == 1, qPrintable(letter.value().join(", ")));
+    }
+    QCOMPARE(itemsByLetter.value(QStringLiteral("ч")), QStringList({"Пе&чать..."}));
+    QCOMPARE(itemsByLetter.value(QStringLiteral("п")), QStringList({"&Переименовать"}));
 }
 
 void TestMainWindowPublish::exportWritesTheTeams_data() {
@@ -95,7 +123,7 @@ void TestMainWindowPublish::exportWritesTheTeams() {
     sandbox.prompter.queueFile(sandbox.path(chosen));
     sandbox.prompter.queueAnswer(platform::Answer::Ok);
     control<QAction>(window, "mnuexport")->trigger();
-    QCOMPARE(sandbox.prompter.asked()[0].filters.size(), 3);
+    QCOMPARE(sandbox.prompter.asked()[0].filters.size(), 5);
     QCOMPARE(sandbox.prompter.asked()[0].filters[1].pattern, QStringLiteral("*.csv"));
     QCOMPARE(sandbox.prompter.askedTexts().last(), QStringLiteral("Экспорт завершён"));
     const QString text = fileText(sandbox.path(written));

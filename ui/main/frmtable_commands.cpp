@@ -28,7 +28,7 @@ const platform::Command<frmtable> kCommands[] = {
     {{"clear",  "clear",  4200, "Очистить",              "&Очистить",              "Ctrl+D", Main, false}, &frmtable::proclear},
     {{"option", "option", 4800, "Опции",                 "Оп&ции",                 "Ctrl+P", Main, true},  &frmtable::prooption},
     {{"rules",  nullptr,  0,    nullptr,                 "Правила т&урнира...",    "",       Main, false}, &frmtable::prorules},
-    {{"print",  nullptr,  0,    nullptr,                 "&Печать...",             "",       Main, false}, &frmtable::proprint},
+    {{"print",  nullptr,  0,    nullptr,                 "Пе&чать...",             "",       Main, false}, &frmtable::proprint},
     {{"export", nullptr,  0,    nullptr,                 "&Экспорт...",            "",       Main, false}, &frmtable::proexport},
     {{"import", nullptr,  0,    nullptr,                 "&Импорт результатов...", "",       Main, false}, &frmtable::proimport},
     {{"exit",   "exit",   6600, "Выход",                 "&Выход",                 "Ctrl+E", Main, true},  &frmtable::proexit},

@@ -14,29 +14,74 @@
 #include "ui/platform/prompts.h"
 
 #include <QFileInfo>
+#include <optional>
 
 using mainlayout::kTitle;
 
 namespace {
 
-// The prompt layer reports only the path chosen, not the filter, so the extension decides
-// the format; a CSV file holds the results table.
-QList<platform::FileFilter> exportFilters() {
-    return {{QStringLiteral("Веб-страница (*.html)"), QStringLiteral("*.html")},
-            {QStringLiteral("Таблица CSV (*.csv)"), QStringLiteral("*.csv")},
-            {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")}};
+// What each filter of the export dialog writes: the format, and for a CSV file, which table.
+struct ExportChoice {
+    platform::FileFilter filter;
+    publish::ExportFormat format;
+    std::optional<soccer::PublishedTableKind> table;
+};
+
+const QList<ExportChoice> &exportChoices() {
+    using publish::ExportFormat;
+    using Kind = soccer::PublishedTableKind;
+    static const QList<ExportChoice> choices = {
+        {{QStringLiteral("Веб-страница (*.html)"), QStringLiteral("*.html")},
+         ExportFormat::Html,
+         std::nullopt},
+        {{QStringLiteral("Таблица результатов, CSV (*.csv)"), QStringLiteral("*.csv")},
+         ExportFormat::Csv,
+         Kind::Results},
+        {{QStringLiteral("Шахматная таблица (1), CSV (*.csv)"), QStringLiteral("*.csv")},
+         ExportFormat::Csv,
+         Kind::FirstHalf},
+        {{QStringLiteral("Шахматная таблица (2), CSV (*.csv)"), QStringLiteral("*.csv")},
+         ExportFormat::Csv,
+         Kind::SecondHalf},
+        {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")},
+         ExportFormat::Pdf,
+         std::nullopt}};
+    return choices;
 }
 
-// The format of `path` by its extension; a name without one becomes a web page.
-publish::ExportFormat exportFormatOf(QString &path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("csv"))
+QList<platform::FileFilter> exportFilters() {
+    QList<platform::FileFilter> filters;
+    for (const ExportChoice &choice : exportChoices())
+        filters << choice.filter;
+    return filters;
+}
+
+std::optional<publish::ExportFormat> formatOfSuffix(const QString &suffix) {
+    const QString lower = suffix.toLower();
+    if (lower == QLatin1String("html") || lower == QLatin1String("htm"))
+        return publish::ExportFormat::Html;
+    if (lower == QLatin1String("csv"))
         return publish::ExportFormat::Csv;
-    if (suffix == QLatin1String("pdf"))
+    if (lower == QLatin1String("pdf"))
         return publish::ExportFormat::Pdf;
-    if (suffix != QLatin1String("html") && suffix != QLatin1String("htm"))
-        path += QStringLiteral(".html");
-    return publish::ExportFormat::Html;
+    return std::nullopt;
+}
+
+// A known extension typed by the user decides the format, whatever filter is shown, as the
+// user sees the name and not the filter; any other name is written in the filter's format and
+// gets its extension. A CSV file holds the table of the CSV filter chosen, else the results.
+publish::ExportRequest exportRequestFor(QString &path, int filter) {
+    const ExportChoice &choice = exportChoices().value(filter, exportChoices().front());
+    publish::ExportRequest request;
+    const std::optional<publish::ExportFormat> typed = formatOfSuffix(QFileInfo(path).suffix());
+    request.format = typed.value_or(choice.format);
+    if (!typed)
+        path += choice.filter.pattern.mid(1);
+    if (request.format == publish::ExportFormat::Csv)
+        request.table = choice.format == publish::ExportFormat::Csv
+                            ? choice.table
+                            : soccer::PublishedTableKind::Results;
+    return request;
 }
 
 } // namespace
@@ -56,12 +101,12 @@ void frmtable::proprint() {
 }
 
 void frmtable::proexport() {
-    std::optional<QString> chosen = platform::saveFileName(this, exportFilters());
+    const std::optional<platform::SaveChoice> chosen =
+        platform::saveFileNameAndFilter(this, exportFilters());
     if (!chosen)
         return;
-    QString path = *chosen;
-    publish::ExportRequest request;
-    request.format = exportFormatOf(path);
+    QString path = chosen->path;
+    const publish::ExportRequest request = exportRequestFor(path, chosen->filter);
     try {
         publish::exportFile(path, league(), request);
     } catch (const soccer::CoreError &error) {
