@@ -1,5 +1,6 @@
 #include "ui/dialogs/dialogkit.h"
 
+#include "core/wholefile.h"
 #include "ui/platform/look.h"
 
 #include <QComboBox>
@@ -39,6 +40,12 @@ QComboBox *typeBox(QWidget *parent) {
     }
     box->setCurrentIndex(0);
     return box;
+}
+
+QString reasonItIsNoFile(const QString &path) {
+    const QString kind = soccer::describePathKind(path);
+    return kind.isEmpty() ? QStringLiteral("Файл не найден:\n") + path
+                          : path + QStringLiteral(" — ") + kind;
 }
 
 void makeFixedDialog(QWidget *window, const QString &caption, int widthTwips, int heightTwips) {

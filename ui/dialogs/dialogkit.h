@@ -11,8 +11,9 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// What the four dialogs have in common: the table types of the type box, placing controls in
-// twips, the fixed dialog frame and painting controls in the colour scheme.
+// What the four dialogs have in common: the table types of the type box, the reason a name is
+// no table file, placing controls in twips, the fixed dialog frame and painting controls in the
+// colour scheme.
 namespace dialogkit {
 
 // One entry of the type box: the item text and the extension it stands for.
@@ -29,6 +30,10 @@ const std::array<TableType, 3> &tableTypes();
 const TableType *tableTypeOf(const QString &text);
 // Editable type box holding the three items, the TFL item shown.
 QComboBox *typeBox(QWidget *parent);
+
+// Why `path` is no table file to open, found without opening it: "<path> — это папка" and the
+// like, or "Файл не найден:" and the path on the next line when nothing is there.
+QString reasonItIsNoFile(const QString &path);
 
 // A top-level window of fixed client size, without minimise and maximise buttons.
 void makeFixedDialog(QWidget *window, const QString &caption, int widthTwips, int heightTwips);

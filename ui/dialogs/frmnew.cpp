@@ -4,9 +4,9 @@
 #include "core/locations.h"
 #include "core/options.h"
 #include "core/tablefile.h"
+#include "core/wholefile.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/frmopen.h"
-#include "ui/dialogs/pathkind.h"
 #include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
@@ -28,8 +28,8 @@ const QString kTitle = QStringLiteral("Тарвел");
 // name (a folder, a named pipe, a device, a loop of links) cannot become a table and is
 // never opened: writing into a pipe would wait for a reader.
 bool mayWriteTableAt(QWidget *parent, const QString &path) {
-    if (!pathkind::describe(path).isEmpty()) {
-        platform::message(parent, pathkind::reasonItIsNoFile(path), kTitle);
+    if (!soccer::describePathKind(path).isEmpty()) {
+        platform::message(parent, dialogkit::reasonItIsNoFile(path), kTitle);
         return false;
     }
     // A table replaced by a blank one is a season lost: replacing is asked, never assumed.

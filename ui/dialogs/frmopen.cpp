@@ -5,7 +5,6 @@
 #include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/drives.h"
-#include "ui/dialogs/pathkind.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
@@ -259,7 +258,7 @@ bool frmopen::confirmChosenFile(const QString &path) {
         return false;
     }
     if (!QFileInfo(path).isFile()) {
-        platform::message(this, pathkind::reasonItIsNoFile(path), QStringLiteral("Тарвел"));
+        platform::message(this, dialogkit::reasonItIsNoFile(path), QStringLiteral("Тарвел"));
         return false;
     }
     return true;
