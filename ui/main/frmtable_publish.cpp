@@ -71,7 +71,7 @@ std::optional<publish::ExportFormat> formatOfSuffix(const QString &suffix) {
 // user sees the name and not the filter; any other name is written in the filter's format and
 // gets its extension. A CSV file holds the table of the CSV filter chosen, else the results.
 publish::ExportRequest exportRequestFor(QString &path, int filter) {
-    const ExportChoice &choice = exportChoices().value(filter, exportChoices().front());
+    const ExportChoice choice = exportChoices().value(filter, exportChoices().front());
     publish::ExportRequest request;
     const std::optional<publish::ExportFormat> typed = formatOfSuffix(QFileInfo(path).suffix());
     request.format = typed.value_or(choice.format);
