@@ -49,6 +49,8 @@ class TestMainWindowExport : public QObject {
     void chosenFilterDecidesWhatIsWritten_data();
     void chosenFilterDecidesWhatIsWritten();
     void cancelledDialogWritesNothing();
+    void existingFileReplacedOnlyAfterYes_data();
+    void existingFileReplacedOnlyAfterYes();
 };
 
 void TestMainWindowExport::dialogOffersEveryFormatAndTable() {
@@ -151,6 +153,35 @@ void TestMainWindowExport::cancelledDialogWritesNothing() {
     QCOMPARE(sandbox.prompter.asked().size(), 1); // the dialog only: no report
     QCOMPARE(sandbox.prompter.unexpected(), 0);
     QCOMPARE(filesIn(sandbox), files);
+}
+
+void TestMainWindowExport::existingFileReplacedOnlyAfterYes_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("Да replaces") << true;
+    QTest::newRow("Нет keeps the old file") << false;
+}
+
+// The extension is added before the question, so the question names the file written.
+void TestMainWindowExport::existingFileReplacedOnlyAfterYes() {
+    QFETCH(bool, replace);
+    Sandbox sandbox;
+    frmtable *window = sandbox.open(seasonTable(sandbox));
+    const QString target = sandbox.path(QStringLiteral("old.csv"));
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("last week's table");
+    }
+    sandbox.prompter.queueFile(sandbox.path(QStringLiteral("old")), int(ResultsCsv));
+    sandbox.prompter.queueAnswer(replace ? platform::Answer::Yes : platform::Answer::No);
+    control<QAction>(window, "mnuexport")->trigger();
+    QVERIFY(sandbox.prompter.askedTexts().contains(
+        QStringLiteral("Файл ") + target + QStringLiteral(" уже существует. Заменить его?")));
+    QCOMPARE(sandbox.prompter.askedTexts().contains(QStringLiteral("Экспорт завершён")), replace);
+    QCOMPARE(fileBytes(target) == "last week's table", !replace);
+    if (replace)
+        QVERIFY(fileBytes(target).startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(sandbox.prompter.unexpected(), 0);
 }
 
 QTEST_MAIN(TestMainWindowExport)

@@ -10,6 +10,7 @@
 #include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/tablegrid.h"
+#include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
@@ -107,6 +108,10 @@ void frmtable::proexport() {
         return;
     QString path = chosen->path;
     const publish::ExportRequest request = exportRequestFor(path, chosen->filter);
+    // The dialog leaves replacing to the program, as for tables: a page published last week
+    // is not written over without a word.
+    if (!platform::confirmReplace(this, path))
+        return;
     try {
         publish::exportFile(path, league(), request);
     } catch (const soccer::CoreError &error) {
