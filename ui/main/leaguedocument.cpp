@@ -24,6 +24,7 @@ void LeagueDocument::load(const QString &path) {
     emit reloaded();
 }
 
+// The fingerprint is of the file as it now lies on the disk, whatever the writer made of it.
 void LeagueDocument::save() {
     soccer::writeTableFile(league_->tablePath, *league_);
     fileAsKnown_ = soccer::FileFingerprint::ofFile(league_->tablePath);

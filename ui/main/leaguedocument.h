@@ -89,8 +89,8 @@ class LeagueDocument : public QObject {
   private:
     void announceStatistics(int half, std::initializer_list<int> teams,
                             const std::vector<soccer::TeamStats> &before);
-    // Every change of the table that a save would write; the colours and the results order
-    // are not kept in the table's file as a change of the season.
+    // Marks a change that a save would write. The colours (kept in option.dat) and the order
+    // of the results table are no change of the table.
     void noteChange() { modified_ = true; }
 
     std::unique_ptr<soccer::League> league_;
