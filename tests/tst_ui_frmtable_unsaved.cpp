@@ -1,12 +1,10 @@
-// No unsaved result lost: which changes make the table differ from its file, the questions of
-// Exit and of closing the window when it does, and Save when another program has written the
-// table's file since this window read or saved it.
-#include "tst_kit_mainwindow.h"
+// No unsaved result lost: which changes make the table differ from its file, and the
+// questions of Exit and of closing the window when it does.
+#include "tst_kit_leaving.h"
 
 #include "ui/main/leaguedocument.h"
 
 #include <QDir>
-#include <QPointer>
 
 using namespace testkit;
 using platform::Answer;
@@ -14,70 +12,11 @@ using Kind = platform::ScriptedPrompter::Kind;
 
 namespace {
 
-const QString kQuit = QStringLiteral("Вы действительно хотите выйти?");
-const QString kSaveChanges = QStringLiteral("Сохранить изменения в таблице?");
-const QString kSave = QStringLiteral("Сохранить?");
-const QString kSaved = QStringLiteral("Сохранено");
-const QString kOverwrite =
-    QStringLiteral("Файл таблицы изменён другой программой. Записать поверх?");
-
 using Change = std::function<void(LeagueDocument &)>;
-
-void enterScore(Sandbox &sandbox, frmtable *window, int row, int column, const QString &answer) {
-    sandbox.prompter.queueInput(answer);
-    grid(window, "MS")->setCurrentCell(row, column);
-    window->MS_Click();
-}
-
-// The main window on a table of four named teams, with one result entered unless `unsaved`
-// is false; the prompter has forgotten the questions of the entry.
-frmtable *openTable(Sandbox &sandbox, bool unsaved, QString *path = nullptr) {
-    const QString table = sandbox.table("t.TFL", *namedLeague({"Альфа", "Бета", "Вега", "Гамма"}));
-    if (path)
-        *path = table;
-    frmtable *window = sandbox.open(table);
-    if (unsaved)
-        enterScore(sandbox, window, 1, 3, QStringLiteral("2 1"));
-    sandbox.prompter.clear();
-    return window;
-}
-
-// How the user leaves: the Exit button, or the window's frame (close() is what the window
-// manager's close button comes to).
-enum class Way { Exit, Frame };
-
-void leave(frmtable *window, Way way) {
-    if (way == Way::Exit)
-        QTest::mouseClick(control<QToolButton>(window, "cmdexit"), Qt::LeftButton);
-    else
-        window->close();
-}
-
-// Whether the program was let go: Exit ends it, a frame close lets the window close.
-bool left(Sandbox &sandbox, const QPointer<frmtable> &window, Way way) {
-    if (way == Way::Exit)
-        return sandbox.prompter.ended();
-    return window.isNull() || !window->isVisible();
-}
-
-std::unique_ptr<soccer::League> readBack(const QString &path) {
-    auto league = std::make_unique<soccer::League>();
-    soccer::readTableFile(path, *league);
-    return league;
-}
-
-QStringList messageTexts(const platform::ScriptedPrompter &prompter) {
-    QStringList texts;
-    for (const auto &asked : prompter.asked())
-        if (asked.kind == Kind::Message)
-            texts << asked.text;
-    return texts;
-}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
-Q_DECLARE_METATYPE(Way)
 
 class TestUnsavedTable : public QObject {
     Q_OBJECT
@@ -92,11 +31,6 @@ class TestUnsavedTable : public QObject {
     void failedSaveKeepsTheProgramRunning_data();
     void failedSaveKeepsTheProgramRunning();
     void newAndOpenAskWhatTheyAsked();
-    void saveAsksBeforeWritingOverAnotherWriter_data();
-    void saveAsksBeforeWritingOverAnotherWriter();
-    void saveAsTakesTheNewFilesFingerprint();
-    void refusedOverwriteKeepsTheProgramRunning_data();
-    void refusedOverwriteKeepsTheProgramRunning();
 };
 
 void TestUnsavedTable::changesMakeTheTableModified_data() {
@@ -295,134 +229,6 @@ void TestUnsavedTable::newAndOpenAskWhatTheyAsked() {
              QStringList({"Сохранить этот файл перед созданием нового"}));
     QCOMPARE(sandbox.prompter.unexpected(), 0);
     QTRY_VERIFY(window.isNull());
-}
-
-void TestUnsavedTable::saveAsksBeforeWritingOverAnotherWriter_data() {
-    QTest::addColumn<QString>("writer");
-    QTest::addColumn<Answer>("overwrite"); // Answer::Ok: not asked
-    QTest::newRow("other names, same size, no") << "same size" << Answer::No;
-    QTest::newRow("other names, same size, yes") << "same size" << Answer::Yes;
-    QTest::newRow("another table, no") << "another table" << Answer::No;
-    QTest::newRow("another table, yes") << "another table" << Answer::Yes;
-    QTest::newRow("the same bytes written again") << "same bytes" << Answer::Ok;
-    QTest::newRow("deleted") << "deleted" << Answer::Ok;
-    QTest::newRow("untouched") << "none" << Answer::Ok;
-}
-
-void TestUnsavedTable::saveAsksBeforeWritingOverAnotherWriter() {
-    QFETCH(QString, writer);
-    QFETCH(Answer, overwrite);
-    Sandbox sandbox;
-    QString path;
-    frmtable *window = openTable(sandbox, true, &path);
-    const QByteArray before = fileBytes(path);
-    if (writer == "same size")
-        soccer::writeTableFile(path, *namedLeague({"Альфб", "Бета", "Вега", "Гамма"}));
-    else if (writer == "another table")
-        soccer::writeBlankTable(path, 5);
-    else if (writer == "same bytes")
-        putFile(path, before);
-    else if (writer == "deleted")
-        QVERIFY(QFile::remove(path));
-    const QByteArray others = fileBytes(path);
-    if (writer == "same size")
-        QCOMPARE(others.size(), before.size());
-    const bool asks = overwrite != Answer::Ok;
-
-    sandbox.prompter.queueAnswer(Answer::Yes);
-    if (asks)
-        sandbox.prompter.queueAnswer(overwrite);
-    window->prosave();
-
-    QStringList expected = {kSave};
-    if (asks)
-        expected << kOverwrite;
-    if (overwrite != Answer::No)
-        expected << kSaved;
-    QCOMPARE(messageTexts(sandbox.prompter), expected);
-    if (asks) {
-        QCOMPARE(sandbox.prompter.asked()[1].buttons, platform::Buttons::YesNo);
-        QCOMPARE(sandbox.prompter.asked()[1].title, QStringLiteral("Тарвел"));
-    }
-    QVERIFY(window->isVisible());
-    if (overwrite == Answer::No) {
-        QCOMPARE(fileBytes(path), others);
-        QVERIFY(window->league().crossTables[1].cells[1][2] == QStringLiteral(" 2: 1"));
-    } else {
-        QCOMPARE(readBack(path)->crossTables[1].cells[1][2], QStringLiteral("2: 1"));
-    }
-
-    // Written or not, the next save knows: after our write nothing is asked, after Нет the
-    // other writer's file is still not ours.
-    sandbox.prompter.clear();
-    sandbox.prompter.queueAnswer(Answer::Yes);
-    sandbox.prompter.queueAnswer(Answer::Yes);
-    window->prosave();
-    QCOMPARE(messageTexts(sandbox.prompter).contains(kOverwrite), overwrite == Answer::No);
-    QCOMPARE(readBack(path)->crossTables[1].cells[1][2], QStringLiteral("2: 1"));
-}
-
-// Save as writes over a file only after its own replace question, so the changed-file
-// question is not asked; from then on the file written is the one watched.
-void TestUnsavedTable::saveAsTakesTheNewFilesFingerprint() {
-    Sandbox sandbox;
-    QString path;
-    frmtable *window = openTable(sandbox, true, &path);
-    soccer::writeBlankTable(path, 5);
-    const QString copy = sandbox.path("copy.TFL");
-    sandbox.prompter.queueFile(copy);
-    sandbox.prompter.queueAnswer(Answer::Yes);
-    window->mnusaveas_Click();
-    QCOMPARE(messageTexts(sandbox.prompter), QStringList({kSave, kSaved}));
-    QCOMPARE(readBack(copy)->teamCount, 4);
-    QCOMPARE(readBack(path)->teamCount, 5);
-
-    soccer::writeBlankTable(copy, 7);
-    sandbox.prompter.clear();
-    sandbox.prompter.queueAnswer(Answer::Yes);
-    sandbox.prompter.queueAnswer(Answer::No);
-    window->prosave();
-    QCOMPARE(messageTexts(sandbox.prompter), QStringList({kSave, kOverwrite}));
-    QCOMPARE(readBack(copy)->teamCount, 7);
-
-    sandbox.prompter.clear();
-    sandbox.prompter.queueFile(copy);
-    sandbox.prompter.queueAnswer(Answer::Yes); // replace
-    sandbox.prompter.queueAnswer(Answer::Yes); // save
-    window->mnusaveas_Click();
-    QCOMPARE(messageTexts(sandbox.prompter).mid(1), QStringList({kSave, kSaved}));
-    QVERIFY(messageTexts(sandbox.prompter)[0].contains(QStringLiteral("Заменить")));
-    QCOMPARE(readBack(copy)->teamCount, 4);
-
-    sandbox.prompter.clear();
-    sandbox.prompter.queueAnswer(Answer::Yes);
-    window->prosave();
-    QCOMPARE(messageTexts(sandbox.prompter), QStringList({kSave, kSaved}));
-}
-
-void TestUnsavedTable::refusedOverwriteKeepsTheProgramRunning_data() {
-    QTest::addColumn<Way>("way");
-    QTest::newRow("exit") << Way::Exit;
-    QTest::newRow("frame") << Way::Frame;
-}
-
-void TestUnsavedTable::refusedOverwriteKeepsTheProgramRunning() {
-    QFETCH(Way, way);
-    Sandbox sandbox;
-    QString path;
-    QPointer<frmtable> window = openTable(sandbox, true, &path);
-    soccer::writeBlankTable(path, 5);
-    const QByteArray others = fileBytes(path);
-    for (Answer answer : {Answer::Yes, Answer::Yes, Answer::Yes, Answer::No})
-        sandbox.prompter.queueAnswer(answer);
-
-    leave(window, way);
-
-    QCOMPARE(messageTexts(sandbox.prompter), QStringList({kQuit, kSaveChanges, kSave, kOverwrite}));
-    QVERIFY(!left(sandbox, window, way));
-    QVERIFY(!sandbox.prompter.ended());
-    QCOMPARE(fileBytes(path), others);
-    QCOMPARE(window->league().crossTables[1].cells[1][2], QStringLiteral(" 2: 1"));
 }
 
 QTEST_MAIN(TestUnsavedTable)
