@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 using namespace mainlayout;
@@ -101,6 +102,11 @@ void frmtable::buildGrids() {
             [this](int x, int y) { ms1_MouseMove(0, 0, x, y); });
 }
 
+void frmtable::closeWithoutAsking() {
+    const QScopedValueRollback<bool> byProgram(closingByProgram_, true);
+    close();
+}
+
 frmtable::Half frmtable::half(int index) const {
     return {index == 1 ? MS : ms1, crossModels_[std::size_t(index - 1)], index};
 }
@@ -160,7 +166,13 @@ void frmtable::resizeEvent(QResizeEvent *event) {
     fitGridsToWindow();
 }
 
+// Closing by the window frame asks nothing while every change is saved; with unsaved changes
+// it asks as Exit does, and the window stays when the user keeps the program running.
 void frmtable::closeEvent(QCloseEvent *event) {
+    if (!closingByProgram_ && document_->isModified() && !confirmExit()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted() && instance == this)
         instance = nullptr;

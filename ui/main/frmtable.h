@@ -78,7 +78,9 @@ class frmtable : public QMainWindow {
 
   private:
     enum class View { CrossTable1, CrossTable2, Results };
-    enum class SaveOutcome { Saved, Declined, Failed };
+    // Declined: the user answered Нет to "Сохранить?"; Withheld: the file had changed on disk
+    // and the user chose not to write over it.
+    enum class SaveOutcome { Saved, Declined, Withheld, Failed };
     // One cross-table with the grid and the model that show it; the halves share every routine.
     struct Half {
         TableGrid *grid;
@@ -109,6 +111,9 @@ class frmtable : public QMainWindow {
     SaveOutcome saveTable();
     std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);
+    bool confirmOverwrite();
+    bool confirmExit();
+    void closeWithoutAsking();
 
     LeagueDocument *document_ = nullptr;
     std::array<CrossTableModel *, 2> crossModels_{};
@@ -124,4 +129,6 @@ class frmtable : public QMainWindow {
     TableGrid *ms1 = nullptr;
     TableGrid *MSF = nullptr;
     QTimer Timer1;
+    // Set while the program closes the window itself (New, a failure), which asks nothing.
+    bool closingByProgram_ = false;
 };

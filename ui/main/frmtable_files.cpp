@@ -32,6 +32,8 @@ frmtable::SaveOutcome frmtable::saveTable() {
     if (platform::message(this, QStringLiteral("Сохранить?"), kTitle, platform::Buttons::YesNo,
                           platform::Icon::Information) != platform::Answer::Yes)
         return SaveOutcome::Declined;
+    if (document_->fileChangedOnDisk() && !confirmOverwrite())
+        return SaveOutcome::Withheld;
     hide();
     try {
         document_->save();
@@ -51,21 +53,34 @@ frmtable::SaveOutcome frmtable::saveTable() {
     return SaveOutcome::Saved;
 }
 
-// Offers to save before the table is left; false when the user cancelled or the save
-// failed, since going on would lose the unsaved table.
+// Another window or program has written the table's file since it was read or saved here;
+// writing now would silently drop what it wrote.
+bool frmtable::confirmOverwrite() {
+    return platform::message(this,
+                             QStringLiteral("Файл таблицы изменён другой программой. "
+                                            "Записать поверх?"),
+                             kTitle, platform::Buttons::YesNo,
+                             platform::Icon::Information) == platform::Answer::Yes;
+}
+
+// Offers to save before the table is left; false when the user cancelled or the table the
+// user meant to save was not written, since going on would lose it.
 bool frmtable::offerToSave(const QString &question) {
     const platform::Answer answer = platform::message(
         this, question, kTitle, platform::Buttons::YesNoCancel, platform::Icon::Information);
     if (answer == platform::Answer::Cancel)
         return false;
-    return answer != platform::Answer::Yes || saveTable() != SaveOutcome::Failed;
+    if (answer != platform::Answer::Yes)
+        return true;
+    const SaveOutcome outcome = saveTable();
+    return outcome == SaveOutcome::Saved || outcome == SaveOutcome::Declined;
 }
 
 void frmtable::mnunew_Click() {
     if (!offerToSave(QStringLiteral("Сохранить этот файл перед созданием нового")))
         return;
     navigation::newTableRequested(navigation::NewTableOrigin::MainWindow);
-    close();
+    closeWithoutAsking();
 }
 
 void frmtable::cmdopen_Click() {
@@ -111,10 +126,20 @@ std::optional<QString> frmtable::chooseSaveAsPath() {
 }
 
 void frmtable::proexit() {
+    if (confirmExit())
+        platform::endProgram();
+}
+
+// The questions before the program ends: whether to leave at all and, when the table holds
+// changes not yet saved, whether to save them first. False when the program is to go on:
+// the user said no, cancelled, or the save did not write the table.
+bool frmtable::confirmExit() {
     if (platform::message(this, QStringLiteral("Вы действительно хотите выйти?"), kTitle,
                           platform::Buttons::YesNo,
-                          platform::Icon::Information) == platform::Answer::Yes)
-        platform::endProgram();
+                          platform::Icon::Information) != platform::Answer::Yes)
+        return false;
+    return !document_->isModified() ||
+           offerToSave(QStringLiteral("Сохранить изменения в таблице?"));
 }
 
 // An installed program's help page lies in its data folder, not beside it, so the message

@@ -44,7 +44,7 @@ void frmtable::proform(const QString &tablePath) {
 }
 
 void frmtable::proe(int errorNumber) {
-    close();
+    closeWithoutAsking();
     platform::endWithError(nullptr, errorNumber);
 }
 

@@ -3,6 +3,7 @@
 #include "core/importapply.h"
 #include "core/standings.h"
 #include "core/tablefile.h"
+#include "core/wholefile.h"
 
 LeagueDocument::LeagueDocument(QObject *parent)
     : QObject(parent), league_(std::make_unique<soccer::League>()) {}
@@ -11,19 +12,35 @@ LeagueDocument::~LeagueDocument() = default;
 
 // The models keep the shape they announced until they hear of the new table; nothing reads
 // them in between, since the signal follows the read at once.
+// The fingerprint is taken of the very bytes read, so that a write by another program just
+// after the read is still seen at the next save.
 void LeagueDocument::load(const QString &path) {
-    soccer::readTableFile(path, *league_);
+    const QByteArray bytes = soccer::readWholeFile(path);
+    soccer::parseTable(bytes, *league_);
     league_->tablePath = path;
+    fileAsKnown_ = soccer::FileFingerprint::ofBytes(bytes);
+    modified_ = false;
     ranked_.clear();
     emit reloaded();
 }
 
-void LeagueDocument::save() const {
+// The fingerprint is of the file as it now lies on the disk, whatever the writer made of it.
+void LeagueDocument::save() {
     soccer::writeTableFile(league_->tablePath, *league_);
+    fileAsKnown_ = soccer::FileFingerprint::ofFile(league_->tablePath);
+    modified_ = false;
 }
 
 void LeagueDocument::setTablePath(const QString &path) {
     league_->tablePath = path;
+    fileAsKnown_ = {};
+}
+
+bool LeagueDocument::fileChangedOnDisk() const {
+    if (fileAsKnown_.isOfNothing())
+        return false;
+    const soccer::FileFingerprint now = soccer::FileFingerprint::ofFile(league_->tablePath);
+    return !now.isOfNothing() && now != fileAsKnown_;
 }
 
 soccer::ScoreChange LeagueDocument::enterScore(int half, int row, int column,
@@ -33,6 +50,7 @@ soccer::ScoreChange LeagueDocument::enterScore(int half, int row, int column,
     const soccer::ScoreChange change = soccer::enterScore(table, row, column, answer);
     if (change == soccer::ScoreChange::None)
         return change;
+    noteChange();
     emit matchesChanged(half, {{row, column}, {column, row}});
     announceStatistics(half, {row, column}, before);
     return change;
@@ -58,6 +76,8 @@ void LeagueDocument::announceStatistics(int half, std::initializer_list<int> tea
 }
 
 void LeagueDocument::rename(int team, const QString &name) {
+    if (league_->teamNames[team] != name)
+        noteChange();
     league_->teamNames[team] = name;
     emit namesChanged({team});
 }
@@ -65,6 +85,8 @@ void LeagueDocument::rename(int team, const QString &name) {
 void LeagueDocument::renameAll(const std::vector<QString> &names) {
     std::vector<int> teams;
     for (int team = 1; team <= league_->teamCount && team < int(names.size()); ++team) {
+        if (league_->teamNames[team] != names[team])
+            noteChange();
         league_->teamNames[team] = names[team];
         teams.push_back(team);
     }
@@ -73,6 +95,7 @@ void LeagueDocument::renameAll(const std::vector<QString> &names) {
 
 void LeagueDocument::clearResults() {
     soccer::clearResults(*league_);
+    noteChange();
     emit resultsCleared();
 }
 
@@ -88,11 +111,15 @@ bool LeagueDocument::hasOwnRule() const {
 }
 
 void LeagueDocument::setRankingRule(const soccer::RankingRule &rule) {
+    if (league_->rankingRule == rule)
+        return;
+    noteChange();
     league_->rankingRule = rule;
 }
 
 void LeagueDocument::applyImport(const soccer::ImportPlan &plan) {
     soccer::applyImport(*league_, plan);
+    noteChange();
     ranked_.clear();
     emit reloaded();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/columns.h"
+#include "core/filefingerprint.h"
 #include "core/league.h"
 #include "core/ranking.h"
 #include "core/score.h"
@@ -42,8 +43,15 @@ class LeagueDocument : public QObject {
     // Throws CoreError when the file cannot be read; the table is then left as it was.
     void load(const QString &path);
     // Writes the table to its path; throws CoreError, leaving the old file intact.
-    void save() const;
+    void save();
+    // A path the user chose to write over (Save as), so its file is not watched until saved.
     void setTablePath(const QString &path);
+
+    // True when the table differs from its file: changed since it was loaded or last saved.
+    bool isModified() const { return modified_; }
+    // True when something else has written the table's file since this document loaded or
+    // saved it. A file that has gone since is not changed: saving simply writes it again.
+    bool fileChangedOnDisk() const;
 
     // The score rules of a click on cell (row, column) of cross-table `half` (1 or 2).
     soccer::ScoreChange enterScore(int half, int row, int column, const QString &answer);
@@ -81,7 +89,14 @@ class LeagueDocument : public QObject {
   private:
     void announceStatistics(int half, std::initializer_list<int> teams,
                             const std::vector<soccer::TeamStats> &before);
+    // Marks a change that a save would write. The colours (kept in option.dat) and the order
+    // of the results table are no change of the table.
+    void noteChange() { modified_ = true; }
 
     std::unique_ptr<soccer::League> league_;
     std::vector<soccer::RankedRow> ranked_;
+    bool modified_ = false;
+    // The file as this document last read or wrote it; of nothing while its path is one the
+    // document has not written yet.
+    soccer::FileFingerprint fileAsKnown_;
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace soccer {
+
+// What a file held at one moment, as its size and a hash of its bytes, so that a later look
+// tells whether anything has written it since. A modification time alone would miss two saves
+// within the clock's step and a copy that keeps the old time.
+class FileFingerprint {
+  public:
+    // The fingerprint of nothing: no file, or none that could be read.
+    FileFingerprint() = default;
+
+    static FileFingerprint ofBytes(const QByteArray &bytes);
+    // The file at `path` as it is now; of nothing when no readable plain file is there.
+    static FileFingerprint ofFile(const QString &path);
+
+    bool isOfNothing() const { return !present_; }
+    bool operator==(const FileFingerprint &) const = default;
+
+  private:
+    bool present_ = false;
+    qint64 size_ = 0;
+    QByteArray hash_;
+};
+
+} // namespace soccer
