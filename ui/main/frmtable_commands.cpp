@@ -10,7 +10,7 @@
 namespace {
 
 // The menus in the order of the menu bar.
-enum MenuOf : int { Main, Help };
+enum MenuOf : int { Main, Edit, Help };
 
 // The buttons stand in a row at the given left edges (twips); the menu items follow the
 // table's order.
@@ -32,6 +32,8 @@ const platform::Command<frmtable> kCommands[] = {
     {{"export", nullptr,  0,    nullptr,                 "&Экспорт...",            "",       Main, false}, &frmtable::proexport},
     {{"import", nullptr,  0,    nullptr,                 "&Импорт результатов...", "",       Main, false}, &frmtable::proimport},
     {{"exit",   "exit",   6600, "Выход",                 "&Выход",                 "Ctrl+E", Main, true},  &frmtable::proexit},
+    {{"undo",   nullptr,  0,    nullptr,                 "&Отменить",              "Ctrl+Z", Edit, false}, &frmtable::proundo},
+    {{"redo",   nullptr,  0,    nullptr,                 "&Повторить",             "Ctrl+Y; Ctrl+Shift+Z", Edit, false}, &frmtable::proredo},
     {{"help",   "help",   5400, "Помощь",                "По&мошь",                "Ctrl+H", Help, false}, &frmtable::cmdhelp_Click},
     {{"about",  "about",  6000, "О программе",           "О про&грамме",           "Ctrl+I", Help, true},  &frmtable::proabout},
 };
@@ -42,13 +44,16 @@ const platform::Command<frmtable> kCommands[] = {
 void frmtable::buildCommands() {
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Меню"));
     menu->setObjectName(QStringLiteral("menu"));
+    QMenu *mnuedit = menuBar()->addMenu(QStringLiteral("&Правка"));
+    mnuedit->setObjectName(QStringLiteral("mnuedit"));
     QMenu *mnus = menuBar()->addMenu(QStringLiteral("Сп&равка"));
     mnus->setObjectName(QStringLiteral("mnus"));
-    commands_ = platform::buildCommands(this, kCommands, {menu, mnus}, centralWidget(),
+    commands_ = platform::buildCommands(this, kCommands, {menu, mnuedit, mnus}, centralWidget(),
                                         mainlayout::kButtonSize);
     mnuchess = commands_.action("chess");
     mnuchess1 = commands_.action("chess1");
     mnutable = commands_.action("table");
     mnurename = commands_.action("rename");
     mnuclear = commands_.action("clear");
+    followUndoStack();
 }

@@ -4,6 +4,7 @@
 #include "core/league.h"
 #include "core/ranking.h"
 #include "core/score.h"
+#include "ui/main/leaguecommands.h"
 
 namespace soccer {
 struct ImportPlan;
@@ -13,10 +14,16 @@ struct ImportPlan;
 #include <memory>
 #include <vector>
 
+class QUndoStack;
+
 // The open table and every change made to it. The window's commands change the League only
 // through here, and the grids' models follow the signals, each of which names exactly what
 // changed; so a later command (an undo step, an import) that changes the League through these
 // methods is shown where it lands and nowhere else.
+//
+// Every change of the League is a step on the document's undo stack (leaguecommands.h); an
+// undone or redone step announces itself with the same signals as the change did. The
+// colours and the results order are views of the table, not changes of it.
 class LeagueDocument : public QObject {
     Q_OBJECT
 
@@ -41,9 +48,15 @@ class LeagueDocument : public QObject {
     // Replaces the table by the one in the file at `path`, which becomes the table's path.
     // Throws CoreError when the file cannot be read; the table is then left as it was.
     void load(const QString &path);
-    // Writes the table to its path; throws CoreError, leaving the old file intact.
-    void save() const;
+    // Writes the table to its path and marks the undo stack clean; throws CoreError, leaving
+    // the old file intact and the stack as it was.
+    void save();
     void setTablePath(const QString &path);
+
+    // The steps that undo takes back; a load starts it empty.
+    QUndoStack *undoStack() const { return undoStack_; }
+    // True when the table differs from what was last loaded or saved.
+    bool isModified() const;
 
     // The score rules of a click on cell (row, column) of cross-table `half` (1 or 2).
     soccer::ScoreChange enterScore(int half, int row, int column, const QString &answer);
@@ -79,9 +92,15 @@ class LeagueDocument : public QObject {
     void colorsChanged();
 
   private:
+    // The steps change the League directly and announce what they changed.
+    friend class LeagueCommand;
+
     void announceStatistics(int half, std::initializer_list<int> teams,
                             const std::vector<soccer::TeamStats> &before);
+    void renameTeams(const QString &stepText, NamesCommand::Names before,
+                     NamesCommand::Names after);
 
     std::unique_ptr<soccer::League> league_;
     std::vector<soccer::RankedRow> ranked_;
+    QUndoStack *undoStack_;
 };
