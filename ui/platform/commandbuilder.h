@@ -20,9 +20,10 @@ struct CommandLook {
     const char *icon; // a commandIcon name; nullptr: the command has no button
     int buttonLeft;   // twips from the left of the button row
     const char *toolTip;
-    const char *caption;  // of the menu item, with its & accelerator
-    const char *shortcut; // one key sequence, or several separated by "; " ("Ctrl+Y; Ctrl+Shift+Z")
-    int menu;             // index into the menus handed to the builder
+    const char *caption; // of the menu item, with its & accelerator
+    // One key sequence, or several separated by "; ": "Ctrl+Y; Ctrl+Shift+Z".
+    const char *shortcut;
+    int menu; // index into the menus handed to the builder
     bool separatorBefore;
 };
 
