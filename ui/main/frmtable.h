@@ -12,6 +12,7 @@ class CrossTableModel;
 class LeagueDocument;
 class QAction;
 class QLabel;
+class QUndoStack;
 class ResultsModel;
 class TableGrid;
 
@@ -24,7 +25,7 @@ class TableGrid;
 // results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
-// export and import).
+// export and import), frmtable_undo.cpp (undo and redo).
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -59,6 +60,8 @@ class frmtable : public QMainWindow {
     void proprint();
     void proexport();
     void proimport();
+    void proundo();
+    void proredo();
     void cmdhelp_Click();
     void proabout();
     void proexit();
@@ -90,6 +93,8 @@ class frmtable : public QMainWindow {
 
     frmtable();
     void buildCommands();
+    void followUndoStack();
+    void showStep(void (QUndoStack::*step)());
     void buildGrids();
 
     bool Form_Load(const QString &tablePath);

@@ -10,30 +10,32 @@
 namespace {
 
 // The menus in the order of the menu bar.
-enum MenuOf : int { Main, Help };
+enum MenuOf : int { Main, Edit, Help };
 
 // The buttons stand in a row at the given left edges (twips); the menu items follow the
 // table's order.
 // clang-format off
 const platform::Command<frmtable> kCommands[] = {
-//    key       icon      left  tool tip                  menu caption              keys     menu  sep    runs
-    {{"new",    "new",    0,    "Создать новую таблицу", "&Новый",                 "Ctrl+N", Main, false}, &frmtable::mnunew_Click},
-    {{"open",   "open",   600,  "Открыть таблицу",       "От&крыть файл",          "Ctrl+O", Main, false}, &frmtable::cmdopen_Click},
-    {{"save",   "save",   3600, "Сохранить",             "&Сохранить",             "Ctrl+S", Main, false}, &frmtable::prosave},
-    {{"saveas", nullptr,  0,    nullptr,                 "Сохранить &как",         "Ctrl+A", Main, false}, &frmtable::mnusaveas_Click},
-    {{"chess",  "chess1", 1200, "Шахматная таблица (1)", "Шахматная таблица (&1)", "Ctrl+C", Main, true},  &frmtable::prochess},
-    {{"chess1", "chess2", 1800, "Шахматная таблица (2)", "Шахматная таблица (&2)", "Ctrl+V", Main, false}, &frmtable::prochess1},
-    {{"table",  "table",  2400, "Таблица результатов",   "&Таблица результатов",   "Ctrl+T", Main, false}, &frmtable::protable},
-    {{"rename", "rename", 3000, "Переименовать",         "&Переименовать",         "F2",     Main, true},  &frmtable::prorename},
-    {{"clear",  "clear",  4200, "Очистить",              "&Очистить",              "Ctrl+D", Main, false}, &frmtable::proclear},
-    {{"option", "option", 4800, "Опции",                 "Оп&ции",                 "Ctrl+P", Main, true},  &frmtable::prooption},
-    {{"rules",  nullptr,  0,    nullptr,                 "Правила т&урнира...",    "",       Main, false}, &frmtable::prorules},
-    {{"print",  nullptr,  0,    nullptr,                 "Пе&чать...",             "",       Main, false}, &frmtable::proprint},
-    {{"export", nullptr,  0,    nullptr,                 "&Экспорт...",            "",       Main, false}, &frmtable::proexport},
-    {{"import", nullptr,  0,    nullptr,                 "&Импорт результатов...", "",       Main, false}, &frmtable::proimport},
-    {{"exit",   "exit",   6600, "Выход",                 "&Выход",                 "Ctrl+E", Main, true},  &frmtable::proexit},
-    {{"help",   "help",   5400, "Помощь",                "По&мошь",                "Ctrl+H", Help, false}, &frmtable::cmdhelp_Click},
-    {{"about",  "about",  6000, "О программе",           "О про&грамме",           "Ctrl+I", Help, true},  &frmtable::proabout},
+//    key       icon      left  tool tip                  menu caption              keys                    menu  sep    runs
+    {{"new",    "new",    0,    "Создать новую таблицу", "&Новый",                 "Ctrl+N",               Main, false}, &frmtable::mnunew_Click},
+    {{"open",   "open",   600,  "Открыть таблицу",       "От&крыть файл",          "Ctrl+O",               Main, false}, &frmtable::cmdopen_Click},
+    {{"save",   "save",   3600, "Сохранить",             "&Сохранить",             "Ctrl+S",               Main, false}, &frmtable::prosave},
+    {{"saveas", nullptr,  0,    nullptr,                 "Сохранить &как",         "Ctrl+A",               Main, false}, &frmtable::mnusaveas_Click},
+    {{"chess",  "chess1", 1200, "Шахматная таблица (1)", "Шахматная таблица (&1)", "Ctrl+C",               Main, true},  &frmtable::prochess},
+    {{"chess1", "chess2", 1800, "Шахматная таблица (2)", "Шахматная таблица (&2)", "Ctrl+V",               Main, false}, &frmtable::prochess1},
+    {{"table",  "table",  2400, "Таблица результатов",   "&Таблица результатов",   "Ctrl+T",               Main, false}, &frmtable::protable},
+    {{"rename", "rename", 3000, "Переименовать",         "&Переименовать",         "F2",                   Main, true},  &frmtable::prorename},
+    {{"clear",  "clear",  4200, "Очистить",              "&Очистить",              "Ctrl+D",               Main, false}, &frmtable::proclear},
+    {{"option", "option", 4800, "Опции",                 "Оп&ции",                 "Ctrl+P",               Main, true},  &frmtable::prooption},
+    {{"rules",  nullptr,  0,    nullptr,                 "Правила т&урнира...",    "",                     Main, false}, &frmtable::prorules},
+    {{"print",  nullptr,  0,    nullptr,                 "Пе&чать...",             "",                     Main, false}, &frmtable::proprint},
+    {{"export", nullptr,  0,    nullptr,                 "&Экспорт...",            "",                     Main, false}, &frmtable::proexport},
+    {{"import", nullptr,  0,    nullptr,                 "&Импорт результатов...", "",                     Main, false}, &frmtable::proimport},
+    {{"exit",   "exit",   6600, "Выход",                 "&Выход",                 "Ctrl+E",               Main, true},  &frmtable::proexit},
+    {{"undo",   nullptr,  0,    nullptr,                 "&Отменить",              "Ctrl+Z",               Edit, false}, &frmtable::proundo},
+    {{"redo",   nullptr,  0,    nullptr,                 "&Повторить",             "Ctrl+Y; Ctrl+Shift+Z", Edit, false}, &frmtable::proredo},
+    {{"help",   "help",   5400, "Помощь",                "По&мошь",                "Ctrl+H",               Help, false}, &frmtable::cmdhelp_Click},
+    {{"about",  "about",  6000, "О программе",           "О про&грамме",           "Ctrl+I",               Help, true},  &frmtable::proabout},
 };
 // clang-format on
 
@@ -42,13 +44,16 @@ const platform::Command<frmtable> kCommands[] = {
 void frmtable::buildCommands() {
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Меню"));
     menu->setObjectName(QStringLiteral("menu"));
+    QMenu *mnuedit = menuBar()->addMenu(QStringLiteral("&Правка"));
+    mnuedit->setObjectName(QStringLiteral("mnuedit"));
     QMenu *mnus = menuBar()->addMenu(QStringLiteral("Сп&равка"));
     mnus->setObjectName(QStringLiteral("mnus"));
-    commands_ = platform::buildCommands(this, kCommands, {menu, mnus}, centralWidget(),
+    commands_ = platform::buildCommands(this, kCommands, {menu, mnuedit, mnus}, centralWidget(),
                                         mainlayout::kButtonSize);
     mnuchess = commands_.action("chess");
     mnuchess1 = commands_.action("chess1");
     mnutable = commands_.action("table");
     mnurename = commands_.action("rename");
     mnuclear = commands_.action("clear");
+    followUndoStack();
 }

@@ -4,9 +4,13 @@
 #include "core/standings.h"
 #include "core/tablefile.h"
 #include "core/wholefile.h"
+#include "ui/main/leaguecommands.h"
+
+#include <QUndoStack>
 
 LeagueDocument::LeagueDocument(QObject *parent)
-    : QObject(parent), league_(std::make_unique<soccer::League>()) {}
+    : QObject(parent), league_(std::make_unique<soccer::League>()),
+      undoStack_(new QUndoStack(this)) {}
 
 LeagueDocument::~LeagueDocument() = default;
 
@@ -19,8 +23,9 @@ void LeagueDocument::load(const QString &path) {
     soccer::parseTable(bytes, *league_);
     league_->tablePath = path;
     fileAsKnown_ = soccer::FileFingerprint::ofBytes(bytes);
-    modified_ = false;
     ranked_.clear();
+    // The steps of the previous table cannot apply to this one.
+    undoStack_->clear();
     emit reloaded();
 }
 
@@ -28,7 +33,11 @@ void LeagueDocument::load(const QString &path) {
 void LeagueDocument::save() {
     soccer::writeTableFile(league_->tablePath, *league_);
     fileAsKnown_ = soccer::FileFingerprint::ofFile(league_->tablePath);
-    modified_ = false;
+    undoStack_->setClean();
+}
+
+bool LeagueDocument::isModified() const {
+    return !undoStack_->isClean();
 }
 
 void LeagueDocument::setTablePath(const QString &path) {
@@ -46,13 +55,13 @@ bool LeagueDocument::fileChangedOnDisk() const {
 soccer::ScoreChange LeagueDocument::enterScore(int half, int row, int column,
                                                const QString &answer) {
     soccer::CrossTable &table = league_->crossTables[half];
-    const std::vector<soccer::TeamStats> before = {table.stats[row], table.stats[column]};
+    ScoreCommand::Pair before = ScoreCommand::pairOf(table, row, column);
     const soccer::ScoreChange change = soccer::enterScore(table, row, column, answer);
     if (change == soccer::ScoreChange::None)
         return change;
-    noteChange();
-    emit matchesChanged(half, {{row, column}, {column, row}});
-    announceStatistics(half, {row, column}, before);
+    // The push's redo announces the change.
+    undoStack_->push(new ScoreCommand(*this, half, row, column, std::move(before),
+                                      ScoreCommand::pairOf(table, row, column), change));
     return change;
 }
 
@@ -76,27 +85,36 @@ void LeagueDocument::announceStatistics(int half, std::initializer_list<int> tea
 }
 
 void LeagueDocument::rename(int team, const QString &name) {
-    if (league_->teamNames[team] != name)
-        noteChange();
-    league_->teamNames[team] = name;
-    emit namesChanged({team});
+    const QString &old = league_->teamNames[team];
+    renameTeams(QStringLiteral("переименование команды ") + old, {{team, old}}, {{team, name}});
 }
 
 void LeagueDocument::renameAll(const std::vector<QString> &names) {
-    std::vector<int> teams;
+    NamesCommand::Names before;
+    NamesCommand::Names after;
     for (int team = 1; team <= league_->teamCount && team < int(names.size()); ++team) {
-        if (league_->teamNames[team] != names[team])
-            noteChange();
-        league_->teamNames[team] = names[team];
-        teams.push_back(team);
+        before.push_back({team, league_->teamNames[team]});
+        after.push_back({team, names[std::size_t(team)]});
     }
+    renameTeams(QStringLiteral("переименование команд"), std::move(before), std::move(after));
+}
+
+// A renaming that keeps every name is no step, but it is announced all the same: the grid
+// that showed the names as they were typed takes the table's back.
+void LeagueDocument::renameTeams(const QString &stepText, NamesCommand::Names before,
+                                 NamesCommand::Names after) {
+    if (before != after) {
+        undoStack_->push(new NamesCommand(*this, stepText, std::move(before), std::move(after)));
+        return;
+    }
+    std::vector<int> teams;
+    for (const auto &kept : after)
+        teams.push_back(kept.first);
     emit namesChanged(teams);
 }
 
 void LeagueDocument::clearResults() {
-    soccer::clearResults(*league_);
-    noteChange();
-    emit resultsCleared();
+    undoStack_->push(new ClearCommand(*this));
 }
 
 // The program's rule gives exactly the order rankTeams gives, so the default table ranks as
@@ -111,17 +129,16 @@ bool LeagueDocument::hasOwnRule() const {
 }
 
 void LeagueDocument::setRankingRule(const soccer::RankingRule &rule) {
-    if (league_->rankingRule == rule)
-        return;
-    noteChange();
-    league_->rankingRule = rule;
+    if (!(league_->rankingRule == rule))
+        undoStack_->push(new RuleCommand(*this, league_->rankingRule, rule));
 }
 
 void LeagueDocument::applyImport(const soccer::ImportPlan &plan) {
-    soccer::applyImport(*league_, plan);
-    noteChange();
+    soccer::ImportUndo applied = soccer::applyImport(*league_, plan);
     ranked_.clear();
     emit reloaded();
+    if (applied.applied)
+        undoStack_->push(new ImportCommand(*this, plan, std::move(applied)));
 }
 
 void LeagueDocument::orderBy(const soccer::StatisticColumn &column) {

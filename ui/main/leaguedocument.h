@@ -5,6 +5,7 @@
 #include "core/league.h"
 #include "core/ranking.h"
 #include "core/score.h"
+#include "ui/main/leaguecommands.h"
 
 namespace soccer {
 struct ImportPlan;
@@ -14,10 +15,16 @@ struct ImportPlan;
 #include <memory>
 #include <vector>
 
+class QUndoStack;
+
 // The open table and every change made to it. The window's commands change the League only
 // through here, and the grids' models follow the signals, each of which names exactly what
 // changed; so a later command (an undo step, an import) that changes the League through these
 // methods is shown where it lands and nowhere else.
+//
+// Every change of the League is a step on the document's undo stack (leaguecommands.h); an
+// undone or redone step announces itself with the same signals as the change did. The
+// colours and the results order are views of the table, not changes of it.
 class LeagueDocument : public QObject {
     Q_OBJECT
 
@@ -42,13 +49,16 @@ class LeagueDocument : public QObject {
     // Replaces the table by the one in the file at `path`, which becomes the table's path.
     // Throws CoreError when the file cannot be read; the table is then left as it was.
     void load(const QString &path);
-    // Writes the table to its path; throws CoreError, leaving the old file intact.
+    // Writes the table to its path and marks the undo stack clean; throws CoreError, leaving
+    // the old file intact and the stack as it was.
     void save();
     // A path the user chose to write over (Save as), so its file is not watched until saved.
     void setTablePath(const QString &path);
 
+    // The steps that undo takes back; a load starts it empty.
+    QUndoStack *undoStack() const { return undoStack_; }
     // True when the table differs from its file: changed since it was loaded or last saved.
-    bool isModified() const { return modified_; }
+    bool isModified() const;
     // True when something else has written the table's file since this document loaded or
     // saved it. A file that has gone since is not changed: saving simply writes it again.
     bool fileChangedOnDisk() const;
@@ -87,15 +97,17 @@ class LeagueDocument : public QObject {
     void colorsChanged();
 
   private:
+    // The steps change the League directly and announce what they changed.
+    friend class LeagueCommand;
+
     void announceStatistics(int half, std::initializer_list<int> teams,
                             const std::vector<soccer::TeamStats> &before);
-    // Marks a change that a save would write. The colours (kept in option.dat) and the order
-    // of the results table are no change of the table.
-    void noteChange() { modified_ = true; }
+    void renameTeams(const QString &stepText, NamesCommand::Names before,
+                     NamesCommand::Names after);
 
     std::unique_ptr<soccer::League> league_;
     std::vector<soccer::RankedRow> ranked_;
-    bool modified_ = false;
+    QUndoStack *undoStack_;
     // The file as this document last read or wrote it; of nothing while its path is one the
     // document has not written yet.
     soccer::FileFingerprint fileAsKnown_;

@@ -22,7 +22,9 @@ QAction *CommandSet::add(const CommandLook &look, QWidget *window, const QList<Q
     const QString key = QLatin1String(look.key);
     auto *action = new QAction(QString::fromUtf8(look.caption), window);
     action->setObjectName(QStringLiteral("mnu") + key);
-    action->setShortcut(QKeySequence(QString::fromLatin1(look.shortcut)));
+    QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromLatin1(look.shortcut));
+    keys.removeAll(QKeySequence()); // a command without a key has no shortcut at all
+    action->setShortcuts(keys);
     if (look.toolTip)
         action->setToolTip(QString::fromUtf8(look.toolTip));
     QMenu *menu = menus.at(look.menu);

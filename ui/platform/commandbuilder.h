@@ -21,6 +21,7 @@ struct CommandLook {
     int buttonLeft;   // twips from the left of the button row
     const char *toolTip;
     const char *caption; // of the menu item, with its & accelerator
+    // One key sequence, or several separated by "; ": "Ctrl+Y; Ctrl+Shift+Z".
     const char *shortcut;
     int menu; // index into the menus handed to the builder
     bool separatorBefore;
