@@ -71,6 +71,7 @@ class TestMainWindowUndo : public QObject {
 
     void editMenuStandsBetweenMenuAndHelp();
     void scoreIsUndoneAndRedoneByTheKeys();
+    void stepNamesKeepAnAmpersand();
     void shownGridFollowsUndoAndRedo_data();
     void shownGridFollowsUndoAndRedo();
     void clearingIsUndoneInOneStep();
@@ -128,6 +129,19 @@ void TestMainWindowUndo::scoreIsUndoneAndRedoneByTheKeys() {
              QStringLiteral("&Отменить изменение счёта Динамо – Спартак"));
     typeScore(sandbox, window, "MS", 2, 1, QString());
     QCOMPARE(undoItem(window)->text(), QStringLiteral("&Отменить удаление счёта Динамо – Спартак"));
+}
+
+// An ampersand in a name is shown as one, not taken for the item's mnemonic.
+void TestMainWindowUndo::stepNamesKeepAnAmpersand() {
+    Sandbox sandbox;
+    const QStringList teams = {"Брайтон & Хоув", "Динамо", "Зенит", "Торпедо"};
+    frmtable *window = openActive(sandbox, sandbox.table("t.TFL", *namedLeague(teams)));
+    typeScore(sandbox, window, "MS", 1, 2, QStringLiteral("1 1"));
+    QCOMPARE(undoItem(window)->text(),
+             QStringLiteral("&Отменить ввод счёта Брайтон && Хоув – Динамо"));
+    press(window, Qt::ControlModifier | Qt::Key_Z);
+    QCOMPARE(redoItem(window)->text(),
+             QStringLiteral("&Повторить ввод счёта Брайтон && Хоув – Динамо"));
 }
 
 void TestMainWindowUndo::shownGridFollowsUndoAndRedo_data() {

@@ -9,9 +9,13 @@
 
 namespace {
 
-// "Отменить ввод счёта Спартак – Динамо"; the bare caption while there is no step.
+// "Отменить ввод счёта Спартак – Динамо"; the bare caption while there is no step. A team
+// named "Брайтон & Хоув" keeps its ampersand rather than lending the menu a mnemonic.
 void nameStep(QAction *action, const QString &caption, const QString &step) {
-    action->setText(step.isEmpty() ? caption : caption + QLatin1Char(' ') + step);
+    if (step.isEmpty())
+        return action->setText(caption);
+    action->setText(caption + QLatin1Char(' ') +
+                    QString(step).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 } // namespace
