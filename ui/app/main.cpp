@@ -1,4 +1,5 @@
 #include "ui/app/navigation.h"
+#include "ui/platform/commandline.h"
 #include "ui/platform/look.h"
 
 #include <QApplication>
@@ -13,22 +14,12 @@ namespace {
 // --help and --version print their text and end the program before any window opens. The
 // table named on the command line, as an absolute path (a relative one is taken from the
 // current folder); nothing when none is named.
-std::optional<QString> processCommandLine(const QApplication &app) {
+std::optional<QString> tableOnCommandLine(const QApplication &app) {
     QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Показать эту справку"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Показать версию программы"));
-    parser.addOption(help);
-    parser.addOption(version);
     parser.addPositionalArgument(QStringLiteral("ФАЙЛ"),
                                  QStringLiteral("Таблица, которую открыть сразу (*.TFL)"),
                                  QStringLiteral("[ФАЙЛ]"));
-    parser.process(app);
-    if (parser.isSet(help))
-        parser.showHelp();
-    if (parser.isSet(version))
-        parser.showVersion();
+    platform::processCommandLine(parser, app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         std::fputs("Можно открыть только одну таблицу\n", stderr);
@@ -47,7 +38,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("soccer"));
     QApplication::setApplicationVersion(QStringLiteral(SOCCER_VERSION));
     QApplication::setWindowIcon(platform::applicationIcon());
-    const std::optional<QString> table = processCommandLine(app);
+    const std::optional<QString> table = tableOnCommandLine(app);
     // The open-table dialog comes first, unless a table was named; navigation chooses every
     // later window.
     if (table)
