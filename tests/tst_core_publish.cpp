@@ -13,34 +13,12 @@
 #include <memory>
 
 using namespace soccer;
+using publishkit::columnTexts;
+using publishkit::smallLeague;
 
 namespace {
 
 const QDate kDay(2016, 5, 14);
-
-// Four teams, one half played: team 3 wins everything, team 1 draws once. Goals against
-// order them differently from the ranking.
-std::unique_ptr<League> smallLeague() {
-    auto league = std::make_unique<League>();
-    league->teamCount = 4;
-    league->teamNames = {QString(), QStringLiteral("Альфа"), QStringLiteral("Бета"),
-                         QStringLiteral("Гамма"), QStringLiteral("Дельта")};
-    league->tablePath = QStringLiteral("/home/league/Весна 2016.TFL");
-    CrossTable &first = league->crossTables[1];
-    enterScore(first, 3, 1, QStringLiteral("2 0"));
-    enterScore(first, 3, 2, QStringLiteral("5 4"));
-    enterScore(first, 3, 4, QStringLiteral("1 0"));
-    enterScore(first, 1, 2, QStringLiteral("1 1"));
-    enterScore(first, 4, 2, QStringLiteral("3 0"));
-    return league;
-}
-
-QStringList columnTexts(const PublishedTable &table, int column) {
-    QStringList texts;
-    for (const auto &row : table.rows)
-        texts.append(row[std::size_t(column)].text);
-    return texts;
-}
 
 QStringList headers(const PublishedTable &table) {
     QStringList texts;

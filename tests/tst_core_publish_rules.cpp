@@ -11,33 +11,10 @@
 #include <memory>
 
 using namespace soccer;
+using publishkit::columnTexts;
+using publishkit::smallLeague;
 
-namespace {
-
-// Four teams, one half: Гамма wins everything; Альфа and Бета draw 1:1 and end on 1 point
-// each, Альфа with the better goal difference (-2 against -4); Дельта has 3.
-std::unique_ptr<League> smallLeague() {
-    auto league = std::make_unique<League>();
-    league->teamCount = 4;
-    league->teamNames = {QString(), QStringLiteral("Альфа"), QStringLiteral("Бета"),
-                         QStringLiteral("Гамма"), QStringLiteral("Дельта")};
-    CrossTable &first = league->crossTables[1];
-    enterScore(first, 3, 1, QStringLiteral("2 0"));
-    enterScore(first, 3, 2, QStringLiteral("5 4"));
-    enterScore(first, 3, 4, QStringLiteral("1 0"));
-    enterScore(first, 1, 2, QStringLiteral("1 1"));
-    enterScore(first, 4, 2, QStringLiteral("3 0"));
-    return league;
-}
-
-QStringList columnTexts(const PublishedTable &table, int column) {
-    QStringList texts;
-    for (const auto &row : table.rows)
-        texts.append(row[std::size_t(column)].text);
-    return texts;
-}
-
-} // namespace
+namespace {} // namespace
 
 Q_DECLARE_METATYPE(RankingRule)
 

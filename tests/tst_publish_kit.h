@@ -3,16 +3,45 @@
 // Helpers shared by the tests of publishing: tables to publish, and readers that take the
 // exported CSV and HTML apart again as a spreadsheet or a strict XML parser would.
 #include "bench/playedleague.h"
+#include "core/publishedtables.h"
+#include "core/score.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
+#include <memory>
 
 namespace publishkit {
 
 using benchkit::playedLeague;
+
+// Four teams, one half: Гамма wins everything; Альфа and Бета draw 1:1 and end on 1 point
+// each, Альфа with the better goal difference (-2 against -4); Дельта has 3. Goals against
+// order them differently from the ranking.
+inline std::unique_ptr<soccer::League> smallLeague() {
+    auto league = std::make_unique<soccer::League>();
+    league->teamCount = 4;
+    league->teamNames = {QString(), QStringLiteral("Альфа"), QStringLiteral("Бета"),
+                         QStringLiteral("Гамма"), QStringLiteral("Дельта")};
+    league->tablePath = QStringLiteral("/home/league/Весна 2016.TFL");
+    soccer::CrossTable &first = league->crossTables[1];
+    soccer::enterScore(first, 3, 1, QStringLiteral("2 0"));
+    soccer::enterScore(first, 3, 2, QStringLiteral("5 4"));
+    soccer::enterScore(first, 3, 4, QStringLiteral("1 0"));
+    soccer::enterScore(first, 1, 2, QStringLiteral("1 1"));
+    soccer::enterScore(first, 4, 2, QStringLiteral("3 0"));
+    return league;
+}
+
+// The texts of one column of a published table, top to bottom.
+inline QStringList columnTexts(const soccer::PublishedTable &table, int column) {
+    QStringList texts;
+    for (const auto &row : table.rows)
+        texts.append(row[std::size_t(column)].text);
+    return texts;
+}
 
 // RFC 4180 with ';' between fields and CR LF between records; the byte-order mark is checked
 // by the caller. A malformed file gives a record holding "<malformed>".
