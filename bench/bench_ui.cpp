@@ -7,9 +7,9 @@
 //   controls; and the number of paints a freshly opened 99-team main window makes until idle.
 
 #include "classic/frmtable.h"
-#include "core/options.h"
-#include "core/score.h"
-#include "core/tablefile.h"
+#include "core/files/options.h"
+#include "core/league/score.h"
+#include "core/files/tablefile.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/main/frmtable.h"

@@ -3,8 +3,8 @@
 // A played season for the benchmarks (the largest table the program holds: 99 teams) and for
 // the tests that need a large table: every pair played in both halves, names of various
 // lengths.
-#include "core/league.h"
-#include "core/score.h"
+#include "core/league/league.h"
+#include "core/league/score.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "classic/classicleague.h"
 
-#include "core/linewriter.h"
-#include "core/listreader.h"
-#include "core/score.h"
-#include "core/wholefile.h"
+#include "core/files/linewriter.h"
+#include "core/files/listreader.h"
+#include "core/league/score.h"
+#include "core/files/wholefile.h"
 
 #include <functional>
 #include <utility>

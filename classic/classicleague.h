@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/errors.h"
+#include "core/league/errors.h"
 
 #include <QByteArray>
 #include <QDir>

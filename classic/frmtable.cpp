@@ -2,9 +2,9 @@
 
 #include "classic/frmAbout.h"
 #include "classic/leaguefolder.h"
-#include "core/league.h"
-#include "core/locations.h"
-#include "core/score.h"
+#include "core/league/league.h"
+#include "core/files/locations.h"
+#include "core/league/score.h"
 #include "ui/platform/columnfit.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"

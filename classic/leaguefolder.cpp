@@ -1,7 +1,7 @@
 #include "classic/leaguefolder.h"
 
 #include "classic/classicleague.h"
-#include "core/locations.h"
+#include "core/files/locations.h"
 
 #include <QFile>
 #include <QFileInfo>

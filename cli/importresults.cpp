@@ -2,10 +2,10 @@
 
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
-#include "core/importapply.h"
-#include "core/importreader.h"
-#include "core/importreport.h"
-#include "core/tablefile.h"
+#include "core/import/importapply.h"
+#include "core/import/importreader.h"
+#include "core/import/importreport.h"
+#include "core/files/tablefile.h"
 
 #include <QFileInfo>
 #include <memory>

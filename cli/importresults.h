@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/importplan.h"
+#include "core/import/importplan.h"
 
 #include <QString>
 

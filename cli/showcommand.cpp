@@ -2,7 +2,7 @@
 
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
-#include "core/terminaltable.h"
+#include "core/publish/terminaltable.h"
 
 #include <QDate>
 

@@ -10,13 +10,13 @@
 // - undoing restores the League exactly: count, names, every cell and statistic;
 // - the report can always be written.
 
-#include "core/importapply.h"
-#include "core/importcsv.h"
-#include "core/importjson.h"
-#include "core/importplan.h"
-#include "core/importreader.h"
-#include "core/importreport.h"
-#include "core/score.h"
+#include "core/import/importapply.h"
+#include "core/import/importcsv.h"
+#include "core/import/importjson.h"
+#include "core/import/importplan.h"
+#include "core/import/importreader.h"
+#include "core/import/importreport.h"
+#include "core/league/score.h"
 
 #include <QByteArray>
 

@@ -13,14 +13,14 @@
 // - the input read as a ranking rule trailer or key never fails, and a rule's key names it;
 // - an options file that loads, written back and read again, gives the same colours.
 
-#include "core/codepage.h"
-#include "core/columns.h"
-#include "core/errors.h"
-#include "core/league.h"
-#include "core/options.h"
-#include "core/ranking.h"
-#include "core/ruletrailer.h"
-#include "core/tablefile.h"
+#include "core/files/codepage.h"
+#include "core/league/columns.h"
+#include "core/league/errors.h"
+#include "core/league/league.h"
+#include "core/files/options.h"
+#include "core/ranking/ranking.h"
+#include "core/files/ruletrailer.h"
+#include "core/files/tablefile.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/league.h"
-#include "core/publishedtables.h"
+#include "core/league/league.h"
+#include "core/publish/publishedtables.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/publishedtables.h"
+#include "core/publish/publishedtables.h"
 
 #include <QString>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "publish/printpreview.h"
 
-#include "core/publishedtables.h"
+#include "core/publish/publishedtables.h"
 #include "publish/pagepainter.h"
 #include "publish/pageplan.h"
 

@@ -2,8 +2,8 @@
 
 // The Bundesliga 2015/16 season, all 306 matches, replayed through score entry: shared by the
 // tests that check totals and rankings against the official table.
-#include "core/league.h"
-#include "core/score.h"
+#include "core/league/league.h"
+#include "core/league/score.h"
 
 #include <QFile>
 #include <QList>

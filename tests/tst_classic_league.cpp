@@ -1,8 +1,8 @@
 // The classic edition's league without its window: counting, score entry, ranking, clearing
 // and the three data files.
 #include "classic/classicleague.h"
-#include "core/errors.h"
-#include "core/score.h"
+#include "core/league/errors.h"
+#include "core/league/score.h"
 #include "tst_kit.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // soccer-cli's answers to scripts that go wrong: Russian help, and the exit codes of bad
 // arguments (1), tables that cannot be read (2) and output that cannot be written (3), with
 // no partial file left behind.
-#include "core/tablefile.h"
+#include "core/files/tablefile.h"
 #include "tst_cli_kit.h"
 #include "tst_kit.h"
 #include "tst_publish_kit.h"

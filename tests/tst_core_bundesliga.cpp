@@ -1,6 +1,6 @@
 // A real season replayed through score entry: the Bundesliga 2015/16, all 306 matches.
-#include "core/score.h"
-#include "core/standings.h"
+#include "core/league/score.h"
+#include "core/league/standings.h"
 #include "tst_bundesliga_kit.h"
 
 #include <QtTest>

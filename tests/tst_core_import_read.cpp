@@ -1,7 +1,7 @@
 // Reading result files: the encoding, the CSV separator, header and quotes, the openfootball
 // JSON layouts, the line numbers of what cannot be used, and the limits on size.
-#include "core/importnames.h"
-#include "core/importreader.h"
+#include "core/import/importnames.h"
+#include "core/import/importreader.h"
 #include "tst_kit.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // The League's own operations: counters by column, clearing, and which texts a file can hold.
-#include "core/columns.h"
-#include "core/league.h"
-#include "core/score.h"
-#include "core/standings.h"
+#include "core/league/columns.h"
+#include "core/league/league.h"
+#include "core/league/score.h"
+#include "core/league/standings.h"
 
 #include <QtTest>
 #include <memory>

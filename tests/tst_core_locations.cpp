@@ -1,7 +1,7 @@
 // Where the program's files live: a program folder of the user's own against an installed
 // program, whose user's files go to the user's folders; and the colours each of them uses.
-#include "core/locations.h"
-#include "core/options.h"
+#include "core/files/locations.h"
+#include "core/files/options.h"
 #include "tst_kit.h"
 #include "tst_kit_installation.h"
 

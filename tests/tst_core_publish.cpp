@@ -1,12 +1,12 @@
 // The published tables and their writers: what a table holds, and how HTML, CSV and terminal
 // text carry it without losing or breaking a name.
-#include "core/csvtable.h"
-#include "core/displaywidth.h"
-#include "core/htmlpage.h"
-#include "core/publishedtables.h"
-#include "core/score.h"
-#include "core/standings.h"
-#include "core/terminaltable.h"
+#include "core/publish/csvtable.h"
+#include "core/publish/displaywidth.h"
+#include "core/publish/htmlpage.h"
+#include "core/publish/publishedtables.h"
+#include "core/league/score.h"
+#include "core/league/standings.h"
+#include "core/publish/terminaltable.h"
 #include "tst_publish_kit.h"
 
 #include <QtTest>

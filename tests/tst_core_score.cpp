@@ -1,5 +1,5 @@
 // Score entry on one cross-table: the answers of the score prompt, take-back and counting.
-#include "core/score.h"
+#include "core/league/score.h"
 
 #include <QtTest>
 #include <memory>

@@ -1,6 +1,6 @@
 // The nearest spelling that code page 1251 can hold, offered for a name it cannot.
-#include "core/codepage.h"
-#include "core/spelling.h"
+#include "core/files/codepage.h"
+#include "core/files/spelling.h"
 
 #include <QtTest>
 

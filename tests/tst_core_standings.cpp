@@ -1,5 +1,5 @@
 // The ranking rule, the ordering by one counter and the rows of the results table.
-#include "core/standings.h"
+#include "core/league/standings.h"
 
 #include <QtTest>
 #include <memory>

@@ -1,8 +1,8 @@
 // The print form of numbers, the score number rules and the list-input reader and writer.
-#include "core/errors.h"
-#include "core/linewriter.h"
-#include "core/listreader.h"
-#include "core/score.h"
+#include "core/league/errors.h"
+#include "core/files/linewriter.h"
+#include "core/files/listreader.h"
+#include "core/league/score.h"
 #include "tst_kit.h"
 
 #include <QLocale>

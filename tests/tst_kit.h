@@ -2,7 +2,7 @@
 
 // What every test of files shares: bytes and lines on disk, code page 1251, error numbers.
 // QtCore only, so the core tests use it too. The windows' kit is tst_kit_windows.h.
-#include "core/errors.h"
+#include "core/league/errors.h"
 
 #include <QFile>
 #include <QStringEncoder>

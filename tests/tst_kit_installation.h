@@ -1,7 +1,7 @@
 #pragma once
 
 // An installed program in a temporary folder, for the tests of where files live.
-#include "core/locations.h"
+#include "core/files/locations.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 
 // The main window's grids as the tests read them: a grid by name, a column's texts, a team's
 // statistics, the hover caption.
-#include "core/columns.h"
-#include "core/score.h"
+#include "core/league/columns.h"
+#include "core/league/score.h"
 #include "tst_kit_windows.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/look.h"

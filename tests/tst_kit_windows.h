@@ -4,8 +4,8 @@
 // table files written by the core library, a scripted prompter, the main window created as
 // the dialogs create it, controls found by name, and the removal of every window a test left.
 // The main window's grids have their own helpers in tst_kit_mainwindow.h.
-#include "core/options.h"
-#include "core/tablefile.h"
+#include "core/files/options.h"
+#include "core/files/tablefile.h"
 #include "tst_kit.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"

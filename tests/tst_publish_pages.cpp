@@ -1,7 +1,7 @@
 // The pages of the printed tables: every cell on exactly one page and within it, the columns
 // that name the rows and the header row on every page, the captions of the parts, and the
 // print preview showing the same pages.
-#include "core/publishedtables.h"
+#include "core/publish/publishedtables.h"
 #include "publish/pageplan.h"
 #include "publish/printpreview.h"
 #include "tst_publish_kit.h"

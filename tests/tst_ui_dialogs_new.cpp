@@ -2,7 +2,7 @@
 // count spinner, and where Cancel leads.
 #include "tst_kit_windows.h"
 
-#include "core/tablefile.h"
+#include "core/files/tablefile.h"
 #include "ui/dialogs/frmnew.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/main/frmtable.h"

@@ -2,8 +2,8 @@
 // the places, and OK against Отмена.
 #include "tst_kit_windows.h"
 
-#include "core/score.h"
-#include "core/standings.h"
+#include "core/league/score.h"
+#include "core/league/standings.h"
 #include "ui/dialogs/frmrules.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The parts of the platform layer both programs build on: the command builder, the failure
 // messages, and the button pictures drawn in the size asked for.
-#include "core/errors.h"
+#include "core/league/errors.h"
 #include "ui/platform/commandbuilder.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"

@@ -1,6 +1,6 @@
 #include "ui/dialogs/dialogkit.h"
 
-#include "core/wholefile.h"
+#include "core/files/wholefile.h"
 #include "ui/platform/look.h"
 
 #include <QComboBox>

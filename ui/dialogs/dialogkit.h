@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/league.h"
+#include "core/league/league.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ui/dialogs/frmAbout.h"
 
-#include "core/options.h"
+#include "core/files/options.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/platform/look.h"
 

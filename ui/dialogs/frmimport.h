@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/importedfile.h"
-#include "core/importplan.h"
-#include "core/league.h"
+#include "core/import/importedfile.h"
+#include "core/import/importplan.h"
+#include "core/league/league.h"
 #include "ui/platform/prompts.h"
 
 #include <QList>

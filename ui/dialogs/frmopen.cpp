@@ -1,7 +1,7 @@
 #include "ui/dialogs/frmopen.h"
 
-#include "core/locations.h"
-#include "core/options.h"
+#include "core/files/locations.h"
+#include "core/files/options.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/drives.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/league.h"
-#include "core/rankingrule.h"
+#include "core/league/league.h"
+#include "core/ranking/rankingrule.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "ui/main/crosstablemodel.h"
 
-#include "core/score.h"
+#include "core/league/score.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Renaming one team or every team, and clearing the whole table.
-#include "core/league.h"
+#include "core/league/league.h"
 #include "ui/main/crosstablemodel.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/leaguedocument.h"

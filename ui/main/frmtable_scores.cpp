@@ -1,6 +1,6 @@
 // Clicks on the cross-tables: a score entered for a pair, the offer to rename a team, and the
 // caption that names the match under the pointer.
-#include "core/league.h"
+#include "core/league/league.h"
 #include "ui/main/crosstablemodel.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/leaguedocument.h"

@@ -1,6 +1,6 @@
 #include "ui/main/gridmodel.h"
 
-#include "core/columns.h"
+#include "core/league/columns.h"
 #include "ui/main/leaguedocument.h"
 #include "ui/platform/look.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/importapply.h"
-#include "core/importplan.h"
-#include "core/league.h"
-#include "core/score.h"
+#include "core/import/importapply.h"
+#include "core/import/importplan.h"
+#include "core/league/league.h"
+#include "core/league/score.h"
 
 #include <QString>
 #include <QUndoCommand>

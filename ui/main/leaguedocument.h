@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/columns.h"
-#include "core/filefingerprint.h"
-#include "core/league.h"
-#include "core/ranking.h"
-#include "core/score.h"
+#include "core/league/columns.h"
+#include "core/files/filefingerprint.h"
+#include "core/league/league.h"
+#include "core/ranking/ranking.h"
+#include "core/league/score.h"
 #include "ui/main/leaguecommands.h"
 
 namespace soccer {

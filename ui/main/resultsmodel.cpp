@@ -1,6 +1,6 @@
 #include "ui/main/resultsmodel.h"
 
-#include "core/score.h"
+#include "core/league/score.h"
 #include "ui/main/leaguedocument.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ranking.h"
-#include "core/standings.h"
+#include "core/ranking/ranking.h"
+#include "core/league/standings.h"
 #include "ui/main/gridmodel.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "ui/platform/failures.h"
 
-#include "core/errors.h"
+#include "core/league/errors.h"
 #include "ui/platform/prompts.h"
 
 namespace platform {

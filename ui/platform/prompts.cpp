@@ -1,6 +1,6 @@
 #include "ui/platform/prompts.h"
 
-#include "core/locations.h"
+#include "core/files/locations.h"
 #include "ui/platform/look.h"
 
 #include <QApplication>

@@ -1,0 +1,151 @@
+#include "core/files/listreader.h"
+
+#include "core/league/errors.h"
+#include "core/league/numbertext.h"
+
+#include <string_view>
+
+namespace soccer {
+
+namespace {
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
+bool isLineEnd(char ch) {
+    return ch == '\r' || ch == '\n';
+}
+bool endsNumberField(char ch) {
+    return isBlank(ch) || ch == ',' || isLineEnd(ch);
+}
+bool endsTextField(char ch) {
+    return ch == ',' || isLineEnd(ch);
+}
+
+bool isAscii(QByteArrayView raw) {
+    for (char ch : raw) {
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ListReader::ListReader(QByteArray bytes, TextCoding coding)
+    : bytes_(std::move(bytes)), coding_(coding) {
+    if (coding_ == TextCoding::Utf8)
+        pos_ = utf8MarkLength(bytes_);
+}
+
+void ListReader::skipBlanks() {
+    while (pos_ < bytes_.size() && isBlank(current()))
+        ++pos_;
+}
+
+bool ListReader::atLineEnd() const {
+    return pos_ < bytes_.size() && isLineEnd(current());
+}
+
+void ListReader::consumeLineEnd() {
+    if (pos_ < bytes_.size() && current() == '\r')
+        ++pos_;
+    if (pos_ < bytes_.size() && current() == '\n')
+        ++pos_;
+    lineEnded_ = true;
+}
+
+void ListReader::endField() {
+    if (atEnd()) {
+        lineEnded_ = true;
+    } else if (current() == ',') {
+        ++pos_;
+        lineEnded_ = false;
+    } else if (atLineEnd()) {
+        consumeLineEnd();
+    } else {
+        lineEnded_ = false;
+    }
+}
+
+void ListReader::fail(int number, const QString &what) const {
+    const qsizetype lineNumber = bytes_.left(pos_).count('\n') + 1;
+    throw CoreError(number, QStringLiteral("строка %1: %2").arg(lineNumber).arg(what));
+}
+
+double ListReader::readNumber() {
+    skipBlanks();
+    if (atEnd())
+        fail(ErrInputPastEnd, QStringLiteral("ожидалось число"));
+    if (atLineEnd() || current() == ',') {
+        endField(); // an empty field stands for 0
+        return 0;
+    }
+    const qsizetype start = pos_;
+    while (pos_ < bytes_.size() && !endsNumberField(current()))
+        ++pos_;
+    const std::string_view field(bytes_.constData() + start, std::size_t(pos_ - start));
+    double value = 0;
+    if (numbertext::leadingNumber(field, value) != field.size())
+        fail(ErrTypeMismatch, QStringLiteral("«%1» не число").arg(decode(field)));
+    skipBlanks();
+    endField();
+    return value;
+}
+
+QString ListReader::readText() {
+    return text(readTextSpan());
+}
+
+void ListReader::skipText() {
+    readTextSpan();
+}
+
+ListReader::TextSpan ListReader::readTextSpan() {
+    skipBlanks();
+    if (atEnd())
+        fail(ErrInputPastEnd, QStringLiteral("ожидался текст"));
+    if (current() == '"')
+        return readQuotedSpan();
+    const qsizetype start = pos_;
+    while (pos_ < bytes_.size() && !endsTextField(current()))
+        ++pos_;
+    const TextSpan span{start, pos_ - start};
+    endField();
+    return span;
+}
+
+// A quoted text runs to the closing quote, or to the line end when there is none; whatever
+// follows the closing quote up to the comma or the line end belongs to no value.
+ListReader::TextSpan ListReader::readQuotedSpan() {
+    const qsizetype start = ++pos_;
+    while (pos_ < bytes_.size() && current() != '"' && !atLineEnd())
+        ++pos_;
+    const TextSpan span{start, pos_ - start};
+    while (pos_ < bytes_.size() && !endsTextField(current()))
+        ++pos_;
+    endField();
+    return span;
+}
+
+QString ListReader::text(const TextSpan &span) const {
+    return decode(QByteArrayView(bytes_.constData() + span.start, span.length));
+}
+
+void ListReader::skipRestOfLine() {
+    if (lineEnded_)
+        return;
+    while (pos_ < bytes_.size() && !isLineEnd(current()))
+        ++pos_;
+    consumeLineEnd();
+}
+
+QString ListReader::decode(QByteArrayView raw) const {
+    if (raw.isEmpty())
+        return {};
+    if (isAscii(raw))
+        return QString::fromLatin1(raw.data(), raw.size());
+    return coding_ == TextCoding::Utf8 ? QString::fromUtf8(raw) : fromCodePage(raw);
+}
+
+} // namespace soccer

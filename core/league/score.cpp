@@ -1,0 +1,124 @@
+#include "core/league/score.h"
+
+#include "core/league/numbertext.h"
+
+#include <cmath>
+#include <string>
+
+namespace soccer {
+
+namespace {
+
+bool isRemovedBlank(char16_t ch) {
+    return ch == u' ' || ch == u'\t' || ch == u'\n';
+}
+
+// A character that no number can contain; it ends the number in its place.
+constexpr char kStop = '\x01';
+
+bool isTeamPair(int r, int c) {
+    return r >= 1 && r <= kMaxTeams && c >= 1 && c <= kMaxTeams && r != c;
+}
+
+} // namespace
+
+double readScoreNumber(QStringView text) {
+    std::string compact;
+    compact.reserve(std::size_t(text.size()));
+    for (QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (isRemovedBlank(code))
+            continue;
+        compact.push_back(code < 0x80 ? char(code) : kStop);
+    }
+    double value = 0;
+    numbertext::leadingNumber(compact, value);
+    // A number too large for a double would make every later sum meaningless.
+    return std::isfinite(value) ? value : 0;
+}
+
+QString formatScoreNumber(double value) {
+    char text[numbertext::kCapacity];
+    return QString::fromLatin1(text, numbertext::scoreForm(value, text));
+}
+
+QString scoreText(double x, double y) {
+    char text[2 * numbertext::kCapacity + 1];
+    int length = numbertext::scoreForm(x, text);
+    text[length++] = ':';
+    length += numbertext::scoreForm(y, text + length);
+    return QString::fromLatin1(text, length);
+}
+
+bool splitScoreText(const QString &text, double &x, double &y) {
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return false;
+    x = readScoreNumber(QStringView(text).left(colon));
+    y = readScoreNumber(QStringView(text).mid(colon + 1));
+    return true;
+}
+
+void countResult(CrossTable &table, int r, int c, double x, double y, int sign) {
+    TeamStats &row = table.stats[r];
+    TeamStats &column = table.stats[c];
+    row.goalsFor += sign * x;
+    row.goalsAgainst += sign * y;
+    column.goalsFor += sign * y;
+    column.goalsAgainst += sign * x;
+    countOutcome(row, column, x, y, sign);
+}
+
+void countResult(League &league, int k, int r, int c, double x, double y, int sign) {
+    countResult(league.crossTables[k], r, c, x, y, sign);
+}
+
+namespace {
+
+// Takes the stored result of the pair out of the statistics; false when the stored text is
+// not a score (it has no ':'), in which case nothing is touched.
+bool takeBack(CrossTable &table, int r, int c) {
+    const QString &old = table.cells[r][c];
+    if (old.isEmpty())
+        return true;
+    double x = 0;
+    double y = 0;
+    if (!splitScoreText(old, x, y))
+        return false;
+    countResult(table, r, c, x, y, -1);
+    return true;
+}
+
+} // namespace
+
+ScoreChange enterScore(CrossTable &table, int r, int c, const QString &answer) {
+    if (!isTeamPair(r, c))
+        return ScoreChange::None;
+    QString &cell = table.cells[r][c];
+    QString &mirror = table.cells[c][r];
+    if (answer.isEmpty()) {
+        if (cell.isEmpty() || !takeBack(table, r, c))
+            return ScoreChange::None;
+        cell.clear();
+        mirror.clear();
+        return ScoreChange::Deleted;
+    }
+    const qsizetype blank = answer.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return ScoreChange::None;
+    const double x = readScoreNumber(QStringView(answer).left(blank));
+    const double y = readScoreNumber(QStringView(answer).mid(blank + 1));
+    if (!takeBack(table, r, c))
+        return ScoreChange::None;
+    cell = scoreText(x, y);
+    mirror = scoreText(y, x);
+    countResult(table, r, c, x, y, +1);
+    return ScoreChange::Recorded;
+}
+
+QString statisticText(double value) {
+    char text[numbertext::kCapacity];
+    return QString::fromLatin1(text, numbertext::plain(value, text));
+}
+
+} // namespace soccer

@@ -1,0 +1,97 @@
+#include "core/league/standings.h"
+
+#include <algorithm>
+
+namespace soccer {
+
+namespace {
+
+int rankedCount(const League &league) {
+    return std::clamp(league.teamCount, 0, kMaxTeams);
+}
+
+std::array<TeamStats, kArraySize> allTotals(const League &league) {
+    std::array<TeamStats, kArraySize> result{};
+    for (int t = 1; t <= rankedCount(league); ++t)
+        result[t] = totals(league, t);
+    return result;
+}
+
+double goalDifference(const TeamStats &stats) {
+    return stats.goalsFor - stats.goalsAgainst;
+}
+
+// The challenger's test against the leader, exactly in the order the results table has always
+// used: the wins comparison can only admit a challenger, never reject one.
+bool takesLead(const TeamStats &challenger, const TeamStats &leader) {
+    if (challenger.points > leader.points)
+        return true;
+    if (challenger.points < leader.points)
+        return false;
+    if (leader.wins < challenger.wins)
+        return true;
+    if (goalDifference(challenger) == goalDifference(leader))
+        return leader.goalsFor < challenger.goalsFor;
+    return goalDifference(leader) < goalDifference(challenger);
+}
+
+// Selection by repeated scan: each position gets the first unplaced team, displaced by every
+// later unplaced team that `better` prefers to the current choice.
+template <typename Better> void selectByScan(League &league, Better better) {
+    const int count = rankedCount(league);
+    std::array<bool, kArraySize> placed{};
+    for (int p = 1; p <= count; ++p) {
+        int best = 1;
+        while (placed[best])
+            ++best;
+        for (int j = best + 1; j <= count; ++j) {
+            if (!placed[j] && better(j, best))
+                best = j;
+        }
+        league.standingsOrder[p] = best;
+        placed[best] = true;
+    }
+}
+
+} // namespace
+
+TeamStats totals(const League &league, int team) {
+    const TeamStats &first = league.crossTables[1].stats[team];
+    const TeamStats &second = league.crossTables[2].stats[team];
+    TeamStats sum;
+    for (Counter counter : kStoredCounters)
+        counterRef(sum, counter) = counterValue(first, counter) + counterValue(second, counter);
+    return sum;
+}
+
+void rankTeams(League &league) {
+    const auto teamTotals = allTotals(league);
+    selectByScan(league,
+                 [&](int j, int leader) { return takesLead(teamTotals[j], teamTotals[leader]); });
+}
+
+void orderByCounter(League &league, Counter counter) {
+    const auto teamTotals = allTotals(league);
+    selectByScan(league, [&](int j, int best) {
+        return counterValue(teamTotals[j], counter) > counterValue(teamTotals[best], counter);
+    });
+}
+
+std::vector<ResultsRow> resultsRows(const League &league) {
+    std::vector<ResultsRow> rows;
+    const int count = rankedCount(league);
+    rows.reserve(std::size_t(count));
+    for (int p = 1; p <= count; ++p) {
+        ResultsRow row;
+        row.position = p;
+        row.team = std::clamp(league.standingsOrder[p], 0, kMaxTeams);
+        row.name = league.teamNames[row.team];
+        const TeamStats sum = totals(league, row.team);
+        for (std::size_t i = 0; i < kStatisticColumns.size(); ++i)
+            row.values[i] = counterValue(sum, kStatisticColumns[i].counter);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace soccer
