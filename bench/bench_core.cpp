@@ -3,14 +3,14 @@
 // in the same run as the floor the table reader and writer are compared with.
 
 #include "bench/playedleague.h"
+#include "core/files/tablefile.h"
 #include "core/import/importapply.h"
 #include "core/import/importplan.h"
 #include "core/import/importreader.h"
 #include "core/league/league.h"
-#include "core/ranking/ranking.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
-#include "core/files/tablefile.h"
+#include "core/ranking/ranking.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,10 +4,10 @@
 #include "bench/playedleague.h"
 #include "cli/exitcodes.h"
 #include "cli/importresults.h"
+#include "core/files/tablefile.h"
 #include "core/publish/csvtable.h"
 #include "core/publish/htmlpage.h"
 #include "core/publish/publishedtables.h"
-#include "core/files/tablefile.h"
 #include "publish/exportfile.h"
 
 #include <QFile>

@@ -8,8 +8,8 @@
 
 #include "classic/frmtable.h"
 #include "core/files/options.h"
-#include "core/league/score.h"
 #include "core/files/tablefile.h"
+#include "core/league/score.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/main/frmtable.h"

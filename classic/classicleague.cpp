@@ -2,8 +2,8 @@
 
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
-#include "core/league/score.h"
 #include "core/files/wholefile.h"
+#include "core/league/score.h"
 
 #include <functional>
 #include <utility>

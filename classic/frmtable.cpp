@@ -2,8 +2,8 @@
 
 #include "classic/frmAbout.h"
 #include "classic/leaguefolder.h"
-#include "core/league/league.h"
 #include "core/files/locations.h"
+#include "core/league/league.h"
 #include "core/league/score.h"
 #include "ui/platform/columnfit.h"
 #include "ui/platform/failures.h"

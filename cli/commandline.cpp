@@ -1,10 +1,10 @@
 #include "cli/commandline.h"
 
 #include "cli/exitcodes.h"
-#include "core/league/errors.h"
-#include "core/ranking/rankingrule.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
+#include "core/league/errors.h"
+#include "core/ranking/rankingrule.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -2,10 +2,10 @@
 
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
+#include "core/files/tablefile.h"
 #include "core/import/importapply.h"
 #include "core/import/importreader.h"
 #include "core/import/importreport.h"
-#include "core/files/tablefile.h"
 
 #include <QFileInfo>
 #include <memory>

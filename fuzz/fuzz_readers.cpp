@@ -14,13 +14,13 @@
 // - an options file that loads, written back and read again, gives the same colours.
 
 #include "core/files/codepage.h"
+#include "core/files/options.h"
+#include "core/files/ruletrailer.h"
+#include "core/files/tablefile.h"
 #include "core/league/columns.h"
 #include "core/league/errors.h"
 #include "core/league/league.h"
-#include "core/files/options.h"
 #include "core/ranking/ranking.h"
-#include "core/files/ruletrailer.h"
-#include "core/files/tablefile.h"
 
 #include <QByteArray>
 

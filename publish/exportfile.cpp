@@ -1,9 +1,9 @@
 #include "publish/exportfile.h"
 
-#include "core/publish/csvtable.h"
-#include "core/league/errors.h"
-#include "core/publish/htmlpage.h"
 #include "core/files/wholefile.h"
+#include "core/league/errors.h"
+#include "core/publish/csvtable.h"
+#include "core/publish/htmlpage.h"
 #include "publish/pagepainter.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 // soccer-cli import as a script runs it: the Bundesliga season 2015/16 imported into a blank
 // table gives the table the replay enters score by score, byte for byte; refused lines write
 // nothing unless --skip-bad; conflicts kept or taken; naming from the file; the exit codes.
-#include "core/league/score.h"
 #include "core/files/tablefile.h"
+#include "core/league/score.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_cli_kit.h"
 #include "tst_kit.h"

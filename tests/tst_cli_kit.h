@@ -2,8 +2,8 @@
 
 // Runs the built soccer-cli as a script would, without a display and with no platform named,
 // so that the tool has to choose the offscreen one itself.
-#include "core/league/league.h"
 #include "core/files/spelling.h"
+#include "core/league/league.h"
 
 #include <QByteArray>
 #include <QProcess>

@@ -1,10 +1,10 @@
 // soccer-cli as a script runs it: the Bundesliga season 2015/16 and a 99-team table exported
 // to CSV, HTML and PDF and read back, and the terminal view.
-#include "core/publish/displaywidth.h"
-#include "core/league/score.h"
 #include "core/files/spelling.h"
-#include "core/league/standings.h"
 #include "core/files/tablefile.h"
+#include "core/league/score.h"
+#include "core/league/standings.h"
+#include "core/publish/displaywidth.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_cli_kit.h"
 #include "tst_kit.h"

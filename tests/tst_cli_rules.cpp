@@ -1,9 +1,9 @@
 // soccer-cli under ranking rules: the Bundesliga season 2015/16 published by the rule of the
 // league (its official order, with the reason for each of the three teams on 38 points), by a
 // rule saved with the table, by --rule over the saved one, and a place shared by two teams.
-#include "core/league/score.h"
 #include "core/files/spelling.h"
 #include "core/files/tablefile.h"
+#include "core/league/score.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_cli_kit.h"
 #include "tst_kit.h"

@@ -1,10 +1,10 @@
 // Saving onto a disk with no room left: every kind of file, small and large, keeps its old
 // bytes, no temporary file is left behind, and the failure says that the disk is full.
-#include "core/league/errors.h"
 #include "core/files/options.h"
-#include "core/league/score.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
+#include "core/league/errors.h"
+#include "core/league/score.h"
 #include "tst_fulldisk.h"
 #include "tst_kit.h"
 

@@ -1,10 +1,10 @@
 // The Bundesliga 2015/16 imported from result files gives, byte for byte, the table that the
 // replay enters score by score: from the shared CSV itself, from a CSV in code page 1251 with
 // Russian names and header, and from openfootball JSON (flat and by rounds).
+#include "core/files/tablefile.h"
 #include "core/import/importapply.h"
 #include "core/import/importplan.h"
 #include "core/import/importreader.h"
-#include "core/files/tablefile.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_kit.h"
 

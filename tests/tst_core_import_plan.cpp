@@ -1,12 +1,12 @@
 // Planning an import against a table, applying it as score entries and taking it back: the
 // cross-table of every result, the conflicts both ways, the refused lines with their numbers,
 // the naming offers, the report, and an undo that restores every byte.
+#include "core/files/tablefile.h"
 #include "core/import/importapply.h"
 #include "core/import/importplan.h"
 #include "core/import/importreader.h"
 #include "core/import/importreport.h"
 #include "core/league/score.h"
-#include "core/files/tablefile.h"
 
 #include <QtTest>
 #include <memory>

@@ -1,6 +1,6 @@
 // option.dat: its exact bytes, hand-written files, and the fallback when it is unusable.
-#include "core/league/errors.h"
 #include "core/files/options.h"
+#include "core/league/errors.h"
 #include "tst_kit.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 // The published tables and their writers: what a table holds, and how HTML, CSV and terminal
 // text carry it without losing or breaking a name.
+#include "core/league/score.h"
+#include "core/league/standings.h"
 #include "core/publish/csvtable.h"
 #include "core/publish/displaywidth.h"
 #include "core/publish/htmlpage.h"
 #include "core/publish/publishedtables.h"
-#include "core/league/score.h"
-#include "core/league/standings.h"
 #include "core/publish/terminaltable.h"
 #include "tst_publish_kit.h"
 

@@ -1,10 +1,10 @@
 // The published results table under ranking rules: places and reasons as the rule gives them,
 // the order the window shows left alone, and the program's rule published as it always was.
+#include "core/league/score.h"
+#include "core/league/standings.h"
 #include "core/publish/csvtable.h"
 #include "core/publish/htmlpage.h"
 #include "core/publish/publishedtables.h"
-#include "core/league/score.h"
-#include "core/league/standings.h"
 #include "tst_publish_kit.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // Ranking by a rule: mini-leagues, shared places, the reasons, and the program's own rule.
-#include "core/ranking/ranking.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
+#include "core/ranking/ranking.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

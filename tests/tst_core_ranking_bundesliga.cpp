@@ -1,8 +1,8 @@
 // The Bundesliga 2015/16 season ranked by the rules: the league's own rule gives its official
 // table, the program's rule gives what the results table always showed, and head-to-head
 // reorders the two ties of the season.
-#include "core/ranking/ranking.h"
 #include "core/league/standings.h"
+#include "core/ranking/ranking.h"
 #include "tst_bundesliga_kit.h"
 
 #include <QtTest>

@@ -1,9 +1,9 @@
 // The ranking rule in the table file: the trailer after the names, its key, and the bytes of a
 // table with the program's rule, which stay those of a table saved before rules existed.
-#include "core/files/ruletrailer.h"
-#include "core/files/tablefile.h"
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
+#include "core/files/ruletrailer.h"
+#include "core/files/tablefile.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_kit.h"
 

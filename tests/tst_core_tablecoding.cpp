@@ -1,9 +1,9 @@
 // The code pages of table files: tables written by other programs in UTF-8 are read, every
 // table is written in code page 1251, and a text that code page cannot hold is refused before
 // anything is written.
+#include "core/files/tablefile.h"
 #include "core/league/errors.h"
 #include "core/league/score.h"
-#include "core/files/tablefile.h"
 #include "tst_kit.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The table file: its exact bytes, round trips, failed reads and failed writes.
+#include "core/files/tablefile.h"
 #include "core/league/errors.h"
 #include "core/league/score.h"
-#include "core/files/tablefile.h"
 #include "tst_kit.h"
 
 #include <QDir>

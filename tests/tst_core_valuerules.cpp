@@ -1,7 +1,7 @@
 // The print form of numbers, the score number rules and the list-input reader and writer.
-#include "core/league/errors.h"
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
+#include "core/league/errors.h"
 #include "core/league/score.h"
 #include "tst_kit.h"
 

@@ -1,9 +1,9 @@
 // Reading whole files: what stands at a path that is not a plain file, files without read
 // permission, files too large to be tables, and the error numbers of system errors.
-#include "core/league/errors.h"
-#include "core/league/league.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
+#include "core/league/errors.h"
+#include "core/league/league.h"
 #include "tst_kit.h"
 
 #include <QDir>

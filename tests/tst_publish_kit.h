@@ -3,8 +3,8 @@
 // Helpers shared by the tests of publishing: tables to publish, and readers that take the
 // exported CSV and HTML apart again as a spreadsheet or a strict XML parser would.
 #include "bench/playedleague.h"
-#include "core/publish/publishedtables.h"
 #include "core/league/score.h"
+#include "core/publish/publishedtables.h"
 
 #include <QByteArray>
 #include <QList>

@@ -3,10 +3,10 @@
 // offers, and Отмена against "Импортировать".
 #include "tst_kit_windows.h"
 
+#include "core/files/tablefile.h"
 #include "core/import/importapply.h"
 #include "core/import/importreader.h"
 #include "core/league/score.h"
-#include "core/files/tablefile.h"
 #include "ui/dialogs/frmimport.h"
 
 #include <QGroupBox>

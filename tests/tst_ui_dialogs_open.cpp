@@ -2,8 +2,8 @@
 // OK hands a path over only when it names a file.
 #include "tst_kit_windows.h"
 
-#include "core/league/score.h"
 #include "core/files/tablefile.h"
+#include "core/league/score.h"
 #include "ui/dialogs/drives.h"
 #include "ui/dialogs/frmnew.h"
 #include "ui/dialogs/frmopen.h"

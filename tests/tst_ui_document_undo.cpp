@@ -1,9 +1,9 @@
 // The open table's undo stack: which changes are steps and how they are named, the clean
 // state that load and save set, and a long random run of edits undone and redone to the byte,
 // each step announcing itself as the change did.
+#include "core/files/tablefile.h"
 #include "core/import/importplan.h"
 #include "core/import/importreader.h"
-#include "core/files/tablefile.h"
 #include "tst_kit.h"
 #include "ui/main/leaguedocument.h"
 

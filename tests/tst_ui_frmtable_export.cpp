@@ -5,9 +5,9 @@
 #include "tst_kit_mainwindow.h"
 #include "tst_publish_kit.h"
 
+#include "core/files/spelling.h"
 #include "core/publish/csvtable.h"
 #include "core/publish/publishedtables.h"
-#include "core/files/spelling.h"
 
 #include <QDir>
 #include <optional>

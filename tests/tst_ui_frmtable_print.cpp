@@ -3,9 +3,9 @@
 #include "tst_bundesliga_kit.h"
 #include "tst_kit_mainwindow.h"
 
-#include "core/publish/publishedtables.h"
 #include "core/files/spelling.h"
 #include "core/files/tablefile.h"
+#include "core/publish/publishedtables.h"
 #include "publish/pageplan.h"
 
 #include <QPrintPreviewDialog>

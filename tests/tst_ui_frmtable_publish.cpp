@@ -3,9 +3,9 @@
 // import entering its results in the grids.
 #include "tst_kit_mainwindow.h"
 
+#include "core/league/score.h"
 #include "core/ranking/ranking.h"
 #include "core/ranking/rankingrule.h"
-#include "core/league/score.h"
 #include "ui/dialogs/frmimport.h"
 #include "ui/dialogs/frmrules.h"
 

@@ -1,9 +1,9 @@
 #include "core/files/options.h"
 
-#include "core/league/errors.h"
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
 #include "core/files/wholefile.h"
+#include "core/league/errors.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/league/league.h"
 #include "core/files/locations.h"
+#include "core/league/league.h"
 
 #include <QByteArray>
 #include <QString>

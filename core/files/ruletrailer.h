@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/ranking/rankingrule.h"
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
+#include "core/ranking/rankingrule.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 #include "core/files/tablefile.h"
 
 #include "core/files/codepage.h"
-#include "core/league/columns.h"
-#include "core/league/errors.h"
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
 #include "core/files/ruletrailer.h"
 #include "core/files/wholefile.h"
+#include "core/league/columns.h"
+#include "core/league/errors.h"
 
 #include <array>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "core/publish/publishedtables.h"
 
-#include "core/ranking/ranking.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
+#include "core/ranking/ranking.h"
 
 #include <QFileInfo>
 #include <algorithm>

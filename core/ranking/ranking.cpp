@@ -1,7 +1,7 @@
 #include "core/ranking/ranking.h"
 
-#include "core/ranking/headtohead.h"
 #include "core/league/standings.h"
+#include "core/ranking/headtohead.h"
 
 #include <algorithm>
 #include <cmath>

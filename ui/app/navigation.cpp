@@ -1,8 +1,8 @@
 #include "ui/app/navigation.h"
 
+#include "core/files/tablefile.h"
 #include "core/league/errors.h"
 #include "core/league/league.h"
-#include "core/files/tablefile.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/dialogs/frmnew.h"
 #include "ui/dialogs/frmopen.h"

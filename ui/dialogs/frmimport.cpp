@@ -1,8 +1,8 @@
 #include "ui/dialogs/frmimport.h"
 
+#include "core/files/options.h"
 #include "core/import/importreader.h"
 #include "core/import/importreport.h"
-#include "core/files/options.h"
 #include "ui/dialogs/dialogkit.h"
 
 #include <QButtonGroup>

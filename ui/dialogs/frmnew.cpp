@@ -1,10 +1,10 @@
 #include "ui/dialogs/frmnew.h"
 
-#include "core/league/errors.h"
 #include "core/files/locations.h"
 #include "core/files/options.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
+#include "core/league/errors.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/platform/confirmreplace.h"

@@ -1,7 +1,7 @@
 #include "ui/dialogs/frmoption.h"
 
-#include "core/league/errors.h"
 #include "core/files/options.h"
+#include "core/league/errors.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/platform/failures.h"

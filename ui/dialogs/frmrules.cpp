@@ -1,9 +1,9 @@
 #include "ui/dialogs/frmrules.h"
 
 #include "core/files/options.h"
-#include "core/ranking/ranking.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
+#include "core/ranking/ranking.h"
 #include "ui/dialogs/dialogkit.h"
 #include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"

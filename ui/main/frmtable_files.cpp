@@ -1,7 +1,7 @@
 // The commands that save the table or leave it: Save, Save as, New, Open, Exit, and the help,
 // options and About commands.
-#include "core/league/errors.h"
 #include "core/files/locations.h"
+#include "core/league/errors.h"
 #include "ui/app/navigation.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/leaguedocument.h"

@@ -1,6 +1,6 @@
 // The main window's loading of a table, its colours, and the one-shot display refresh.
-#include "core/league/errors.h"
 #include "core/files/options.h"
+#include "core/league/errors.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"

@@ -1,7 +1,7 @@
 // The commands that take the table further or bring results in: the tournament rules,
 // printing, export and import.
-#include "core/league/errors.h"
 #include "core/import/importapply.h"
+#include "core/league/errors.h"
 #include "publish/exportfile.h"
 #include "publish/printpreview.h"
 #include "ui/dialogs/frmimport.h"

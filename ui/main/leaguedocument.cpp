@@ -1,9 +1,9 @@
 #include "ui/main/leaguedocument.h"
 
-#include "core/import/importapply.h"
-#include "core/league/standings.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
+#include "core/import/importapply.h"
+#include "core/league/standings.h"
 #include "ui/main/leaguecommands.h"
 
 #include <QUndoStack>

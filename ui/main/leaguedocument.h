@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/league/columns.h"
 #include "core/files/filefingerprint.h"
+#include "core/league/columns.h"
 #include "core/league/league.h"
-#include "core/ranking/ranking.h"
 #include "core/league/score.h"
+#include "core/ranking/ranking.h"
 #include "ui/main/leaguecommands.h"
 
 namespace soccer {

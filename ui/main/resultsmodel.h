@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ranking/ranking.h"
 #include "core/league/standings.h"
+#include "core/ranking/ranking.h"
 #include "ui/main/gridmodel.h"
 
 #include <vector>

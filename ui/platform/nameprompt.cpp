@@ -1,7 +1,7 @@
 #include "ui/platform/nameprompt.h"
 
-#include "core/league/league.h"
 #include "core/files/spelling.h"
+#include "core/league/league.h"
 #include "ui/platform/prompts.h"
 
 namespace platform {
