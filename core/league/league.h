@@ -3,6 +3,7 @@
 #include "core/ranking/rankingrule.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace soccer {
@@ -68,6 +69,9 @@ struct League {
     std::array<int, kArraySize> standingsOrder{};
     ColorScheme colors;
     RankingRule rankingRule; // travels with the table file; the program's rule by default
+    // Lines after the names that this version cannot read, written back as they were
+    // (core/files/tablesection.h).
+    QStringList keptSectionLines;
 };
 
 // Empties every score cell of both halves and sets every counter of teams 1..N to 0;
