@@ -74,7 +74,6 @@ inline constexpr std::array kStatisticColumns = {
     StatisticColumn{Counter::Wins,          u"В",   u"Победы",    u"",             Value::Stored,   3,          Ordering::ByCounter,      false, kEveryView},
     StatisticColumn{Counter::GoalsFor,      u"Мя",  u"Забито",    u"",             Value::Stored,   4,          Ordering::ByCounter,      true,  kEveryView},
     StatisticColumn{Counter::GoalsAgainst,  u"чи",  u"Пропущено", u"",             Value::Stored,   5,          Ordering::ByCounter,      true,  kEveryView},
-    StatisticColumn{Counter::GoalDifference,u"Р",   u"Разница",   u"Разница мячей",Value::Computed, kNotStored, Ordering::ByCounter,      false, View::ResultsGrid},
     StatisticColumn{Counter::Points,        u"О",   u"Очки",      u"",             Value::Stored,   6,          Ordering::ByRankingRule,  false, kEveryView},
     StatisticColumn{Counter::GoalDifference,u"Р",   u"Разница",   u"Разница мячей",Value::Computed, kNotStored, Ordering::ByCounter,      false, View::PublishedResults},
 };
