@@ -27,9 +27,12 @@ struct TeamStats {
 };
 
 // One statistic of a team; core/league/columns.h says how each is shown, stored and ordered by.
-enum class Counter { Played, Losses, Draws, Wins, GoalsFor, GoalsAgainst, Points };
+// The last ones are computed from the stored ones.
+enum class Counter { Played, Losses, Draws, Wins, GoalsFor, GoalsAgainst, Points, GoalDifference };
 
+// Any counter, a computed one worked out from the stored ones.
 double counterValue(const TeamStats &stats, Counter counter);
+// A stored counter only: a computed one has no place of its own.
 double &counterRef(TeamStats &stats, Counter counter);
 
 // One half of the season: cells[r][c] is r's match against c, r's goals first, as a score

@@ -34,7 +34,8 @@ class LeagueDocument : public QObject {
         int row;
         int column;
     };
-    // One statistic of one team: column is an index into soccer::kStatisticColumns.
+    // One statistic of one team: column is an index into soccer::kCrossTableColumns, the
+    // statistics the cross-table grids show.
     struct Statistic {
         int team;
         int column;
