@@ -2,6 +2,7 @@
 // JSON layouts, the line numbers of what cannot be used, and the limits on size.
 #include "core/import/importnames.h"
 #include "core/import/importreader.h"
+#include "core/publish/csvtable.h"
 #include "tst_kit.h"
 
 #include <QTemporaryDir>
@@ -52,6 +53,8 @@ class TestImportRead : public QObject {
     void csvLayouts();
     void csvLinesThatCannotBeUsed();
     void csvHeaderWithoutGoalColumns();
+    void csvNamesGuardedAgainstFormulasReadBack_data();
+    void csvNamesGuardedAgainstFormulasReadBack();
     void jsonMatchesWithLines();
     void jsonRoundsAndRepeatedKeys();
     void jsonThatCannotBeUsed_data();
@@ -213,6 +216,33 @@ void TestImportRead::csvHeaderWithoutGoalColumns() {
     QCOMPARE(file.problem, QStringLiteral("В строке заголовка (строка 1) нет столбцов: «голы "
                                           "хозяев» и «голы гостей» (home_goals, away_goals) "
                                           "или «счёт» (score)"));
+}
+
+void TestImportRead::csvNamesGuardedAgainstFormulasReadBack_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("=") << "=1+2"
+                       << "=1+2";
+    QTest::newRow("+") << "+7 495"
+                       << "+7 495";
+    QTest::newRow("-") << "-2+3"
+                       << "-2+3";
+    QTest::newRow("@") << "@SUM(A1)"
+                       << "@SUM(A1)";
+    QTest::newRow("apostrophe of its own stays") << "'Бета"
+                                                 << "'Бета";
+}
+
+// The names as this program's CSV writer guards them are read as the names written.
+void TestImportRead::csvNamesGuardedAgainstFormulasReadBack() {
+    QFETCH(QString, name);
+    QFETCH(QString, read);
+    const QString cell = csvField(csvCellText(name, ColumnRole::TeamName));
+    const QString text =
+        QStringLiteral("Хозяева;Гости;Голы хозяев;Голы гостей\n%1;B;1;0\nB;%1;2;2\n");
+    const ImportedFile file = readImportBytes(text.arg(cell).toUtf8());
+    QCOMPARE(described(file), QStringList({QStringLiteral("2|%1|B|1:0||").arg(read),
+                                           QStringLiteral("3|B|%1|2:2||").arg(read)}));
 }
 
 void TestImportRead::jsonMatchesWithLines() {

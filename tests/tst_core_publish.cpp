@@ -41,6 +41,8 @@ class TestPublish : public QObject {
     void csvFieldQuotesOnlyWhatNeedsIt_data();
     void csvFieldQuotesOnlyWhatNeedsIt();
     void csvFileReadsBackAsTheTable();
+    void csvGuardsTextsAgainstFormulasNotNumbers_data();
+    void csvGuardsTextsAgainstFormulasNotNumbers();
     void htmlPageIsWellFormedAndHoldsTheTables();
     void htmlEscapesMarkupAndDropsWhatXmlForbids_data();
     void htmlEscapesMarkupAndDropsWhatXmlForbids();
@@ -173,6 +175,42 @@ void TestPublish::csvFileReadsBackAsTheTable() {
             return texts;
         }());
     QCOMPARE(records[2][1], QStringLiteral("Бета <&; \"Юг\""));
+}
+
+void TestPublish::csvGuardsTextsAgainstFormulasNotNumbers_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("=") << "=1+2"
+                       << "'=1+2";
+    QTest::newRow("+") << "+7 495"
+                       << "'+7 495";
+    QTest::newRow("-") << "-2+3"
+                       << "'-2+3";
+    QTest::newRow("- before a number: a name all the same") << "-2"
+                                                            << "'-2";
+    QTest::newRow("@") << "@SUM(A1)"
+                       << "'@SUM(A1)";
+    QTest::newRow("tab") << "\tТаб"
+                         << "'\tТаб";
+    QTest::newRow("carriage return: quoted as well") << "\rЮг"
+                                                     << "'\rЮг";
+    QTest::newRow("= inside") << "Альфа=Бета"
+                              << "Альфа=Бета";
+    QTest::newRow("apostrophe of its own") << "'Бета"
+                                           << "'Бета";
+}
+
+void TestPublish::csvGuardsTextsAgainstFormulasNotNumbers() {
+    QFETCH(QString, name);
+    QFETCH(QString, cell);
+    auto league = smallLeague();
+    league->teamNames[1] = name;
+    const QList<QStringList> records =
+        publishkit::parseCsv(csvTable(publishedResults(*league)).mid(3));
+    // Альфа, third with a goal difference of -2: the name guarded, the numbers as they are.
+    QCOMPARE(records[3][1], cell);
+    QCOMPARE(records[3][0], QStringLiteral("3"));
+    QCOMPARE(records[3][9], QStringLiteral("-2"));
 }
 
 void TestPublish::htmlPageIsWellFormedAndHoldsTheTables() {
