@@ -235,6 +235,9 @@ void TestPublish::htmlPageIsWellFormedAndHoldsTheTables() {
     QCOMPARE(cross.rows[2][2], QStringLiteral("2: 0"));
     QCOMPARE(cross.rowClasses[2][4], QStringLiteral("own"));
     QCOMPARE(cross.rowClasses[2][3], QString());
+    // The points, kept in view on a phone.
+    QCOMPARE(cross.rowClasses[2][12], QStringLiteral("points"));
+    QCOMPARE(page.tables[0].rowClasses[0][8], QStringLiteral("points"));
     QCOMPARE(page.tables[0].rows[0].mid(0, 2), QStringList({"1", "Гамма"}));
 }
 

@@ -26,6 +26,13 @@ struct ResultsColumn {
     std::function<QString(const ResultsLine &)> text;
 };
 
+PublishedColumn statisticColumn(const StatisticColumn &statistic) {
+    return {statistic.publishedHeader.toString(),
+            {},
+            ColumnRole::Statistic,
+            statistic.counter == Counter::Points};
+}
+
 std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
     std::vector<ResultsColumn> columns;
     columns.push_back({{QStringLiteral("Место"), {}, ColumnRole::Place},
@@ -33,9 +40,9 @@ std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
     columns.push_back({{QStringLiteral("Команда"), {}, ColumnRole::TeamName},
                        [](const ResultsLine &line) { return line.totals.name; }});
     for (std::size_t i = 0; i < kStatisticColumns.size(); ++i) {
-        columns.push_back(
-            {{kStatisticColumns[i].publishedHeader.toString(), {}, ColumnRole::Statistic},
-             [i](const ResultsLine &line) { return statisticText(line.totals.values[i]); }});
+        columns.push_back({statisticColumn(kStatisticColumns[i]), [i](const ResultsLine &line) {
+                               return statisticText(line.totals.values[i]);
+                           }});
     }
     columns.push_back(
         {{QStringLiteral("Разница"), QStringLiteral("Разница мячей"), ColumnRole::Statistic},
@@ -133,7 +140,7 @@ PublishedTable publishedCrossTable(const League &league, int half) {
     for (int c = 1; c <= count; ++c)
         table.columns.push_back({QString::number(c), league.teamNames[c], ColumnRole::Score});
     for (const StatisticColumn &column : kStatisticColumns)
-        table.columns.push_back({column.publishedHeader.toString(), {}, ColumnRole::Statistic});
+        table.columns.push_back(statisticColumn(column));
     table.rows.reserve(std::size_t(count));
     for (int r = 1; r <= count; ++r) {
         std::vector<PublishedCell> cells;
