@@ -4,8 +4,6 @@
 
 #include <QtTest>
 
-using clikit::Run;
-
 class TestStartWithoutDisplay : public QObject {
     Q_OBJECT
 
@@ -16,44 +14,33 @@ class TestStartWithoutDisplay : public QObject {
 
 void TestStartWithoutDisplay::answersWithoutDisplay_data() {
     QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("argument");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
     const QString soccer = QStringLiteral(SOCCER_PROGRAM);
     const QString classic = QStringLiteral(CLASSIC_PROGRAM);
-    const QString noDisplay = QStringLiteral(
-        "Нет экрана, на котором показать окно: не заданы DISPLAY и WAYLAND_DISPLAY\n");
     QTest::newRow("soccer --version")
-        << soccer << QStringList{"--version"} << 0
-        << QStringLiteral("soccer " SOCCER_PROGRAM_VERSION "\n") << QString();
+        << soccer << "--version" << 0 << "soccer " SOCCER_PROGRAM_VERSION "\n";
     QTest::newRow("soccer --help")
-        << soccer << QStringList{"--help"} << 0
-        << QStringLiteral("  -h, --help     Показать эту справку") << QString();
-    QTest::newRow("soccer with a table")
-        << soccer << QStringList{"season.TFL"} << 1 << QString() << noDisplay;
+        << soccer << "--help" << 0 << "  -h, --help     Показать эту справку";
+    QTest::newRow("soccer with a table") << soccer << "season.TFL" << 1 << "";
     QTest::newRow("soccer-classic -v")
-        << classic << QStringList{"-v"} << 0
-        << QStringLiteral("soccer-classic " CLASSIC_PROGRAM_VERSION "\n") << QString();
-    QTest::newRow("soccer-classic --help")
-        << classic << QStringList{"--help"} << 0 << QStringLiteral("Показать версию программы")
-        << QString();
-    QTest::newRow("soccer-classic") << classic << QStringList{} << 1 << QString() << noDisplay;
+        << classic << "-v" << 0 << "soccer-classic " CLASSIC_PROGRAM_VERSION "\n";
+    QTest::newRow("soccer-classic") << classic << "" << 1 << "";
 }
 
 void TestStartWithoutDisplay::answersWithoutDisplay() {
     QFETCH(QString, program);
-    QFETCH(QStringList, arguments);
+    QFETCH(QString, argument);
     QFETCH(int, exitCode);
     QFETCH(QString, out);
-    QFETCH(QString, err);
-    const Run run = clikit::runProgram(program, arguments);
+    const clikit::Run run =
+        clikit::runProgram(program, argument.isEmpty() ? QStringList() : QStringList{argument});
     QCOMPARE(run.exitCode, exitCode);
-    if (out.endsWith(u'\n'))
-        QCOMPARE(QString::fromUtf8(run.out), out);
-    else
-        QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out.constData());
-    QCOMPARE(run.err, err);
+    QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out.constData());
+    QCOMPARE(run.err, exitCode == 0 ? QString()
+                                    : QStringLiteral("Нет экрана, на котором показать окно: не "
+                                                     "заданы DISPLAY и WAYLAND_DISPLAY\n"));
 }
 
 QTEST_GUILESS_MAIN(TestStartWithoutDisplay)
