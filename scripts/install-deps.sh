@@ -10,6 +10,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev llvm qt6-base-dev qt6-t
 # dpkg-shlibdeps for the package's dependencies and lintian to judge the package.
 packages+=(desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
            dpkg-dev lintian)
+# The pictures of the README and the metainfo (scripts/screenshots.sh): a virtual X server.
+packages+=(xvfb xauth)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

@@ -1,7 +1,8 @@
 #pragma once
 
-// Runs the built soccer-cli as a script would, without a display and with no platform named,
-// so that the tool has to choose the offscreen one itself.
+// Runs a built program (soccer-cli, and soccer and soccer-classic where a display is not
+// there) as a script would, without a display and with no platform named, so that the program
+// has to manage without one itself.
 #include "core/files/spelling.h"
 #include "core/league/league.h"
 
@@ -19,10 +20,10 @@ struct Run {
     QString err;
 };
 
-inline Run runCli(const QStringList &arguments,
-                  const std::function<void(QProcess &)> &prepare = {}) {
+inline Run runProgram(const QString &program, const QStringList &arguments,
+                      const std::function<void(QProcess &)> &prepare = {}) {
     QProcess process;
-    process.setProgram(QStringLiteral(SOCCER_CLI));
+    process.setProgram(program);
     process.setArguments(arguments);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -39,6 +40,13 @@ inline Run runCli(const QStringList &arguments,
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
+
+#ifdef SOCCER_CLI
+inline Run runCli(const QStringList &arguments,
+                  const std::function<void(QProcess &)> &prepare = {}) {
+    return runProgram(QStringLiteral(SOCCER_CLI), arguments, prepare);
+}
+#endif
 
 // Names as a table file can hold them: a name the code page lacks ("Bayern München") in its
 // nearest storable spelling, as the program itself would offer it.

@@ -2,6 +2,7 @@
 // JSON layouts, the line numbers of what cannot be used, and the limits on size.
 #include "core/import/importnames.h"
 #include "core/import/importreader.h"
+#include "core/publish/csvtable.h"
 #include "tst_kit.h"
 
 #include <QTemporaryDir>
@@ -52,6 +53,7 @@ class TestImportRead : public QObject {
     void csvLayouts();
     void csvLinesThatCannotBeUsed();
     void csvHeaderWithoutGoalColumns();
+    void csvNamesGuardedAgainstFormulasReadBack();
     void jsonMatchesWithLines();
     void jsonRoundsAndRepeatedKeys();
     void jsonThatCannotBeUsed_data();
@@ -213,6 +215,18 @@ void TestImportRead::csvHeaderWithoutGoalColumns() {
     QCOMPARE(file.problem, QStringLiteral("В строке заголовка (строка 1) нет столбцов: «голы "
                                           "хозяев» и «голы гостей» (home_goals, away_goals) "
                                           "или «счёт» (score)"));
+}
+
+// The names as this program's CSV writer guards them are read as the names written.
+void TestImportRead::csvNamesGuardedAgainstFormulasReadBack() {
+    const QStringList names{"=1+2", "+7 495", "-2+3", "@SUM(A1)", QStringLiteral("'Бета")};
+    QString text = QStringLiteral("Хозяева;Гости;Голы хозяев;Голы гостей\n");
+    QStringList expected;
+    for (const QString &name : names) {
+        text += csvField(csvCellText(name, ColumnRole::TeamName)) + QStringLiteral(";B;1;0\n");
+        expected.append(QStringLiteral("%1|%2|B|1:0||").arg(expected.size() + 2).arg(name));
+    }
+    QCOMPARE(described(readImportBytes(text.toUtf8())), expected);
 }
 
 void TestImportRead::jsonMatchesWithLines() {

@@ -41,6 +41,8 @@ class TestPublish : public QObject {
     void csvFieldQuotesOnlyWhatNeedsIt_data();
     void csvFieldQuotesOnlyWhatNeedsIt();
     void csvFileReadsBackAsTheTable();
+    void csvGuardsTextsAgainstFormulasNotNumbers_data();
+    void csvGuardsTextsAgainstFormulasNotNumbers();
     void htmlPageIsWellFormedAndHoldsTheTables();
     void htmlEscapesMarkupAndDropsWhatXmlForbids_data();
     void htmlEscapesMarkupAndDropsWhatXmlForbids();
@@ -175,6 +177,27 @@ void TestPublish::csvFileReadsBackAsTheTable() {
     QCOMPARE(records[2][1], QStringLiteral("Бета <&; \"Юг\""));
 }
 
+void TestPublish::csvGuardsTextsAgainstFormulasNotNumbers_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("guarded");
+    for (const char *name : {"=1+2", "+7 495", "-2+3", "-2", "@SUM(A1)", "\tТаб", "\rЮг"})
+        QTest::newRow(name) << QString::fromUtf8(name) << true;
+    QTest::newRow("= inside") << QStringLiteral("Альфа=Бета") << false;
+    QTest::newRow("apostrophe of its own") << QStringLiteral("'Бета") << false;
+}
+
+void TestPublish::csvGuardsTextsAgainstFormulasNotNumbers() {
+    QFETCH(QString, name);
+    QFETCH(bool, guarded);
+    auto league = smallLeague();
+    league->teamNames[1] = name;
+    const QList<QStringList> records =
+        publishkit::parseCsv(csvTable(publishedResults(*league)).mid(3));
+    // Альфа, third on 1 point with a goal difference of -2: the name guarded, numbers as they are.
+    QCOMPARE(records[3][1], guarded ? QLatin1Char('\'') + name : name);
+    QCOMPARE(records[3].mid(8, 2), QStringList({"1", "-2"}));
+}
+
 void TestPublish::htmlPageIsWellFormedAndHoldsTheTables() {
     auto league = smallLeague();
     league->teamNames[2] = QStringLiteral("Бета <&; \"Юг\"");
@@ -197,6 +220,9 @@ void TestPublish::htmlPageIsWellFormedAndHoldsTheTables() {
     QCOMPARE(cross.rows[2][2], QStringLiteral("2: 0"));
     QCOMPARE(cross.rowClasses[2][4], QStringLiteral("own"));
     QCOMPARE(cross.rowClasses[2][3], QString());
+    // The points, kept in view on a phone.
+    QCOMPARE(cross.rowClasses[2][12], QStringLiteral("points"));
+    QCOMPARE(page.tables[0].rowClasses[0][8], QStringLiteral("points"));
     QCOMPARE(page.tables[0].rows[0].mid(0, 2), QStringList({"1", "Гамма"}));
 }
 

@@ -1,6 +1,7 @@
 #include "core/import/importcsv.h"
 
 #include "core/import/csvscanner.h"
+#include "core/publish/formulaguard.h"
 
 #include <QHash>
 #include <QSet>
@@ -330,8 +331,8 @@ class CsvMatchReader {
         if (!goalsOf(record, fields, match))
             return;
         match.line = record.line;
-        match.home = shared(fields.home);
-        match.away = shared(fields.away);
+        match.home = shared(formulaUnguarded(fields.home));
+        match.away = shared(formulaUnguarded(fields.away));
         match.round = fields.round;
         match.date = fields.date;
         into_.matches.push_back(std::move(match));

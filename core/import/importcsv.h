@@ -19,6 +19,8 @@ namespace soccer {
 //   fields before them are the round and the date (a single one is the round when it is a
 //   whole number). A first line whose two goal fields are both not numbers is taken as a
 //   header of unknown names and skipped.
+// - A team name guarded against spreadsheet formulas ("'=1+2", as this program's CSV files
+//   and spreadsheets write it) is read as the name without the apostrophe (formulaUnguarded).
 // - Empty lines are skipped; a line whose goal fields are both empty is a match without a
 //   score yet, skipped and counted.
 // - At most kMaxImportLines lines with a match are read; a longer file is refused.

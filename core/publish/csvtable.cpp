@@ -1,10 +1,17 @@
 #include "core/publish/csvtable.h"
 
+#include "core/publish/formulaguard.h"
+
 namespace soccer {
 
 namespace {
 
 constexpr QChar kSeparator = u';';
+
+bool holdsNumbers(ColumnRole role) {
+    return role == ColumnRole::Place || role == ColumnRole::TeamNumber ||
+           role == ColumnRole::Statistic;
+}
 
 bool needsQuotes(const QString &text) {
     if (text.isEmpty())
@@ -46,6 +53,10 @@ void appendLine(QString &out, const Items &items, TextOf textOf) {
 
 } // namespace
 
+QString csvCellText(const QString &text, ColumnRole role) {
+    return holdsNumbers(role) ? text : formulaGuarded(text);
+}
+
 QString csvField(const QString &text) {
     QString out;
     appendField(out, text);
@@ -55,9 +66,14 @@ QString csvField(const QString &text) {
 QByteArray csvTable(const PublishedTable &table) {
     QString text;
     text.reserve(qsizetype(table.rows.size() + 1) * qsizetype(table.columns.size()) * 6 + 64);
-    appendLine(text, table.columns, [](const PublishedColumn &column) { return column.header; });
-    for (const std::vector<PublishedCell> &row : table.rows)
-        appendLine(text, row, [](const PublishedCell &cell) { return cell.text; });
+    appendLine(text, table.columns,
+               [](const PublishedColumn &column) { return formulaGuarded(column.header); });
+    for (const std::vector<PublishedCell> &row : table.rows) {
+        std::size_t column = 0;
+        appendLine(text, row, [&](const PublishedCell &cell) {
+            return csvCellText(cell.text, table.columns[column++].role);
+        });
+    }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 

@@ -8,8 +8,10 @@ namespace {
 
 // The page's own style. Kept free of '<' and '&' so that the page stays well-formed XML.
 // Screen: tables scroll sideways inside their frame on a narrow screen, the team names stay
-// in view while the numbers scroll. Paper: A4, each table on its own page, cross-tables on
-// landscape pages, header rows repeated, the diagonal printed dark.
+// in view while the numbers scroll, and on a phone the points stay in view at the right edge
+// of the frame (a column sticks only where it would leave the view, so a second column stuck
+// at the left would still start out of sight). Paper: A4, each table on its own page, cross-tables
+// on landscape pages, header rows repeated, the diagonal printed dark.
 const char kStyle[] = R"css(
 :root{color-scheme:light}
 body{font-family:"DejaVu Sans","Segoe UI",Roboto,Arial,sans-serif;margin:1rem;color:#111;background:#fff;line-height:1.35}
@@ -27,7 +29,9 @@ td{text-align:right}
 th[scope=row]{text-align:left;font-weight:normal;background:inherit;position:sticky;left:0;z-index:1;box-shadow:1px 0 0 #b8b8b8}
 table.cross td{text-align:center;min-width:2.4em}
 td.own{background:#2b2b2b}
-@media (max-width:40em){body{margin:.5rem}h1{font-size:1.25rem}th,td{padding:.15rem .3rem}}
+@media (max-width:40em){body{margin:.5rem}h1{font-size:1.25rem}th,td{padding:.15rem .3rem}
+.points{position:sticky;right:0;z-index:1;background:inherit;font-weight:bold;box-shadow:-1px 0 0 #b8b8b8}
+thead th.points{background:#e4e8ec;z-index:2}}
 @page{size:A4;margin:12mm}
 @page wide{size:A4 landscape}
 @media print{
@@ -121,9 +125,12 @@ bool hasReasons(const Publication &publication) {
     return false;
 }
 
-QLatin1String cellStart(ColumnRole role, const PublishedCell &cell) {
+QLatin1String cellStart(const PublishedColumn &column, const PublishedCell &cell) {
+    const ColumnRole role = column.role;
     if (role == ColumnRole::TeamName)
         return QLatin1String("<th scope=\"row\">");
+    if (column.points)
+        return QLatin1String("<td class=\"points\">");
     if (cell.ownMatch)
         return QLatin1String("<td class=\"own\">");
     if (role == ColumnRole::Reason)
@@ -200,6 +207,8 @@ class PageWriter {
         out_ += QLatin1String("<thead>\n<tr>");
         for (const PublishedColumn &column : table.columns) {
             out_ += QLatin1String("<th scope=\"col\"");
+            if (column.points)
+                out_ += QLatin1String(" class=\"points\"");
             if (!column.description.isEmpty()) {
                 out_ += QLatin1String(" title=\"");
                 appendEscaped(out_, column.description);
@@ -218,7 +227,7 @@ class PageWriter {
             const ColumnRole role = table.columns[i].role;
             const bool rowHeader = role == ColumnRole::TeamName;
             const PublishedCell &cell = row[i];
-            out_ += cellStart(role, cell);
+            out_ += cellStart(table.columns[i], cell);
             appendEscaped(out_, cell.text);
             out_ += rowHeader ? QLatin1String("</th>") : QLatin1String("</td>");
         }

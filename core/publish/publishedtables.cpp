@@ -28,7 +28,7 @@ struct ResultsColumn {
 
 PublishedColumn publishedColumn(const StatisticColumn &statistic) {
     return {statistic.publishedHeader.toString(), statistic.publishedDescription.toString(),
-            ColumnRole::Statistic};
+            ColumnRole::Statistic, statistic.counter == Counter::Points};
 }
 
 std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {

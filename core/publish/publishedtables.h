@@ -28,6 +28,7 @@ struct PublishedColumn {
     QString header;
     QString description; // what the header stands for, when it says less (a team's name)
     ColumnRole role = ColumnRole::Text;
+    bool points = false; // the points: what a reader looks for first, kept in view on a phone
 };
 
 struct PublishedCell {

@@ -11,16 +11,16 @@
 
 namespace {
 
-// --help and --version print their text and end the program before any window opens. The
-// table named on the command line, as an absolute path (a relative one is taken from the
-// current folder); nothing when none is named.
-std::optional<QString> tableOnCommandLine(const QApplication &app) {
-    QCommandLineParser parser;
+void addTableArgument(QCommandLineParser &parser) {
     parser.addPositionalArgument(QStringLiteral("ФАЙЛ"),
                                  QStringLiteral("Таблица, которую открыть сразу (*.TFL)"),
                                  QStringLiteral("[ФАЙЛ]"));
-    platform::processCommandLine(parser, app);
-    const QStringList files = parser.positionalArguments();
+}
+
+// The table named on the command line, as an absolute path (a relative one is taken from the
+// current folder); nothing when none is named.
+std::optional<QString> tableOnCommandLine(const QApplication &app) {
+    const QStringList files = platform::processCommandLine(app, addTableArgument);
     if (files.size() > 1) {
         std::fputs("Можно открыть только одну таблицу\n", stderr);
         std::exit(1);
@@ -33,10 +33,14 @@ std::optional<QString> tableOnCommandLine(const QApplication &app) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    platform::installRussianTranslations();
     QApplication::setApplicationName(QStringLiteral("soccer"));
     QApplication::setApplicationVersion(QStringLiteral(SOCCER_VERSION));
+    // --help and --version print their text and end the program before any window system is
+    // reached; a start without a display says so instead of aborting.
+    platform::answerHelpOrVersion(argc, argv, addTableArgument);
+    platform::requireDisplay(argc, argv);
+    QApplication app(argc, argv);
+    platform::installRussianTranslations();
     QApplication::setWindowIcon(platform::applicationIcon());
     const std::optional<QString> table = tableOnCommandLine(app);
     // The open-table dialog comes first, unless a table was named; navigation chooses every

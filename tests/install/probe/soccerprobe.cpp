@@ -13,16 +13,25 @@
 //   first-window  ends the program once the first window that is no message box shows.
 //   new-table     New in the open-table dialog, a table "sezon" of the offered team count, then
 //                 Options in the main window and OK there; ends once the colours are saved.
+//   pictures      The pictures of the README and the AppStream metadata, taken from the screen
+//                 into the folder SOCCER_PROBE_PICTURES: the main window on the whole screen
+//                 showing cross-table 1 (cross-table.png) and the results table
+//                 (results-table.png), then the print preview (published-page.png).
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QDialog>
 #include <QFile>
 #include <QGenericPlugin>
+#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <functional>
 
@@ -70,6 +79,76 @@ class Probe : public QObject {
             finish();
         else if (scenario_ == QStringLiteral("new-table"))
             newTableStep(kind, window);
+        else if (scenario_ == QStringLiteral("pictures"))
+            picturesStep(kind, window);
+    }
+
+    void picturesStep(const QString &kind, QWidget *window) {
+        if (kind == QStringLiteral("frmtable") && !picturesTaken_) {
+            picturesTaken_ = true;
+            fillScreen(window);
+            trigger(window, "mnuchess");
+            settled([this, window] {
+                take(window, "cross-table.png");
+                trigger(window, "mnutable");
+                settled([this, window] {
+                    showFirstReason(window);
+                    settled([this, window] {
+                        take(window, "results-table.png");
+                        trigger(window, "mnuprint");
+                    });
+                });
+            });
+        } else if (auto *preview = qobject_cast<QDialog *>(window);
+                   preview && kind == QStringLiteral("QPrintPreviewDialog")) {
+            fillScreen(preview);
+            settled([this, preview] {
+                take(preview, "published-page.png");
+                preview->reject();
+                finish();
+            });
+        }
+    }
+
+    // The window tells a place's reason as the tool tip of its row: the pointer rests on the
+    // first row that has one.
+    void showFirstReason(QWidget *window) {
+        for (QAbstractItemView *view : window->findChildren<QAbstractItemView *>()) {
+            const QAbstractItemModel *model = view->model();
+            if (!view->isVisible() || !model)
+                continue;
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QModelIndex index = model->index(row, 1);
+                if (model->data(index, Qt::ToolTipRole).toString().isEmpty())
+                    continue;
+                const QPoint at = view->visualRect(index).center();
+                QCursor::setPos(view->viewport()->mapToGlobal(at));
+                QHelpEvent tip(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+                QCoreApplication::sendEvent(view->viewport(), &tip);
+                return;
+            }
+        }
+        report(QStringLiteral("missing reason"));
+    }
+
+    void fillScreen(QWidget *window) { window->setGeometry(window->screen()->geometry()); }
+
+    // Lets the window lay itself out and paint before it is taken.
+    void settled(const std::function<void()> &step) { QTimer::singleShot(1500, this, step); }
+
+    void take(QWidget *window, const char *name) {
+        const QString path =
+            qEnvironmentVariable("SOCCER_PROBE_PICTURES") + QLatin1Char('/') + QLatin1String(name);
+        // The whole screen, as the window fills it: a tool tip is a window of its own.
+        const bool saved = window->screen()->grabWindow(0).save(path);
+        report((saved ? QStringLiteral("picture ") : QStringLiteral("not saved ")) + path);
+    }
+
+    void trigger(QWidget *window, const char *name) {
+        if (auto *action = window->findChild<QAction *>(QLatin1String(name)))
+            action->trigger();
+        else
+            report(QStringLiteral("missing ") + QLatin1String(name));
     }
 
     void answer(QMessageBox *box) {
@@ -118,6 +197,7 @@ class Probe : public QObject {
 
     QString scenario_;
     bool optionsAsked_ = false;
+    bool picturesTaken_ = false;
 };
 
 } // namespace
