@@ -8,6 +8,7 @@
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
 
+#include <QDir>
 #include <QLabel>
 
 namespace {
@@ -38,7 +39,8 @@ void frmtable::proform(const QString &tablePath) {
     shapeGrids();
     document_->setColors(soccer::loadColorScheme());
     applyColors();
-    setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") + tablePath);
+    setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") +
+                   QDir::toNativeSeparators(tablePath));
     showView(View::CrossTable1);
     show();
 }
