@@ -89,7 +89,7 @@ programs() {
     cmake -S "$root" -B "$out/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DSOCCER_BENCH=OFF \
-        -DCMAKE_CROSSCOMPILING_EMULATOR=wine64 >/dev/null
+        -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
     cmake --build "$out/build"
 }
 
@@ -198,8 +198,13 @@ wine_checks() {
     step "The installer under wine64"
     setup_wine
     unset WINEPATH QT_PLUGIN_PATH # the installed folder must hold all it needs
-    wine64 "$setup" /S /CurrentUser && wineserver -w
-    folder=$(winepath -u "$(wine64 cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Programs/soccer
+    # Even a silent installer makes a (hidden) window: wine needs a display.
+    Xvfb :91 -screen 0 1024x768x24 >/dev/null 2>&1 &
+    local xvfb=$!
+    export DISPLAY=:91
+    sleep 2
+    wine "$setup" /S /CurrentUser && wineserver -w
+    folder=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Programs/soccer
     for file in soccer.exe soccer-classic.exe soccer-cli.exe uninstall.exe help.html; do
         [ -f "$folder/$file" ] || { echo "not installed: $folder/$file" >&2; exit 1; }
     done
@@ -209,18 +214,15 @@ wine_checks() {
     mkdir -p "$tables"
     table=$tables/primer.TFL
     cp "$root/data/bin/primer.TFL" "$table"
-    Xvfb :91 -screen 0 1024x768x24 >/dev/null 2>&1 &
-    local xvfb=$!
-    DISPLAY=:91 wine64 "$folder/soccer.exe" 'C:\Таблицы\primer.TFL' >/dev/null 2>&1 &
+    wine "$folder/soccer.exe" 'C:\Таблицы\primer.TFL' >/dev/null 2>&1 &
     local program=$!
     sleep 30
     import -display :91 -window root "$root/docs/windows-main-window.png"
     kill "$program" 2>/dev/null || true
     wineserver -k || true
-    kill "$xvfb"
 
     cp "$root/tests/data/bundesliga-2015-16.csv" "$tables/"
-    wine64 "$folder/soccer-cli.exe" import 'C:\Таблицы\season.TFL' 'C:\Таблицы\bundesliga-2015-16.csv' \
+    wine "$folder/soccer-cli.exe" import 'C:\Таблицы\season.TFL' 'C:\Таблицы\bundesliga-2015-16.csv' \
         --new 18 >/dev/null
     local linux
     [ -x "$root/build/bin/soccer-cli" ] || bash "$root/scripts/build.sh"
@@ -230,10 +232,11 @@ wine_checks() {
     cmp "$tables/season.TFL" "$linux/season.TFL" && echo "season.TFL: the same bytes as the Linux build's"
     rm -rf "$linux"
 
-    wine64 "$folder/uninstall.exe" /S /CurrentUser && wineserver -w
+    wine "$folder/uninstall.exe" /S /CurrentUser && wineserver -w
     sleep 5
     [ ! -e "$folder/soccer.exe" ] || { echo "uninstall left soccer.exe" >&2; exit 1; }
     [ -f "$table" ] && echo "uninstalled; the user's tables stay"
+    kill "$xvfb"
 }
 
 bash "$root/scripts/install-deps.sh" windows
