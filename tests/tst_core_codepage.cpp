@@ -31,7 +31,7 @@ class TestCodePage : public QObject {
             if (QChar::isSurrogate(unit))
                 continue;
             QStringEncoder codec("windows-1251", QStringConverter::Flag::ConvertInvalidToNull);
-            const QChar ch(char16_t(unit));
+            const QChar ch{char16_t(unit)};
             const QByteArray theirs = codec.encode(QStringView(&ch, 1));
             const bool encodable = !codec.hasError() && theirs.size() == 1 && theirs[0] != '\0';
             const unsigned char ours = codePageByte(char16_t(unit));
