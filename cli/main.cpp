@@ -1,4 +1,5 @@
 // soccer-cli: the tables of a season file for scripts, without a window.
+#include "cli/consoleoutput.h"
 #include "cli/subcommands.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,7 @@ std::unique_ptr<QCoreApplication> startApplication(int &argc, char *argv[]) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    const cli::ConsoleOutput console;
     const auto application = startApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("soccer-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SOCCER_VERSION));

@@ -12,16 +12,28 @@ packages+=(desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimei
            dpkg-dev lintian)
 # The pictures of the README and the metainfo (scripts/screenshots.sh): a virtual X server.
 packages+=(xvfb xauth)
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+# "windows": what scripts/windows.sh needs besides: the MinGW-w64 cross compilers, wine64 to run
+# the tests, nsis and zip to pack, imagemagick for the icons, and Qt's source package.
+if [ "${1:-}" = windows ]; then
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis zip imagemagick xvfb)
+    if ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+        echo "Adding deb-src for Qt's source package"
+        sed -n '/^Types: deb$/,/^$/p' /etc/apt/sources.list.d/debian.sources |
+            sed 's/^Types: deb$/Types: deb-src/' |
+            $sudo tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
+        new_sources=1
+    fi
+fi
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
         || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && [ -z "${new_sources:-}" ] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+[ ${#missing[@]} -eq 0 ] || $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QStringDecoder>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,9 +93,8 @@ struct Window {
 };
 
 QStringList deliveredNames() {
-    QStringDecoder fromWindowsCyrillic("windows-1251");
     QStringList names =
-        QString(fromWindowsCyrillic(fileBytes(kDeliveredData + "/komand.dat"))).split("\r\n");
+        soccer::fromCodePage(fileBytes(kDeliveredData + "/komand.dat")).split("\r\n");
     names.removeLast(); // after the last line end
     return names;
 }

@@ -2,17 +2,24 @@
 
 // What every test of files shares: bytes and lines on disk, code page 1251, error numbers.
 // QtCore only, so the core tests use it too. The windows' kit is tst_kit_windows.h.
+#include "core/files/codepage.h"
 #include "core/league/errors.h"
 
 #include <QFile>
-#include <QStringEncoder>
 #include <QtTest>
 #include <functional>
 
 namespace testkit {
 
+// Through the program's own table, which tst_core_codepage holds against Qt's codec: a Qt
+// without ICU (the Windows build) has no codec for code page 1251.
 inline QByteArray cp1251(const QString &text) {
-    return QStringEncoder("windows-1251").encode(text);
+    QByteArray bytes;
+    for (QChar ch : text) {
+        const unsigned char byte = soccer::codePageByte(ch.unicode());
+        bytes += ch.unicode() < 0x80 ? char(ch.unicode()) : byte != 0 ? char(byte) : '?';
+    }
+    return bytes;
 }
 
 // The error number a failing action reports; 0 when it does not fail.

@@ -2,6 +2,7 @@
 // here, so that no mount of the machine running the test matters.
 #include "ui/dialogs/drives.h"
 
+#include <QDir>
 #include <QtTest>
 
 using drives::Volume;
@@ -111,6 +112,38 @@ class DriveListTest : public QObject {
         QFETCH(QStringList, expected);
         QCOMPARE(shown(drives::offered(mounted, home)), expected);
     }
+
+    // Windows' drive list: the drive letters only, each once, in the order of the letters.
+    void offersWindowsDriveLetters_data() {
+        QTest::addColumn<QList<Volume>>("mounted");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("letters in order, a drive without a disk too")
+            << QList<Volume>{mount("D:/", "NTFS", "Data"), mount("C:/", "NTFS", "System"),
+                             mount("A:/", "")}
+            << QStringList{"A:/", "C:/ [System]", "D:/ [Data]"};
+        QTest::newRow("folders and shares are no drives; each letter once")
+            << QList<Volume>{mount("C:/", "NTFS"), mount("C:/mnt/disk", "NTFS"),
+                             mount("//server/share/", "SMB"), mount("c:/", "NTFS", "Again"),
+                             mount("/", "ext4")}
+            << QStringList{"C:/"};
+        QTest::newRow("nothing mounted") << QList<Volume>{} << QStringList{};
+    }
+    void offersWindowsDriveLetters() {
+        QFETCH(QList<Volume>, mounted);
+        QFETCH(QStringList, expected);
+        QCOMPARE(shown(drives::offeredDrives(mounted)), expected);
+    }
+
+#ifdef Q_OS_WIN
+    void systemDriveIsAmongTheMounted() {
+        QStringList roots;
+        for (const Volume &volume : drives::mountedVolumes())
+            roots << volume.root;
+        qInfo() << "drives:" << roots;
+        QVERIFY2(roots.contains(QDir::rootPath(), Qt::CaseInsensitive),
+                 qPrintable(roots.join(' ')));
+    }
+#endif
 
     void installedVolumesStandForTheSystems() {
         const QList<Volume> made = {mount("/", "ext4"), mount("/mnt/x", "vfat", "X")};

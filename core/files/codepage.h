@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <array>
 
 // The code pages of the files: code page 1251 (Windows Cyrillic), in which the program reads
 // and writes every text, and UTF-8, in which some other programs write tables.
@@ -15,6 +16,9 @@ unsigned char codePageByte(char16_t ch);
 
 // The text that bytes in code page 1251 stand for.
 QString fromCodePage(QByteArrayView raw);
+
+// The character of each of the 256 bytes.
+const std::array<char16_t, 256> &codePageCharacters();
 
 enum class TextCoding { CodePage1251, Utf8 };
 

@@ -19,9 +19,28 @@ QString &folderOverride() {
     return folder;
 }
 
+#ifdef Q_OS_WIN
+// Windows' installer puts the data beside the programs, in one folder with its uninstaller,
+// which is what tells an installation from a folder the user unpacked the zip into: Qt sees
+// the Program Files folder as writable, since it does not ask the folder's access list.
+const QString kUninstaller = QStringLiteral("uninstall.exe");
+
+QString installedDataFolderOf(const QString &programFolder) {
+    return programFolder;
+}
+
+bool isInstallation(const QString &programFolder) {
+    return QFileInfo::exists(programFolder + QLatin1Char('/') + kUninstaller);
+}
+#else
 QString installedDataFolderOf(const QString &programFolder) {
     return QDir::cleanPath(programFolder + QStringLiteral("/../share/") + kProgramName);
 }
+
+bool isInstallation(const QString &programFolder) {
+    return QFileInfo(installedDataFolderOf(programFolder)).isDir();
+}
+#endif
 
 QString userFolder(QStandardPaths::StandardLocation location, const QString &name) {
     return QStandardPaths::writableLocation(location) + QLatin1Char('/') + name;
@@ -49,7 +68,7 @@ void setProgramFolder(const QString &folder) {
 }
 
 Placement placementOf(const QString &folder, bool writable) {
-    if (!writable || QFileInfo(installedDataFolderOf(folder)).isDir())
+    if (!writable || isInstallation(folder))
         return Placement::Installed;
     return Placement::Portable;
 }
@@ -99,7 +118,12 @@ QString classicDataFolder() {
 }
 
 QString deliveredClassicFolder() {
+#ifdef Q_OS_WIN
+    // Beside the programs, in the installed folder as in the zip.
+    return dataFolder();
+#else
     return dataFolder() + QStringLiteral("/classic");
+#endif
 }
 
 } // namespace soccer

@@ -18,13 +18,15 @@ enum class Placement {
     Installed, // option.dat, tables and the classic league live in the user's folders
 };
 // Installed when `folder` cannot be written to or is the bin folder of an installation (a
-// share/soccer folder beside it), whoever runs it: root may write to /usr/bin but must not
+// share/soccer folder beside it; on Windows, the folder of the installer's uninstall.exe),
+// whoever runs it: root may write to /usr/bin but must not
 // leave its colours there. `writable` is passed in so that tests can say what root cannot see.
 Placement placementOf(const QString &folder, bool writable);
 // The placement of programFolder().
 Placement placement();
 
-// The folder of the installed data: share/soccer beside the program's bin folder.
+// The folder of the installed data: share/soccer beside the program's bin folder; on Windows
+// the program's own folder.
 QString dataFolder();
 // A delivered file (help.html, primer.TFL, option.dat): beside the program when it lies there,
 // else in dataFolder().

@@ -1,5 +1,7 @@
 #include "core/files/textencoding.h"
 
+#include "core/files/codepage.h"
+
 #include <QStringDecoder>
 
 namespace soccer {
@@ -31,7 +33,7 @@ DecodedText decodeText(QByteArrayView bytes) {
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return {std::move(text), TextEncoding::Utf8};
-    return {decodeWith(QStringDecoder("windows-1251"), bytes), TextEncoding::CodePage1251};
+    return {fromCodePage(bytes), TextEncoding::CodePage1251};
 }
 
 QString encodingName(TextEncoding encoding) {

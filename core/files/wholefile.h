@@ -8,14 +8,16 @@
 #include <memory>
 #include <vector>
 
-class QSaveFile;
-
 // Whole-file access: a file is read at once, and written through a temporary file beside it
 // that takes the old file's place only when every byte is on the disk, so that a failed save
 // leaves the old file as it was, byte for byte. Failures are CoreError with the error number
 // the user is shown: 53 file not found, 76 path not found, 70 permission denied, 75 not a
 // usable file, 52 a name with wildcards or no name, 61 disk full, 57 device error.
 namespace soccer {
+
+namespace wholefile {
+class TemporaryFile;
+}
 
 // The largest file that is read: a table of 99 teams with long names is about 150 KB, so
 // anything much larger is not one, and reading it would only fill the memory.
@@ -31,9 +33,9 @@ void saveWholeFile(const QString &path, const QByteArray &bytes);
 // plain file and for nothing at all.
 QString describePathKind(const QString &path);
 
-// The error number for a system error (errno) of opening, reading or writing a file;
-// `otherwise` for one that has no number of its own.
-int fileErrorNumber(int errnoValue, int otherwise);
+// The error number for a system error of opening, reading or writing a file (errno; on Windows
+// GetLastError()); `otherwise` for one that has no number of its own.
+int fileErrorNumber(int systemError, int otherwise);
 
 // One file of a save. The constructor writes every byte into a temporary file beside the
 // target and flushes it; commit() puts it in the target's place. Destroyed uncommitted, it
@@ -48,10 +50,7 @@ class PendingFile {
     void commit();
 
   private:
-    void writeAll(const QByteArray &bytes);
-
-    QString path_;
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<wholefile::TemporaryFile> file_;
 };
 
 struct FileToSave {

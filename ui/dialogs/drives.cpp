@@ -1,6 +1,8 @@
 #include "ui/dialogs/drives.h"
 
 #include <QDir>
+#include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStorageInfo>
 
@@ -76,15 +78,46 @@ QList<Volume> offered(const QList<Volume> &mounted, const QString &homeFolder) {
     return result;
 }
 
+QList<Volume> offeredDrives(const QList<Volume> &mounted) {
+    static const QRegularExpression driveRoot(QStringLiteral("^[A-Za-z]:/$"));
+    QMap<QString, Volume> byLetter;
+    for (const Volume &volume : mounted) {
+        const QString letter = volume.root.left(1).toUpper();
+        if (driveRoot.match(volume.root).hasMatch() && !byLetter.contains(letter)) {
+            byLetter.insert(letter, volume);
+        }
+    }
+    return byLetter.values();
+}
+
+QList<Volume> offeredHere(const QList<Volume> &mounted, const QString &homeFolder) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(homeFolder);
+    return offeredDrives(mounted);
+#else
+    return offered(mounted, homeFolder);
+#endif
+}
+
 QList<Volume> mountedVolumes() {
     if (installed) {
         return *installed;
     }
     QList<Volume> result;
+#ifdef Q_OS_WIN
+    // QDir::drives() names every letter in use, a drive without a disk as well, which the list
+    // shows as the old drive list did: choosing it then says the disk is not ready.
+    for (const QFileInfo &drive : QDir::drives()) {
+        const QStorageInfo volume(drive.absoluteFilePath());
+        result << Volume{drive.absoluteFilePath(), QString::fromLatin1(volume.fileSystemType()),
+                         volume.name()};
+    }
+#else
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         result << Volume{volume.rootPath(), QString::fromLatin1(volume.fileSystemType()),
                          volume.name()};
     }
+#endif
     return result;
 }
 

@@ -23,7 +23,15 @@ struct Volume {
 // of container and package images (overlay away from "/", squashfs).
 QList<Volume> offered(const QList<Volume> &mounted, const QString &homeFolder);
 
-// The volumes the system reports as mounted, or the list a test put in their place.
+// Windows' drives: every volume whose root is a drive letter ("C:/"), each once, in the order
+// of the letters; folders a volume is mounted on are reached through their drive.
+QList<Volume> offeredDrives(const QList<Volume> &mounted);
+
+// What the drive list of this system offers: offeredDrives on Windows, offered elsewhere.
+QList<Volume> offeredHere(const QList<Volume> &mounted, const QString &homeFolder);
+
+// The volumes the system reports as mounted, or the list a test put in their place. On
+// Windows every drive letter in use, a drive without a disk too (its file system empty).
 QList<Volume> mountedVolumes();
 // Replaces what mountedVolumes() reports; nothing restores the system's list.
 void installMountedVolumes(const std::optional<QList<Volume>> &volumes);

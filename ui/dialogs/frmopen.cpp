@@ -31,15 +31,34 @@ bool hasWildcard(const QString &name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
+// Windows' paths are the same whatever the case of their letters ("c:/" is "C:/").
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
 bool isInside(const QString &path, const QString &root) {
-    return path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + '/');
+    return path.compare(root, kPathCase) == 0 ||
+           path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + '/', kPathCase);
 }
 
+// "C:\  [System]" on Windows, "/media/usb  [USB]" elsewhere.
 QString driveText(const drives::Volume &volume) {
     const QString &name = volume.label;
+    const QString root = QDir::toNativeSeparators(volume.root);
     return name.isEmpty() || name == volume.root
-               ? volume.root
-               : volume.root + QStringLiteral("  [") + name + QStringLiteral("]");
+               ? root
+               : root + QStringLiteral("  [") + name + QStringLiteral("]");
+}
+
+bool isDriveLetter(const QString &root) {
+#ifdef Q_OS_WIN
+    return root.size() == 3 && root[1] == QLatin1Char(':');
+#else
+    Q_UNUSED(root);
+    return false;
+#endif
 }
 
 bool canBeBrowsed(const QString &folder) {
@@ -150,10 +169,10 @@ void frmopen::fillDrives() {
     QSignalBlocker quiet(Drive1);
     Drive1->clear();
     const QString home = QDir::homePath();
-    for (const drives::Volume &volume : drives::offered(drives::mountedVolumes(), home)) {
+    for (const drives::Volume &volume : drives::offeredHere(drives::mountedVolumes(), home)) {
         // A single file mounted on its own, or a home folder that does not exist, is no
-        // drive to browse.
-        if (QFileInfo(volume.root).isDir()) {
+        // drive to browse; a Windows drive without a disk stays, as it always did.
+        if (QFileInfo(volume.root).isDir() || isDriveLetter(volume.root)) {
             Drive1->addItem(driveText(volume), volume.root);
         }
     }
@@ -243,9 +262,11 @@ void frmopen::fil_DblClick(QListWidgetItem *item) {
     cmdok_Click();
 }
 
+// A name typed with backslashes is read as well as one with slashes where backslashes
+// separate folders (Windows); elsewhere a backslash is part of a name and stays.
 QString frmopen::chosenPath() const {
     const QString separator = folder_.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
-    return folder_ + separator + txtname->text();
+    return folder_ + separator + QDir::fromNativeSeparators(txtname->text());
 }
 
 // The main window ends the program when it cannot load its table, so a name that leads

@@ -9,6 +9,7 @@
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
+#include <QDir>
 #include <QLabel>
 
 namespace {
@@ -39,7 +40,8 @@ void frmtable::proform(const QString &tablePath) {
     shapeGrids();
     document_->setColors(soccer::loadColorScheme());
     applyColors();
-    setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") + tablePath);
+    setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") +
+                   QDir::toNativeSeparators(tablePath));
     showView(View::CrossTable1);
     show();
     if (!document_->loadNotes().isEmpty())

@@ -3,6 +3,8 @@
 #include "core/league/errors.h"
 #include "ui/platform/prompts.h"
 
+#include <QDir>
+
 namespace platform {
 
 QString printedNumber(int number) {
@@ -52,7 +54,8 @@ QString failureReason(const soccer::CoreError &error) {
 
 QString failureText(const QString &what, const QString &path, const soccer::CoreError &error) {
     return QStringLiteral("%1\nФайл: %2\nПричина: %3 (ошибка №%4).")
-        .arg(what, path, failureReason(error), printedNumber(error.number()));
+        .arg(what, QDir::toNativeSeparators(path), failureReason(error),
+             printedNumber(error.number()));
 }
 
 void endWithError(QWidget *parent, int errorNumber) {

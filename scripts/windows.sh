@@ -1,0 +1,258 @@
+#!/usr/bin/env bash
+# The Windows edition, made on Debian with no downloads beyond Debian's own archive:
+#   1. Qt's base for x86_64-w64-mingw32 from Debian's qt6-base source, built once into
+#      ${XDG_CACHE_HOME:-~/.cache}/soccer/ and reused while its stamp is there (about an hour the
+#      first time: it runs at the lowest priority so that it takes only idle processor time);
+#   2. soccer, soccer-classic and soccer-cli cross-built from the same CMake lists;
+#   3. the tests that need nothing of Linux, run under wine64;
+#   4. soccer-<version>-win64.zip and the installer soccer-<version>-setup.exe in build-windows/;
+#   5. the installer at work under wine64 (wine_checks below).
+# Usage: scripts/windows.sh [qt|pack|check|all]   ("qt" stops after the first step; "pack" and
+# "check" only pack and check what an earlier run built)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/soccer
+qt_version=6.4.2
+qt_source=$cache/qtbase-everywhere-src-$qt_version
+qt_build=$cache/qt-$qt_version-build
+qt_prefix=$cache/qt-$qt_version-mingw64
+qt_stamp=$qt_prefix/.soccer-built
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+out=$root/build-windows
+stage=${1:-all}
+mkdir -p "$cache"
+
+step() { printf '\n== %s (%s)\n' "$1" "$(date -u +%H:%M:%S)"; }
+
+qt_fetch() {
+    [ -f "$qt_source/CMakeLists.txt" ] && return
+    step "Qt $qt_version source from Debian"
+    if ! ls "$cache"/qt6-base_"$qt_version"*.orig.tar.xz >/dev/null 2>&1; then
+        # Needs a deb-src line for the machine's Debian sources (scripts/install-deps.sh windows).
+        (cd "$cache" && apt-get source --download-only qt6-base)
+    fi
+    tar -xJf "$cache"/qt6-base_"$qt_version"*.orig.tar.xz -C "$cache"
+    # Debian's security fixes for the parts that are built here (text layout); the others are
+    # for SQL and network, which this build leaves out.
+    tar -xJf "$cache"/qt6-base_"$qt_version"*.debian.tar.xz -C "$qt_source"
+    patch -d "$qt_source" -p1 --forward < "$qt_source/debian/patches/cve-2023-32763.diff"
+}
+
+# Only what the programs use: Core, Gui, Widgets, PrintSupport, Test and the Windows platform
+# plugin. Debian's source lacks wintab (tablet events), sqlite and iaccessible2 (this Qt's Windows
+# plugin speaks UI Automation instead, so nothing asks for it). Without ICU, QStringDecoder knows
+# only the UTF encodings, which is why the program carries its own code page 1251.
+qt_configure() {
+    cmake -S "$qt_source" -B "$qt_build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+        -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DBUILD_SHARED_LIBS=ON \
+        -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_BENCHMARKS=OFF \
+        -DFEATURE_icu=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
+        -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF \
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
+        -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF \
+        -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_textmarkdownreader=OFF
+}
+
+qt_base() {
+    if [ -f "$qt_stamp" ]; then
+        echo "Qt $qt_version for Windows: reused from $qt_prefix"
+        return
+    fi
+    # Lowest priority for this part (and everything it starts): on a shared machine it takes only
+    # the processor time that nobody else wants.
+    (
+        renice -n 19 -p "$BASHPID" >/dev/null
+        qt_fetch
+        step "Qt $qt_version for Windows: configure"
+        [ -f "$qt_build/build.ninja" ] || qt_configure
+        step "Qt $qt_version for Windows: build and install"
+        cmake --build "$qt_build" --parallel "$(nproc)"
+        cmake --install "$qt_build" >/dev/null
+        touch "$qt_stamp"
+    ) 2>&1 | tee -a "$cache/qt-build.log"
+    [ -f "$qt_stamp" ] || { echo "Qt's build failed: see $cache/qt-build.log" >&2; exit 1; }
+}
+
+# ---- The programs, cross-built against that Qt ----
+
+programs() {
+    step "soccer, soccer-classic, soccer-cli for Windows"
+    # Qt's toolchain file loads the repository's one and adds the cross-built Qt and the
+    # build machine's tools (moc, uic, rcc). Tests run through wine64.
+    cmake -S "$root" -B "$out/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DSOCCER_BENCH=OFF \
+        -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+    cmake --build "$out/build"
+}
+
+# ---- wine64 ----
+
+setup_wine() {
+    export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    [ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
+    # Qt's libraries and the MinGW runtime for the programs and tests run from the build.
+    local paths=("$qt_prefix/bin" "$(mingw_runtime_folder)" "/usr/$triple/lib")
+    WINEPATH=$(for p in "${paths[@]}"; do winepath -w "$p"; done | paste -sd';')
+    export WINEPATH QT_PLUGIN_PATH=$qt_prefix/plugins
+}
+
+triple=x86_64-w64-mingw32
+mingw_runtime_folder() { dirname "$($triple-g++-posix -print-file-name=libstdc++-6.dll)"; }
+
+wine_tests() {
+    step "Tests under wine64 (log: $out/wine-tests.log)"
+    setup_wine
+    (cd "$out/build" && QT_QPA_PLATFORM=offscreen ctest -j2 --output-on-failure) \
+        2>&1 | tee "$out/wine-tests.log" | tail -5
+}
+
+# ---- What is shipped: soccer-<version>-win64.zip and soccer-<version>-setup.exe ----
+
+version() { sed -n 's/^project(soccer VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt"; }
+
+stage_files() {
+    local stage=$1 bin=$out/build/bin
+    rm -rf "$stage" && mkdir -p "$stage"/{platforms,styles,translations}
+    cp "$bin"/soccer.exe "$bin"/soccer-classic.exe "$bin"/soccer-cli.exe "$stage"/
+    # Delivered beside the programs, in the zip as in the installed folder.
+    cp "$root"/data/bin/{help.html,primer.TFL,option.dat,komand.dat,s.dat,file.dat} "$stage"/
+    for lib in Core Gui Widgets PrintSupport; do cp "$qt_prefix/bin/Qt6$lib.dll" "$stage"/; done
+    # The Windows platform for the windows, offscreen for soccer-cli's PDF pages.
+    cp "$qt_prefix"/plugins/platforms/{qwindows,qoffscreen}.dll "$stage"/platforms/
+    cp "$qt_prefix"/plugins/styles/*.dll "$stage"/styles/ 2>/dev/null || true
+    if [ -d "$qt_prefix/plugins/printsupport" ]; then
+        mkdir -p "$stage/printsupport" && cp "$qt_prefix"/plugins/printsupport/*.dll "$stage/printsupport/"
+    fi
+    local runtime
+    runtime=$(mingw_runtime_folder)
+    cp "$runtime"/libstdc++-6.dll "$runtime"/libgcc_s_seh-1.dll \
+        "/usr/$triple/lib/libwinpthread-1.dll" "$stage"/
+    # Qt's own dialogs in Russian: the .qm catalogues are the same on every system.
+    cp /usr/share/qt6/translations/qtbase_ru.qm "$stage"/translations/
+    sed 's/$/\r/' "$root/LICENSE" > "$stage/LICENSE.txt"
+    make_icons "$stage"
+}
+
+# Windows icons from the desktop's PNG sizes: the program's and the table files'.
+make_icons() {
+    local icons=$root/dist/icons/hicolor
+    convert "$icons"/{16x16,32x32,48x48,256x256}/apps/soccer.png "$1/soccer.ico"
+    convert "$icons"/{16x16,32x32,48x48,256x256}/mimetypes/application-x-soccer-table.png \
+        "$1/soccer-table.ico"
+}
+
+# The installer's list of files, from what the stage holds: File lines to install them and
+# Delete lines, deepest first, for the uninstaller.
+nsis_file_list() {
+    local stage=$1
+    (
+        cd "$stage"
+        echo '!macro SOCCER_INSTALL_FILES'
+        find . -type d | sort | while read -r dir; do
+            echo "  SetOutPath \"\$INSTDIR${dir#.}\""
+            find "$dir" -maxdepth 1 -type f | sort | sed 's|^\./||' | while read -r f; do
+                echo "  File \"\${STAGE}/$f\""
+            done
+        done | sed 's|/|\\|g'
+        echo '  SetOutPath "$INSTDIR"'
+        echo '!macroend'
+        echo '!macro SOCCER_REMOVE_FILES'
+        find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+        find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
+        echo '!macroend'
+    )
+}
+
+pack() {
+    local v stage=$out/stage
+    v=$(version)
+    step "soccer-$v-win64.zip and soccer-$v-setup.exe"
+    stage_files "$stage"
+    rm -f "$out/soccer-$v-win64.zip"
+    (cd "$out" && rm -rf "soccer-$v" && cp -r stage "soccer-$v" &&
+        zip -qr "soccer-$v-win64.zip" "soccer-$v" && rm -rf "soccer-$v")
+    nsis_file_list "$stage" > "$out/files.nsh"
+    makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$v" -DSTAGE="$stage" -DFILES="$out/files.nsh" \
+        -DOUTFILE="$out/soccer-$v-setup.exe" "$root/dist/windows/soccer.nsi"
+    ls -l "$out/soccer-$v-win64.zip" "$out/soccer-$v-setup.exe"
+}
+
+# ---- The installer at work under wine64 ----
+
+# Installs silently for the current user, starts the installed soccer.exe with a table under
+# Xvfb and takes its picture (docs/windows-main-window.png), has the installed soccer-cli.exe
+# import a season into a new table and compares its bytes with the Linux build's, and
+# uninstalls silently: the programs go, the user's tables stay.
+wine_checks() {
+    local v setup folder tables table
+    v=$(version)
+    setup=$out/soccer-$v-setup.exe
+    step "The installer under wine64"
+    setup_wine
+    unset WINEPATH QT_PLUGIN_PATH # the installed folder must hold all it needs
+    # Even a silent installer makes a (hidden) window: wine needs a display.
+    Xvfb :91 -screen 0 1024x768x24 >/dev/null 2>&1 &
+    local xvfb=$!
+    export DISPLAY=:91
+    sleep 2
+    wine "$setup" /S /CurrentUser && wineserver -w
+    folder=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Programs/soccer
+    for file in soccer.exe soccer-classic.exe soccer-cli.exe uninstall.exe help.html; do
+        [ -f "$folder/$file" ] || { echo "not installed: $folder/$file" >&2; exit 1; }
+    done
+    echo "installed in $folder: $(find "$folder" -type f | wc -l) files"
+
+    tables=$WINEPREFIX/drive_c/Таблицы
+    mkdir -p "$tables"
+    table=$tables/primer.TFL
+    cp "$root/data/bin/primer.TFL" "$table"
+    wine "$folder/soccer.exe" 'C:\Таблицы\primer.TFL' >/dev/null 2>&1 &
+    local program=$!
+    sleep 30
+    import -display :91 -window root "$root/docs/windows-main-window.png"
+    kill "$program" 2>/dev/null || true
+    wineserver -k || true
+
+    cp "$root/tests/data/bundesliga-2015-16.csv" "$tables/"
+    wine "$folder/soccer-cli.exe" import 'C:\Таблицы\season.TFL' 'C:\Таблицы\bundesliga-2015-16.csv' \
+        --new 18 >/dev/null
+    local linux
+    [ -x "$root/build/bin/soccer-cli" ] || bash "$root/scripts/build.sh"
+    linux=$(mktemp -d)
+    "$root/build/bin/soccer-cli" import "$linux/season.TFL" "$root/tests/data/bundesliga-2015-16.csv" \
+        --new 18 >/dev/null
+    cmp "$tables/season.TFL" "$linux/season.TFL" && echo "season.TFL: the same bytes as the Linux build's"
+    rm -rf "$linux"
+
+    wine "$folder/uninstall.exe" /S /CurrentUser && wineserver -w
+    sleep 5
+    [ ! -e "$folder/soccer.exe" ] || { echo "uninstall left soccer.exe" >&2; exit 1; }
+    [ -f "$table" ] && echo "uninstalled; the user's tables stay"
+    kill "$xvfb"
+}
+
+bash "$root/scripts/install-deps.sh" windows
+
+case "$stage" in
+    qt) qt_base ;;
+    pack) pack ;;
+    check) wine_checks ;;
+    all)
+        started=$(date +%s)
+        qt_base
+        programs
+        wine_tests
+        pack
+        wine_checks
+        echo "Done in $(( ($(date +%s) - started) / 60 )) min $(( ($(date +%s) - started) % 60 )) s"
+        ;;
+    *) echo "usage: $0 [qt|pack|check|all]" >&2; exit 2 ;;
+esac
