@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/competition/competitionrules.h"
 #include "core/ranking/rankingrule.h"
 
 #include <QString>
@@ -67,7 +68,8 @@ struct League {
     QString tablePath;
     std::array<int, kArraySize> standingsOrder{};
     ColorScheme colors;
-    RankingRule rankingRule; // travels with the table file; the program's rule by default
+    RankingRule rankingRule;      // travels with the table file; the program's rule by default
+    CompetitionRules competition; // travels with the table file as well
 };
 
 // Empties every score cell of both halves and sets every counter of teams 1..N to 0;

@@ -60,6 +60,8 @@ TeamStats totals(const League &league, int team) {
     TeamStats sum;
     for (Counter counter : kStoredCounters)
         counterRef(sum, counter) = counterValue(first, counter) + counterValue(second, counter);
+    // Points docked or given by the organiser belong to no half.
+    sum.points += league.competition.adjustmentOf(team);
     return sum;
 }
 

@@ -9,7 +9,7 @@
 
 namespace soccer {
 
-// Team t's counters of both halves added together.
+// Team t's counters of both halves added together, with the points the organiser docked or gave.
 TeamStats totals(const League &league, int team);
 
 // The program's ranking rule: points, then wins, then goal difference, then goals for, each

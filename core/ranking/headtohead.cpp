@@ -17,10 +17,10 @@ struct Outcome {
     double points = 0;
 };
 
-double pointsOf(double x, double y) {
+double pointsOf(double x, double y, const PointsScheme &points) {
     Outcome mine;
     Outcome theirs;
-    countOutcome(mine, theirs, x, y, +1);
+    countOutcome(mine, theirs, x, y, +1, points);
     return mine.points;
 }
 
@@ -52,7 +52,7 @@ HeadToHeadFigures HeadToHead::figures(int team, std::span<const int> group) {
             const CellScore &match = score(row[other]);
             if (!match.isScore)
                 continue;
-            figures.points += pointsOf(match.x, match.y);
+            figures.points += pointsOf(match.x, match.y, league_.competition.points);
             figures.goalsFor += match.x;
             figures.goalsAgainst += match.y;
         }
