@@ -4,6 +4,7 @@
 #include "core/ranking/rankingrule.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace soccer {
@@ -70,6 +71,9 @@ struct League {
     ColorScheme colors;
     RankingRule rankingRule;      // travels with the table file; the program's rule by default
     CompetitionRules competition; // travels with the table file as well
+    // Lines after the names that this version cannot read, written back as they were
+    // (core/files/tablesection.h).
+    QStringList keptSectionLines;
 };
 
 // Empties every score cell of both halves and sets every counter of teams 1..N to 0;

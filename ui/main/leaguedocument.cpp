@@ -21,7 +21,7 @@ LeagueDocument::~LeagueDocument() = default;
 // after the read is still seen at the next save.
 void LeagueDocument::load(const QString &path) {
     const QByteArray bytes = soccer::readWholeFile(path);
-    soccer::parseTable(bytes, *league_);
+    loadNotes_ = soccer::parseTable(bytes, *league_);
     league_->tablePath = path;
     fileAsKnown_ = soccer::FileFingerprint::ofBytes(bytes);
     ranked_.clear();
