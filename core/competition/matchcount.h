@@ -8,9 +8,10 @@
 namespace soccer {
 
 // Adds (sign +1) or takes back (sign -1) what the text of cell (r, c) of a half says under
-// the competition's rules: a score under its points, nothing for a team whose results are
-// annulled. False when the text says no result that can be counted (it has no ':'); then
-// nothing is touched. The empty cell counts nothing and is true.
+// the competition's rules: a score under its points, a technical result as its rule says,
+// nothing for a team whose results are annulled. False when the text says no result that can
+// be counted (it has no ':'); then nothing is touched. The empty cell counts nothing and is
+// true.
 bool countCell(CrossTable &table, const CompetitionRules &rules, int r, int c, const QString &cell,
                int sign);
 

@@ -1,10 +1,13 @@
 #include "core/league/score.h"
 
 #include "core/competition/matchcount.h"
+#include "core/league/matchresult.h"
 #include "core/league/numbertext.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace soccer {
 
@@ -77,6 +80,25 @@ void countResult(League &league, int k, int r, int c, double x, double y, int si
 
 namespace {
 
+// "+ -", "- +" and "- -" exactly: a technical result, the row team's side first (whether each
+// side is awarded). These answers once read as a 0:0 draw, which no match ever meant.
+std::optional<std::pair<bool, bool>> technicalAnswer(const QString &answer) {
+    if (answer.size() != 3 || answer[1] != QLatin1Char(' '))
+        return std::nullopt;
+    const auto side = [](QChar mark) -> std::optional<bool> {
+        if (mark == QLatin1Char('+'))
+            return true;
+        if (mark == QLatin1Char('-'))
+            return false;
+        return std::nullopt;
+    };
+    const std::optional<bool> row = side(answer[0]);
+    const std::optional<bool> column = side(answer[2]);
+    if (!row || !column || (*row && *column))
+        return std::nullopt;
+    return std::pair{*row, *column};
+}
+
 ScoreChange enterUnderRules(CrossTable &table, const CompetitionRules &rules, int r, int c,
                             const QString &answer) {
     if (!isTeamPair(r, c))
@@ -94,12 +116,17 @@ ScoreChange enterUnderRules(CrossTable &table, const CompetitionRules &rules, in
     const qsizetype blank = answer.indexOf(QLatin1Char(' '));
     if (blank < 0)
         return ScoreChange::None;
-    const double x = readScoreNumber(QStringView(answer).left(blank));
-    const double y = readScoreNumber(QStringView(answer).mid(blank + 1));
     if (!countCell(table, rules, r, c, cell, -1))
         return ScoreChange::None;
-    cell = scoreText(x, y);
-    mirror = scoreText(y, x);
+    if (const std::optional<std::pair<bool, bool>> awarded = technicalAnswer(answer)) {
+        cell = technicalResultText(awarded->first, awarded->second);
+        mirror = technicalResultText(awarded->second, awarded->first);
+    } else {
+        const double x = readScoreNumber(QStringView(answer).left(blank));
+        const double y = readScoreNumber(QStringView(answer).mid(blank + 1));
+        cell = scoreText(x, y);
+        mirror = scoreText(y, x);
+    }
     countCell(table, rules, r, c, cell, +1);
     return ScoreChange::Recorded;
 }

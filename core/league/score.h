@@ -57,9 +57,10 @@ void countResult(League &league, int k, int r, int c, double x, double y, int si
 enum class ScoreChange { None, Recorded, Deleted };
 
 // The data side of a click on the score cell (r, c) answered with `answer`: an empty answer
-// deletes the pair's result, an answer without a blank is ignored, anything else is a score
-// that replaces the old result. Both cells of the pair and both teams' counters follow.
-// The competition's rules decide how it counts; without them, the default rules.
+// deletes the pair's result, an answer without a blank is ignored, "+ -", "- +" and "- -" are
+// technical results ("+:-" in the cell, "-:+" in its mirror; "-:-" a loss for both), anything
+// else is a score that replaces the old result. Both cells of the pair and both teams' counters
+// follow. The competition's rules decide how it counts; without them, the default rules.
 ScoreChange enterScore(CrossTable &table, int r, int c, const QString &answer);
 ScoreChange enterScore(League &league, int half, int r, int c, const QString &answer);
 
