@@ -12,8 +12,12 @@ using namespace soccer;
 
 namespace {
 
-// One match as "line|home|away|goals:goals|round|date".
+// One match as "line|home|away|goals:goals|round|date" ("+:-" for a technical result).
 QString describe(const ImportedMatch &match) {
+    if (!match.technical.isEmpty())
+        return QStringLiteral("%1|%2|%3|%4|%5|%6")
+            .arg(match.line)
+            .arg(match.home, match.away, match.technical, match.round, match.date);
     return QStringLiteral("%1|%2|%3|%4:%5|%6|%7")
         .arg(match.line)
         .arg(match.home, match.away)
@@ -113,6 +117,12 @@ void TestImportRead::csvLayouts_data() {
         << ";" << false
         << QStringList{QStringLiteral("1|Динамо, Москва|Спартак|1:1||"),
                        QStringLiteral("2|Зенит|Ротор, Волгоград|0:2||")};
+    QTest::newRow("technical results, goal columns and one score column")
+        << utf8("home,away,home_goals,away_goals\nA,B,+,-\nC,D, - , - \n") << "," << true
+        << QStringList{"2|A|B|+:-||", "3|C|D|-:-||"};
+    QTest::newRow("technical results in a score column")
+        << utf8("Team 1,FT,Team 2\nA,-:+,B\nC,+-,D\n") << "," << true
+        << QStringList{"2|A|B|-:+||", "3|C|D|+:-||"};
     QTest::newRow("tabs, blanks around fields")
         << utf8("  A B \t C\t 3\t2 \n") << "\t" << false << QStringList{"1|A B|C|3:2||"};
     QTest::newRow("English header with a column not used")

@@ -178,7 +178,7 @@ class TestRanking : public QObject {
     void rankings_data();
     void rankings();
     void programRuleIsTheResultsTablesRule();
-    void programRuleReasonsFollowItsScan();
+    void programRuleReasonsFollowItsOrder();
     void criteriaWithoutHeadToHeadSortLikeKeys();
     void everyRuleRanksEveryTeamOnce();
     void previewLeavesTheShownOrder();
@@ -308,7 +308,7 @@ void TestRanking::programRuleIsTheResultsTablesRule() {
 // Three teams on 15 points: team 1 with 4 wins and 0, team 2 with 3 wins and +3, team 3 with
 // 5 wins and -5. The scan ranks 3, 2, 1: team 2 stands above team 1 on goal difference
 // although it has fewer wins.
-void TestRanking::programRuleReasonsFollowItsScan() {
+void TestRanking::programRuleReasonsFollowItsOrder() {
     auto league = std::make_unique<League>();
     league->teamCount = 3;
     const double wins[] = {4, 3, 5};
@@ -321,9 +321,9 @@ void TestRanking::programRuleReasonsFollowItsScan() {
         stats.goalsAgainst = 10;
     }
     const std::vector<RankedRow> rows = rankByRule(*league);
-    QCOMPARE(teamsOf(rows), (QList{3, 2, 1}));
-    QCOMPARE(reasonsOf(rows), (QStringList{"по победам: 5 – 3", "по разнице мячей: +3 – 0", ""}));
-    QCOMPARE(rows[0].separation, (Separation{Separation::By::Criterion, Criterion::Wins, 5, 3}));
+    QCOMPARE(teamsOf(rows), (QList{3, 1, 2}));
+    QCOMPARE(reasonsOf(rows), (QStringList{"по победам: 5 – 4", "по победам: 4 – 3", ""}));
+    QCOMPARE(rows[0].separation, (Separation{Separation::By::Criterion, Criterion::Wins, 5, 4}));
 }
 
 // Without head-to-head a rule is a plain sort by (points, criteria...), ties in team order and

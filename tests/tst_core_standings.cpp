@@ -2,7 +2,9 @@
 #include "core/league/standings.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <memory>
+#include <numeric>
 
 using namespace soccer;
 
@@ -51,6 +53,8 @@ class TestStandings : public QObject {
     void ranking_data();
     void ranking();
     void rankingIgnoresEarlierOrder();
+    void renumberingKeepsTheTable_data();
+    void renumberingKeepsTheTable();
     void orderByCounter_data();
     void orderByCounter();
     void totalsAddBothHalves();
@@ -68,11 +72,13 @@ void TestStandings::ranking_data() {
         << QList<Totals>{{10, 3, 5, 5}, {10, 3, 8, 8}, {10, 3, 5, 5}} << QList<int>{2, 1, 3};
     QTest::newRow("goals for decides at equal difference")
         << QList<Totals>{{7, 2, 4, 4}, {7, 2, 6, 6}} << QList<int>{2, 1};
-    // Part of the rule: wins only ever admit a challenger, so the scan order matters.
+    // Wins decide before goal difference. The comparison of earlier versions let a better
+    // difference overtake more wins and more wins take the lead back, and put these two
+    // numberings of the same three teams in two different orders (3, 2, 1 for both).
     QTest::newRow("three teams on 15 points")
-        << QList<Totals>{{15, 4, 10, 10}, {15, 3, 13, 10}, {15, 5, 10, 15}} << QList<int>{3, 2, 1};
+        << QList<Totals>{{15, 4, 10, 10}, {15, 3, 13, 10}, {15, 5, 10, 15}} << QList<int>{3, 1, 2};
     QTest::newRow("the same teams numbered 3, 1, 2")
-        << QList<Totals>{{15, 5, 10, 15}, {15, 4, 10, 10}, {15, 3, 13, 10}} << QList<int>{3, 2, 1};
+        << QList<Totals>{{15, 5, 10, 15}, {15, 4, 10, 10}, {15, 3, 13, 10}} << QList<int>{1, 2, 3};
     QTest::newRow("negative and fractional totals")
         << QList<Totals>{{-3, 0, -1, 2}, {1.5, 0, 1.5, 0}, {-3, 0, 0.5, 0}} << QList<int>{2, 3, 1};
 }
@@ -91,6 +97,37 @@ void TestStandings::rankingIgnoresEarlierOrder() {
     rankTeams(*league);
     QCOMPARE(order(*league), (QList<int>{3, 2, 1}));
     QCOMPARE(league->standingsOrder[4], 7); // positions beyond N are not touched
+}
+
+void TestStandings::renumberingKeepsTheTable_data() {
+    QTest::addColumn<QList<Totals>>("teams");
+    // On these the old comparison was no ordering: wins and goal difference disagree in a
+    // cycle, and which team came first in the scan decided the table.
+    QTest::newRow("wins against difference")
+        << QList<Totals>{{15, 4, 10, 10}, {15, 3, 13, 10}, {15, 5, 10, 15}, {15, 4, 9, 6}};
+    QTest::newRow("difference against goals for")
+        << QList<Totals>{{9, 3, 8, 8}, {9, 3, 6, 5}, {9, 3, 8, 7}, {9, 2, 20, 1}};
+}
+
+// Every numbering of the same teams gives the same teams in the same places.
+void TestStandings::renumberingKeepsTheTable() {
+    QFETCH(QList<Totals>, teams);
+    QList<int> numbering(teams.size());
+    std::iota(numbering.begin(), numbering.end(), 0);
+    QList<int> first;
+    do {
+        QList<Totals> renumbered;
+        for (int old : numbering)
+            renumbered.append(teams[old]);
+        const auto league = leagueWith(renumbered);
+        rankTeams(*league);
+        QList<int> table; // the teams by their first numbers
+        for (int team : order(*league))
+            table.append(numbering[team - 1]);
+        if (first.isEmpty())
+            first = table;
+        QCOMPARE(table, first);
+    } while (std::next_permutation(numbering.begin(), numbering.end()));
 }
 
 void TestStandings::orderByCounter_data() {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <memory>
 
@@ -47,14 +48,16 @@ std::unique_ptr<soccer::League> headToHeadAgainstDifference() {
 struct Opened {
     frmrules *dialog = nullptr;
     std::optional<RankingRule> returned;
+    std::optional<soccer::PointsScheme> points;
     int calls = 0;
 };
 
 std::unique_ptr<Opened> openOn(const soccer::League &league) {
     auto opened = std::make_unique<Opened>();
     Opened *target = opened.get();
-    opened->dialog = frmrules::create(nullptr, league, [target](const RankingRule &rule) {
-        target->returned = rule;
+    opened->dialog = frmrules::create(nullptr, league, [target](const frmrules::Choice &choice) {
+        target->returned = choice.rule;
+        target->points = choice.points;
         ++target->calls;
     });
     return opened;
@@ -115,6 +118,46 @@ class RulesDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The points shown are counted in the preview at once; points no competition can have
+    // are refused on OK with the reason, and the dialog stays.
+    void pointsPerResult_data() {
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<QList<int>>("typed"); // win, draw, loss; empty: the preset's
+        QTest::addColumn<QStringList>("points");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("3-1-0") << 0 << QList<int>{} << QStringList{"6", "6", "4", "1"} << "";
+        QTest::newRow("2-1-0") << 1 << QList<int>{} << QStringList{"4", "4", "3", "1"} << "";
+        QTest::newRow("own 5-2-1")
+            << 2 << QList<int>{5, 2, 1} << QStringList{"11", "11", "8", "4"} << "";
+        // The preview keeps the last points that were a scheme: 3-0-0, typed on the way.
+        QTest::newRow("a loss above a draw")
+            << 2 << QList<int>{3, 0, 1} << QStringList{"6", "6", "3", "0"}
+            << "Поражение не может стоить больше очков, чем ничья.";
+    }
+    void pointsPerResult() {
+        QFETCH(int, preset);
+        QFETCH(QList<int>, typed);
+        QFETCH(QStringList, points);
+        QFETCH(QString, refusal);
+        Sandbox sandbox;
+        const auto league = headToHeadAgainstDifference();
+        const auto opened = openOn(*league);
+        QWidget *dialog = opened->dialog;
+        control<QComboBox>(dialog, "cmbpoints")->setCurrentIndex(preset);
+        const char *boxes[] = {"spnwin", "spndraw", "spnloss"};
+        for (int i = 0; i < typed.size(); ++i)
+            control<QSpinBox>(dialog, boxes[i])->setValue(typed[i]);
+        QCOMPARE(previewColumn(dialog, 2), points);
+        click(dialog, "cmdok");
+        QCOMPARE(sandbox.prompter.askedTexts(),
+                 refusal.isEmpty() ? QStringList() : QStringList{refusal});
+        QCOMPARE(opened->calls, refusal.isEmpty() ? 1 : 0);
+        QCOMPARE(dialog->isVisible(), !refusal.isEmpty());
+        if (refusal.isEmpty())
+            QCOMPARE(*opened->points, soccer::PointsScheme({typed.value(0, preset ? 2 : 3),
+                                                            typed.value(1, 1), typed.value(2, 0)}));
+    }
+
     void presetsAreListedByNameInOrder() {
         Sandbox sandbox;
         const auto league = headToHeadAgainstDifference();

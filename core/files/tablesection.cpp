@@ -1,5 +1,6 @@
 #include "core/files/tablesection.h"
 
+#include "core/competition/rulessection.h"
 #include "core/ranking/rankingrule.h"
 
 #include <array>
@@ -43,6 +44,9 @@ QStringList writeRankingRule(const League &league) {
 constexpr std::array kParts = {
 //   kind                                 read              write
     SectionPart{QLatin1StringView("ranking-rule"), readRankingRule, writeRankingRule},
+    SectionPart{QLatin1StringView("points"), readPointsPart, writePointsPart},
+    SectionPart{QLatin1StringView("technical"), readTechnicalPart, writeTechnicalPart},
+    SectionPart{QLatin1StringView("deduction"), readDeductionPart, writeDeductionPart},
 };
 // clang-format on
 

@@ -51,7 +51,7 @@ ImportUndo applyImport(League &league, const ImportPlan &plan) {
         keepCell(undo, league, result.half, result.home, result.away);
         keepCell(undo, league, result.half, result.away, result.home);
         const ScoreChange change =
-            enterScore(league.crossTables[result.half], result.home, result.away, result.answer());
+            enterScore(league, result.half, result.home, result.away, result.answer());
         undo.entered += change == ScoreChange::Recorded ? 1 : 0;
     }
     return undo;

@@ -289,6 +289,10 @@ class CsvMatchReader {
 
     // False when the line has no score yet (counted) or a score that is not one (refused).
     bool goalsOf(const CsvRecord &record, MatchFields &fields, ImportedMatch &match) {
+        match.technical = fields.combined ? technicalOf(fields.score, {})
+                                          : technicalOf(fields.homeGoals, fields.awayGoals);
+        if (!match.technical.isEmpty())
+            return true;
         if (fields.combined) {
             if (fields.score.isEmpty())
                 return skipWithoutScore();

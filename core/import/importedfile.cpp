@@ -22,6 +22,21 @@ bool readGoals(QStringView text, int &goals) {
     return true;
 }
 
+QString technicalOf(QStringView home, QStringView away) {
+    QString marks;
+    for (QStringView part : {home, away}) {
+        for (QChar ch : part) {
+            if (ch == QLatin1Char('+') || ch == QLatin1Char('-'))
+                marks.append(ch);
+            else if (!ch.isSpace() && ch != QLatin1Char(':'))
+                return {};
+        }
+    }
+    if (marks.size() != 2 || marks == QStringLiteral("++"))
+        return {};
+    return marks.left(1) + QLatin1Char(':') + marks.right(1);
+}
+
 QString notANumberReason(const QString &score) {
     return QStringLiteral("счёт «%1» — не число").arg(score);
 }

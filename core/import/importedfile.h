@@ -33,7 +33,8 @@ struct ImportedMatch {
     QString away;
     int homeGoals = 0;
     int awayGoals = 0;
-    QString round; // as written; may be empty
+    QString technical; // "+:-", "-:+" or "-:-" for a technical result (no goals); else empty
+    QString round;     // as written; may be empty
     QString date;  // as written; may be empty
 };
 
@@ -56,6 +57,9 @@ struct ImportedFile {
 // The goals of one side as a file writes them: a whole number of 0 to 999999, blanks around
 // allowed. Anything else (a sign, a fraction, a letter) is not a number of goals.
 bool readGoals(QStringView text, int &goals);
+// The technical result that a score written in a file stands for ("+:-", "+-", "+ : -";
+// home first), as the table's cell writes it; empty for any other text.
+QString technicalOf(QStringView home, QStringView away);
 
 // "счёт «2:x» — не число"
 QString notANumberReason(const QString &score);

@@ -229,6 +229,7 @@ class Planner {
         result.away = tableNumber(awayTeam);
         result.homeGoals = match.homeGoals;
         result.awayGoals = match.awayGoals;
+        result.technical = match.technical;
         if (result.home == result.away) {
             refuse(match.line, QStringLiteral("команда «%1» играет сама с собой").arg(match.home));
             return;
@@ -255,6 +256,11 @@ class Planner {
             return true;
         double x = 0;
         double y = 0;
+        if (!result.technical.isEmpty() && cell == result.technical) {
+            result.tableScore = cell;
+            result.state = PlannedResult::State::Same;
+            return true;
+        }
         if (!splitScoreText(cell, x, y)) {
             refuse(result.line, QStringLiteral("в шахматной таблице (%1) у этой пары записано "
                                                "«%2», а не счёт: его нельзя заменить")
@@ -263,7 +269,8 @@ class Planner {
             return false;
         }
         result.tableScore = cell;
-        const bool same = x == result.homeGoals && y == result.awayGoals;
+        const bool same =
+            result.technical.isEmpty() && x == result.homeGoals && y == result.awayGoals;
         result.state = same ? PlannedResult::State::Same : PlannedResult::State::Conflict;
         return true;
     }
@@ -282,6 +289,8 @@ class Planner {
 } // namespace
 
 QString PlannedResult::answer() const {
+    if (!technical.isEmpty())
+        return QString(technical).replace(QLatin1Char(':'), QLatin1Char(' '));
     return QString::number(homeGoals) + QLatin1Char(' ') + QString::number(awayGoals);
 }
 

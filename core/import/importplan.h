@@ -47,11 +47,12 @@ struct PlannedResult {
     int away = 0;
     int homeGoals = 0;
     int awayGoals = 0;
+    QString technical; // the cell's "+:-", "-:+" or "-:-" for a technical result; else empty
     State state = State::New;
     QString tableScore;    // Same and Conflict: the cell's text, row team first
     bool takeFile = false; // Conflict: replace the table's result with the file's
 
-    // The answer typed at the score prompt for this result: "2 1".
+    // The answer typed at the score prompt for this result: "2 1", or "+ -" for "+:-".
     QString answer() const;
     // Whether applying the plan enters this result.
     bool entered() const { return state == State::New || (state == State::Conflict && takeFile); }

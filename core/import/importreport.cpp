@@ -167,13 +167,14 @@ QString problemText(const LineProblem &problem) {
 }
 
 QString conflictText(const ImportPlan &plan, const PlannedResult &result) {
-    return QStringLiteral("%1: Шахматная таблица (%2), %3 – %4: в таблице %5, в файле %6:%7")
+    const QString fileScore = result.technical.isEmpty()
+                                  ? QStringLiteral("%1:%2").arg(result.homeGoals).arg(result.awayGoals)
+                                  : result.technical;
+    return QStringLiteral("%1: Шахматная таблица (%2), %3 – %4: в таблице %5, в файле %6")
         .arg(lineLabel(result.line))
         .arg(result.half)
         .arg(teamName(plan, result.home), teamName(plan, result.away),
-             tableScoreText(result.tableScore))
-        .arg(result.homeGoals)
-        .arg(result.awayGoals);
+             tableScoreText(result.tableScore), fileScore);
 }
 
 QString conflictChoiceText(const ImportPlan &plan, const PlannedResult &result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/competition/competitionrules.h"
 #include "core/ranking/rankingrule.h"
 
 #include <QString>
@@ -71,7 +72,8 @@ struct League {
     QString tablePath;
     std::array<int, kArraySize> standingsOrder{};
     ColorScheme colors;
-    RankingRule rankingRule; // travels with the table file; the program's rule by default
+    RankingRule rankingRule;      // travels with the table file; the program's rule by default
+    CompetitionRules competition; // travels with the table file as well
     // Lines after the names that this version cannot read, written back as they were
     // (core/files/tablesection.h).
     QStringList keptSectionLines;

@@ -1,9 +1,13 @@
 #include "core/league/score.h"
 
+#include "core/competition/matchcount.h"
+#include "core/league/matchresult.h"
 #include "core/league/numbertext.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace soccer {
 
@@ -59,45 +63,51 @@ bool splitScoreText(const QString &text, double &x, double &y) {
     return true;
 }
 
-void countResult(CrossTable &table, int r, int c, double x, double y, int sign) {
+void countResult(CrossTable &table, int r, int c, double x, double y, int sign,
+                 const PointsScheme &points) {
     TeamStats &row = table.stats[r];
     TeamStats &column = table.stats[c];
     row.goalsFor += sign * x;
     row.goalsAgainst += sign * y;
     column.goalsFor += sign * y;
     column.goalsAgainst += sign * x;
-    countOutcome(row, column, x, y, sign);
+    countOutcome(row, column, x, y, sign, points);
 }
 
 void countResult(League &league, int k, int r, int c, double x, double y, int sign) {
-    countResult(league.crossTables[k], r, c, x, y, sign);
+    countResult(league.crossTables[k], r, c, x, y, sign, league.competition.points);
 }
 
 namespace {
 
-// Takes the stored result of the pair out of the statistics; false when the stored text is
-// not a score (it has no ':'), in which case nothing is touched.
-bool takeBack(CrossTable &table, int r, int c) {
-    const QString &old = table.cells[r][c];
-    if (old.isEmpty())
-        return true;
-    double x = 0;
-    double y = 0;
-    if (!splitScoreText(old, x, y))
-        return false;
-    countResult(table, r, c, x, y, -1);
-    return true;
+// "+ -", "- +" and "- -" exactly: a technical result, the row team's side first (whether each
+// side is awarded). These answers once read as a 0:0 draw, which no match ever meant.
+std::optional<std::pair<bool, bool>> technicalAnswer(const QString &answer) {
+    if (answer.size() != 3 || answer[1] != QLatin1Char(' '))
+        return std::nullopt;
+    const auto side = [](QChar mark) -> std::optional<bool> {
+        if (mark == QLatin1Char('+'))
+            return true;
+        if (mark == QLatin1Char('-'))
+            return false;
+        return std::nullopt;
+    };
+    const std::optional<bool> row = side(answer[0]);
+    const std::optional<bool> column = side(answer[2]);
+    if (!row || !column || (*row && *column))
+        return std::nullopt;
+    return std::pair{*row, *column};
 }
 
-} // namespace
-
-ScoreChange enterScore(CrossTable &table, int r, int c, const QString &answer) {
+ScoreChange enterUnderRules(CrossTable &table, const CompetitionRules &rules, int r, int c,
+                            const QString &answer) {
     if (!isTeamPair(r, c))
         return ScoreChange::None;
     QString &cell = table.cells[r][c];
     QString &mirror = table.cells[c][r];
     if (answer.isEmpty()) {
-        if (cell.isEmpty() || !takeBack(table, r, c))
+        // A stored text that is not a result cannot be taken out of the statistics.
+        if (cell.isEmpty() || !countCell(table, rules, r, c, cell, -1))
             return ScoreChange::None;
         cell.clear();
         mirror.clear();
@@ -106,14 +116,31 @@ ScoreChange enterScore(CrossTable &table, int r, int c, const QString &answer) {
     const qsizetype blank = answer.indexOf(QLatin1Char(' '));
     if (blank < 0)
         return ScoreChange::None;
-    const double x = readScoreNumber(QStringView(answer).left(blank));
-    const double y = readScoreNumber(QStringView(answer).mid(blank + 1));
-    if (!takeBack(table, r, c))
+    if (!countCell(table, rules, r, c, cell, -1))
         return ScoreChange::None;
-    cell = scoreText(x, y);
-    mirror = scoreText(y, x);
-    countResult(table, r, c, x, y, +1);
+    if (const std::optional<std::pair<bool, bool>> awarded = technicalAnswer(answer)) {
+        cell = technicalResultText(awarded->first, awarded->second);
+        mirror = technicalResultText(awarded->second, awarded->first);
+    } else {
+        const double x = readScoreNumber(QStringView(answer).left(blank));
+        const double y = readScoreNumber(QStringView(answer).mid(blank + 1));
+        cell = scoreText(x, y);
+        mirror = scoreText(y, x);
+    }
+    countCell(table, rules, r, c, cell, +1);
     return ScoreChange::Recorded;
+}
+
+} // namespace
+
+ScoreChange enterScore(CrossTable &table, int r, int c, const QString &answer) {
+    return enterUnderRules(table, CompetitionRules{}, r, c, answer);
+}
+
+ScoreChange enterScore(League &league, int half, int r, int c, const QString &answer) {
+    if (half < 1 || half > 2)
+        return ScoreChange::None;
+    return enterUnderRules(league.crossTables[half], league.competition, r, c, answer);
 }
 
 QString statisticText(double value) {

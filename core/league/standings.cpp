@@ -21,18 +21,17 @@ double goalDifference(const TeamStats &stats) {
     return counterValue(stats, Counter::GoalDifference);
 }
 
-// The challenger's test against the leader, exactly in the order the results table has always
-// used: the wins comparison can only admit a challenger, never reject one.
-bool takesLead(const TeamStats &challenger, const TeamStats &leader) {
-    if (challenger.points > leader.points)
-        return true;
-    if (challenger.points < leader.points)
-        return false;
-    if (leader.wins < challenger.wins)
-        return true;
-    if (goalDifference(challenger) == goalDifference(leader))
-        return leader.goalsFor < challenger.goalsFor;
-    return goalDifference(leader) < goalDifference(challenger);
+// Points, then wins, then goal difference, then goals for, each compared in turn: the first
+// that differs decides. A comparison in which a later criterion could overrule an earlier one
+// would make the table depend on the teams' numbers.
+bool ranksAbove(const TeamStats &a, const TeamStats &b) {
+    if (a.points != b.points)
+        return a.points > b.points;
+    if (a.wins != b.wins)
+        return a.wins > b.wins;
+    if (goalDifference(a) != goalDifference(b))
+        return goalDifference(a) > goalDifference(b);
+    return a.goalsFor > b.goalsFor;
 }
 
 // Selection by repeated scan: each position gets the first unplaced team, displaced by every
@@ -61,13 +60,15 @@ TeamStats totals(const League &league, int team) {
     TeamStats sum;
     for (Counter counter : kStoredCounters)
         counterRef(sum, counter) = counterValue(first, counter) + counterValue(second, counter);
+    // Points docked or given by the organiser belong to no half.
+    sum.points += league.competition.adjustmentOf(team);
     return sum;
 }
 
 void rankTeams(League &league) {
     const auto teamTotals = allTotals(league);
     selectByScan(league,
-                 [&](int j, int leader) { return takesLead(teamTotals[j], teamTotals[leader]); });
+                 [&](int j, int leader) { return ranksAbove(teamTotals[j], teamTotals[leader]); });
 }
 
 void orderByCounter(League &league, Counter counter) {

@@ -9,12 +9,11 @@
 
 namespace soccer {
 
-// Team t's counters of both halves added together.
+// Team t's counters of both halves added together, with the points the organiser docked or gave.
 TeamStats totals(const League &league, int team);
 
-// The ranking rule: points, then wins, then goal difference, then goals for, decided by a
-// fresh scan in team order for every position with strict comparisons. Fills
-// standingsOrder[1..N].
+// The program's ranking rule: points, then wins, then goal difference, then goals for, each
+// compared in turn; teams equal on all four stand in team order. Fills standingsOrder[1..N].
 void rankTeams(League &league);
 
 // Descending order of one counter's totals; equal totals keep increasing team number.

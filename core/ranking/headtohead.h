@@ -22,8 +22,10 @@ struct HeadToHeadFigures {
 
 // Reads the mini-leagues of one table. The matches are the score cells of both halves; a
 // team's figures come from its own row (cells[r][c] holds r's goals first), so a pair played
-// in both halves counts twice. A cell whose text is not a score (no ':', the empty cell
-// included) is no match. The table must not change while a HeadToHead reads it.
+// in both halves counts twice. A cell whose text is not a result (no ':', the empty cell
+// included) is no match, nor is a match of a team whose results are annulled. Points and
+// technical results count under the competition's rules. The table must not change while a
+// HeadToHead reads it.
 class HeadToHead {
   public:
     explicit HeadToHead(const League &league) : league_(league) {}
@@ -32,12 +34,14 @@ class HeadToHead {
     HeadToHeadFigures figures(int team, std::span<const int> group);
 
   private:
+    // What one cell gives its row team: a result that counts, its points and goals.
     struct CellScore {
         const QChar *data = nullptr;
         qsizetype size = -1;
-        bool isScore = false;
-        double x = 0;
-        double y = 0;
+        bool counts = false;
+        double points = 0;
+        double goalsFor = 0;
+        double goalsAgainst = 0;
     };
     const CellScore &score(const QString &cell);
 

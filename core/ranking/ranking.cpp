@@ -144,24 +144,18 @@ class CriteriaRanking {
     std::optional<HeadToHead> headToHead_;
 };
 
-// Why the program's scan put `above` right before `below`: its own test of a challenger against
-// the leader, asked of the pair. The team above always passes it, or else is equal to the team
-// below on all it compares and has the lower number: had `below` come later in the scan, it
-// failed that test against `above`; had it come earlier, it was the leader `above` displaced.
+// Why the program's rule put `above` right before `below`: the first of its criteria on which
+// the two differ, or their numbers when they are equal on all of them.
 Separation programSeparation(const TeamStats &above, const TeamStats &below, int aboveTeam,
                              int belowTeam) {
     using enum Criterion;
     if (above.points != below.points)
         return {Separation::By::Points, Wins, above.points, below.points};
-    if (below.wins < above.wins)
-        return {Separation::By::Criterion, Wins, above.wins, below.wins};
-    const double aboveDifference = totalValue(above, GoalDifference);
-    const double belowDifference = totalValue(below, GoalDifference);
-    if (aboveDifference == belowDifference) {
-        if (below.goalsFor < above.goalsFor)
-            return {Separation::By::Criterion, GoalsFor, above.goalsFor, below.goalsFor};
-    } else if (belowDifference < aboveDifference) {
-        return {Separation::By::Criterion, GoalDifference, aboveDifference, belowDifference};
+    for (Criterion criterion : {Wins, GoalDifference, GoalsFor}) {
+        const double aboveValue = totalValue(above, criterion);
+        const double belowValue = totalValue(below, criterion);
+        if (aboveValue != belowValue)
+            return {Separation::By::Criterion, criterion, aboveValue, belowValue};
     }
     return {Separation::By::TeamNumber, Wins, double(aboveTeam), double(belowTeam)};
 }

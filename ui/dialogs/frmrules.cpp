@@ -1,5 +1,6 @@
 #include "ui/dialogs/frmrules.h"
 
+#include "core/competition/matchcount.h"
 #include "core/files/options.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
@@ -7,6 +8,7 @@
 #include "ui/dialogs/dialogkit.h"
 #include "ui/platform/columnfit.h"
 #include "ui/platform/look.h"
+#include "ui/platform/prompts.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -61,6 +63,7 @@ frmrules::frmrules(QWidget *parent, const soccer::League &league, Chosen chosen)
     : QWidget(parent), league_(std::make_unique<soccer::League>(league)),
       chosen_(std::move(chosen)) {
     dialogkit::makeFixedDialog(this, QStringLiteral("Правила турнира"), 10200, 7575);
+    counting_ = std::make_unique<CountingControls>(this, [this] { showCounting(); });
     // While the rule is chosen the table must stay as the preview shows it.
     setWindowModality(Qt::ApplicationModal);
     buildControls();
@@ -88,7 +91,12 @@ void frmrules::buildControls() {
     setTabOrder(lstorder, cmdup);
     setTabOrder(cmdup, cmddown);
     setTabOrder(cmddown, tblpreview);
-    setTabOrder(tblpreview, cmdok);
+    QWidget *previous = tblpreview;
+    for (QWidget *next : counting_->tabOrder()) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, cmdok);
     setTabOrder(cmdok, cmdotm);
 }
 
@@ -142,6 +150,7 @@ void frmrules::placeControls() {
     dialogkit::placeTwips(cmddown, 9015, 1695, 1065, 495);
     dialogkit::placeTwips(lblpreview, 120, 2940, 9960, 255);
     dialogkit::placeTwips(tblpreview, 120, 3195, 9960, 3600);
+    counting_->place(6900);
     dialogkit::placeTwips(cmdok, 6570, 6960, 1695, 495);
     dialogkit::placeTwips(cmdotm, 8385, 6960, 1695, 495);
 }
@@ -170,6 +179,8 @@ void frmrules::Form_Load() {
         {this, lblrule, lblall, lblorder, lblpreview, cmbrule, lstall, lstorder, tblpreview},
         scheme_);
     dialogkit::paintButtons({cmdadd, cmdremove, cmdup, cmddown, cmdok, cmdotm}, scheme_);
+    counting_->paint(scheme_);
+    counting_->show(league_->competition.points, league_->competition.technical);
     const soccer::RankingRule &rule = league_->rankingRule;
     if (rule.preset() == soccer::RulePreset::Custom)
         customOrder_ = rule.criteria();
@@ -251,6 +262,17 @@ void frmrules::showPreview() {
     paintPreviewRows();
 }
 
+// The preview counts the table again under the points shown, while they are a scheme.
+void frmrules::showCounting() {
+    const soccer::PointsScheme points = counting_->points();
+    if (!soccer::pointsSchemeProblem(points).isEmpty())
+        return;
+    league_->competition.points = points;
+    league_->competition.technical = counting_->technical();
+    soccer::recountStatistics(*league_);
+    showPreview();
+}
+
 // Stripes as in the results grid: odd positions in the second colour, even in the main one.
 void frmrules::paintPreviewRows() {
     const QColor even = platform::toColor(scheme_.main);
@@ -320,7 +342,12 @@ void frmrules::cmddown_Click() {
 // The dialog is gone before the caller applies the rule, so that the main window it
 // re-ranks is the active one again.
 void frmrules::cmdok_Click() {
-    const soccer::RankingRule chosen = rule();
+    const Choice chosen{rule(), counting_->points(), counting_->technical()};
+    const QString problem = soccer::pointsSchemeProblem(chosen.points);
+    if (!problem.isEmpty()) {
+        platform::message(this, problem, QStringLiteral("Правила турнира"));
+        return;
+    }
     const Chosen apply = chosen_;
     close();
     if (apply)

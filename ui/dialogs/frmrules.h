@@ -2,6 +2,7 @@
 
 #include "core/league/league.h"
 #include "core/ranking/rankingrule.h"
+#include "ui/dialogs/countingcontrols.h"
 
 #include <QWidget>
 #include <functional>
@@ -19,18 +20,25 @@ class ColumnFit;
 }
 
 // The tournament rules dialog: one of the presets, or an order of the criteria assembled by
-// hand, with the places the open table would get by it. The dialog works on a copy of the
-// table taken when it opens, so the table and its shown order stay as they are until the
-// caller applies the rule.
+// hand, and the points a result is worth, with the places the open table would get by them. The
+// dialog works on a copy of the table taken when it opens, so the table and its shown order stay as
+// they are until the caller applies the rule.
 class frmrules : public QWidget {
     Q_OBJECT
 
   public:
-    using Chosen = std::function<void(const soccer::RankingRule &)>;
+    // What OK hands over: the ranking rule and how matches count.
+    struct Choice {
+        soccer::RankingRule rule;
+        soccer::PointsScheme points;
+        soccer::TechnicalCounting technical;
+    };
+    using Chosen = std::function<void(const Choice &)>;
 
-    // Shows the dialog modal over the application, starting from the table's own rule, and
-    // returns at once. OK hands the rule the dialog shows to `chosen` (also when it is the
-    // table's rule already); Отмена, Esc and the window's close button change nothing.
+    // Shows the dialog modal over the application, starting from the table's own rules, and
+    // returns at once. OK hands the rules the dialog shows to `chosen` (also when they are the
+    // table's rules already), unless the points are no scheme a competition can have: then it
+    // says why and the dialog stays; Отмена, Esc and the window's close button change nothing.
     static frmrules *create(QWidget *parent, const soccer::League &league, Chosen chosen);
 
     // The rule the controls show now.
@@ -49,6 +57,7 @@ class frmrules : public QWidget {
     void showOrder(int selectedRow);
     void showButtonStates();
     void showPreview();
+    void showCounting();
     void paintPreviewRows();
     std::optional<soccer::Criterion> selectedCriterion() const;
 
@@ -61,6 +70,7 @@ class frmrules : public QWidget {
     void cmdotm_Click();
 
     std::unique_ptr<soccer::League> league_;
+    std::unique_ptr<CountingControls> counting_;
     Chosen chosen_;
     soccer::ColorScheme scheme_;
     // The criteria after points, as the order list shows them.

@@ -88,10 +88,14 @@ publish::ExportRequest exportRequestFor(QString &path, int filter) {
 } // namespace
 
 void frmtable::prorules() {
-    frmrules::create(this, league(), [this](const soccer::RankingRule &rule) {
-        if (rule == league().rankingRule)
+    frmrules::create(this, league(), [this](const frmrules::Choice &choice) {
+        const soccer::CompetitionRules &now = league().competition;
+        if (choice.points != now.points || choice.technical != now.technical)
+            document_->setCounting(choice.rule, choice.points, choice.technical);
+        else if (choice.rule != league().rankingRule)
+            document_->setRankingRule(choice.rule);
+        else
             return;
-        document_->setRankingRule(rule);
         if (MSF->isVisible())
             protable();
     });

@@ -139,3 +139,32 @@ void RuleCommand::undo() {
 void RuleCommand::redo() {
     league().rankingRule = after_;
 }
+
+std::unique_ptr<CompetitionCommand::State>
+CompetitionCommand::stateOf(const soccer::League &league) {
+    return std::make_unique<State>(State{
+        {league.crossTables[1], league.crossTables[2]}, league.competition, league.rankingRule});
+}
+
+CompetitionCommand::CompetitionCommand(LeagueDocument &document, const QString &text,
+                                       std::unique_ptr<State> before, std::unique_ptr<State> after)
+    : LeagueCommand(document, text), before_(std::move(before)), after_(std::move(after)) {}
+
+void CompetitionCommand::undo() {
+    put(*before_);
+}
+
+void CompetitionCommand::redo() {
+    put(*after_);
+}
+
+// Every cell and statistic may have changed: the grids take both halves again, as after
+// clearing.
+void CompetitionCommand::put(const State &state) {
+    league().crossTables[1] = state.halves[0];
+    league().crossTables[2] = state.halves[1];
+    league().competition = state.competition;
+    league().rankingRule = state.rankingRule;
+    forgetRanking();
+    emit document_.resultsCleared();
+}

@@ -116,3 +116,29 @@ class RuleCommand : public LeagueCommand {
     soccer::RankingRule before_;
     soccer::RankingRule after_;
 };
+
+// A change of the competition's rules (points per result, how technical results count,
+// points docked, a team withdrawn), with whatever it recounted or filled: the rules, the
+// ranking rule and both cross-tables as they were before and after, set back whole.
+class CompetitionCommand : public LeagueCommand {
+  public:
+    struct State {
+        std::array<soccer::CrossTable, 2> halves;
+        soccer::CompetitionRules competition;
+        soccer::RankingRule rankingRule;
+    };
+    static std::unique_ptr<State> stateOf(const soccer::League &league);
+
+    // Made after the change: the first redo sets `after` once more and announces it.
+    CompetitionCommand(LeagueDocument &document, const QString &text, std::unique_ptr<State> before,
+                       std::unique_ptr<State> after);
+
+    void undo() override;
+    void redo() override;
+
+  private:
+    void put(const State &state);
+
+    std::unique_ptr<State> before_;
+    std::unique_ptr<State> after_;
+};

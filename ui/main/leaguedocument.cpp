@@ -1,5 +1,6 @@
 #include "ui/main/leaguedocument.h"
 
+#include "core/competition/matchcount.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
 #include "core/import/importapply.h"
@@ -56,7 +57,7 @@ soccer::ScoreChange LeagueDocument::enterScore(int half, int row, int column,
                                                const QString &answer) {
     soccer::CrossTable &table = league_->crossTables[half];
     ScoreCommand::Pair before = ScoreCommand::pairOf(table, row, column);
-    const soccer::ScoreChange change = soccer::enterScore(table, row, column, answer);
+    const soccer::ScoreChange change = soccer::enterScore(*league_, half, row, column, answer);
     if (change == soccer::ScoreChange::None)
         return change;
     // The push's redo announces the change.
@@ -131,6 +132,26 @@ bool LeagueDocument::hasOwnRule() const {
 void LeagueDocument::setRankingRule(const soccer::RankingRule &rule) {
     if (!(league_->rankingRule == rule))
         undoStack_->push(new RuleCommand(*this, league_->rankingRule, rule));
+}
+
+void LeagueDocument::setCounting(const soccer::RankingRule &rule,
+                                 const soccer::PointsScheme &points,
+                                 soccer::TechnicalCounting technical) {
+    changeCompetition(QStringLiteral("выбор правил турнира"), [&](soccer::League &league) {
+        league.rankingRule = rule;
+        league.competition.points = points;
+        league.competition.technical = technical;
+        soccer::recountStatistics(league);
+    });
+}
+
+void LeagueDocument::changeCompetition(const QString &stepText,
+                                       const std::function<void(soccer::League &)> &change) {
+    std::unique_ptr<CompetitionCommand::State> before = CompetitionCommand::stateOf(*league_);
+    change(*league_);
+    // The push's redo sets the table as the change left it and announces it.
+    undoStack_->push(new CompetitionCommand(*this, stepText, std::move(before),
+                                            CompetitionCommand::stateOf(*league_)));
 }
 
 void LeagueDocument::applyImport(const soccer::ImportPlan &plan) {

@@ -12,6 +12,7 @@ struct ImportPlan;
 }
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -83,6 +84,14 @@ class LeagueDocument : public QObject {
     // True when the table ranks by a rule of its own rather than the program's.
     bool hasOwnRule() const;
     void setRankingRule(const soccer::RankingRule &rule);
+    // The ranking rule, the points per result and how technical results count, as one step
+    // that counts both halves again from their cells.
+    void setCounting(const soccer::RankingRule &rule, const soccer::PointsScheme &points,
+                     soccer::TechnicalCounting technical);
+    // A change of the competition's rules as one step named `stepText`: `change` makes it on
+    // the table, recounting whatever it needs to.
+    void changeCompetition(const QString &stepText,
+                           const std::function<void(soccer::League &)> &change);
     // Brings the planned results (and names, or a new table) in; the grids follow as after a
     // load, since a new table may have another count.
     void applyImport(const soccer::ImportPlan &plan);
