@@ -69,7 +69,7 @@ void installRussianTranslations() {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char *catalogue : {"qtbase_ru"}) {
-        auto *translator = new QTranslator(qApp);
+        auto *translator = new QTranslator(QCoreApplication::instance());
         if (translator->load(QString::fromLatin1(catalogue), folder))
             QCoreApplication::installTranslator(translator);
         else

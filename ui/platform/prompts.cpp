@@ -144,7 +144,7 @@ class WidgetPrompter : public Prompter {
         // Leaves every running event loop now; before the main loop has started, the queued
         // call ends it as soon as it starts.
         QCoreApplication::exit(exitCode);
-        QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
+        QTimer::singleShot(0, QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); });
     }
 
   private:
