@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ranking/rankingrule.h"
+#include "core/season/calendar.h"
 
 #include <QString>
 #include <array>
@@ -68,6 +69,7 @@ struct League {
     std::array<int, kArraySize> standingsOrder{};
     ColorScheme colors;
     RankingRule rankingRule; // travels with the table file; the program's rule by default
+    Calendar calendar;       // rounds, dates and home teams; empty: the table has none
 };
 
 // Empties every score cell of both halves and sets every counter of teams 1..N to 0;
