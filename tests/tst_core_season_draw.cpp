@@ -119,7 +119,9 @@ void TestSeasonDraw::calendarProblems_data() {
     QTest::newRow("team 5 of 4") << Fixture{1, 5, 2, 1, {}, false} << "команды 5 нет в таблице";
     QTest::newRow("team 0") << Fixture{1, 1, 0, 1, {}, false} << "команды 0 нет в таблице";
     QTest::newRow("itself") << Fixture{1, 2, 2, 1, {}, false} << "команда 2 играет сама с собой";
-    QTest::newRow("round 0") << Fixture{2, 1, 2, 0, {}, false} << "тур 0 меньше 1";
+    QTest::newRow("round 0") << Fixture{2, 1, 2, 0, {}, false} << "тура 0 быть не может (туры от 1 до 999)";
+    QTest::newRow("round 1000")
+        << Fixture{2, 1, 2, 1000, {}, false} << "тура 1000 быть не может (туры от 1 до 999)";
     QTest::newRow("pair twice") << Fixture{1, 4, 3, 2, {}, false} << "пара 3 и 4 дважды в круге 1";
 }
 

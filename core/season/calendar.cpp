@@ -37,8 +37,10 @@ QString fixtureProblem(const Fixture &fixture, int teamCount) {
             .arg(inRange(fixture.home) ? fixture.away : fixture.home);
     if (fixture.home == fixture.away)
         return QStringLiteral("команда %1 играет сама с собой").arg(fixture.home);
-    if (fixture.round < 1)
-        return QStringLiteral("тур %1 меньше 1").arg(fixture.round);
+    if (fixture.round < 1 || fixture.round > kMaxRound)
+        return QStringLiteral("тура %1 быть не может (туры от 1 до %2)")
+            .arg(fixture.round)
+            .arg(kMaxRound);
     return {};
 }
 

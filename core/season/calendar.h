@@ -20,6 +20,10 @@ struct Fixture {
     bool operator==(const Fixture &) const = default;
 };
 
+// Rounds are counted 1..kMaxRound: far more than two halves of 99 teams need, room for the
+// rounds a postponed match may be moved to.
+constexpr int kMaxRound = 999;
+
 // The season's calendar: at most one fixture for each pair in each half. Empty for a table
 // without a calendar, which then behaves exactly as a table always has.
 struct Calendar {
@@ -38,8 +42,8 @@ const Fixture *findFixture(const Calendar &calendar, int half, int a, int b);
 Fixture *findFixture(Calendar &calendar, int half, int a, int b);
 
 // Why a calendar does not fit a table of teamCount teams (a team out of range, a team against
-// itself, a half that is not 1 or 2, a round below 1, a pair twice in one half); empty when it
-// fits. Russian, for the user.
+// itself, a half that is not 1 or 2, a round outside 1..kMaxRound, a pair twice in one half); empty
+// when it fits. Russian, for the user.
 QString calendarProblem(const Calendar &calendar, int teamCount);
 
 } // namespace soccer
