@@ -1,5 +1,7 @@
 #include "core/season/matches.h"
 
+#include "core/league/score.h"
+
 #include <algorithm>
 #include <tuple>
 
@@ -55,6 +57,19 @@ std::vector<SeasonMatch> seasonMatches(const League &league) {
                                 std::tie(y.half, y.round, y.home, y.away);
                      });
     return matches;
+}
+
+QString resultText(const MatchResult &result) {
+    switch (result.kind) {
+    case MatchResult::Kind::Score:
+        return statisticText(result.homeGoals) + u':' + statisticText(result.awayGoals);
+    case MatchResult::Kind::Technical:
+        return QString(result.homeAwarded ? u'+' : u'-') + u':' +
+               (result.awayAwarded ? u'+' : u'-');
+    case MatchResult::Kind::None:
+        break;
+    }
+    return {};
 }
 
 std::vector<SeasonMatch> roundMatches(const std::vector<SeasonMatch> &matches, int round) {

@@ -26,6 +26,10 @@ struct SeasonMatch {
 // view and the published calendar read the season from here, never from score texts.
 std::vector<SeasonMatch> seasonMatches(const League &league);
 
+// A result as the round view and the published calendar show it: "2:1" (home goals first),
+// "+:-" for a technical result, the empty text while none is recorded.
+QString resultText(const MatchResult &result);
+
 // The matches of one round, in the order of seasonMatches.
 std::vector<SeasonMatch> roundMatches(const std::vector<SeasonMatch> &matches, int round);
 
