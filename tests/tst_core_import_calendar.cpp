@@ -3,6 +3,7 @@
 #include "core/import/importapply.h"
 #include "core/import/importcalendar.h"
 #include "core/import/importreader.h"
+#include "core/import/importreport.h"
 
 #include <QtTest>
 #include <memory>
@@ -72,6 +73,10 @@ void TestImportCalendar::teamTwiceInARoundIsTakenAndNamed() {
     QCOMPARE(int(plan.roundNotes.size()), 1);
     QCOMPARE(plan.roundNotes[0].line, 5);
     QCOMPARE(plan.roundNotes[0].reason, QStringLiteral("«Т3» второй раз в туре 2"));
+    QVERIFY2(importReport(plan).endsWith(
+                 QStringLiteral("Строки, где команда дважды в одном туре (внесены как есть, 1):\n"
+                                "  строка 5: «Т3» второй раз в туре 2")),
+             qPrintable(importReport(plan)));
     const ImportUndo undo = applyImport(*league, plan);
     QCOMPARE(int(league->calendar.fixtures.size()), 4);
     QCOMPARE(league->calendar.fixtures[3], (Fixture{1, 3, 1, 2, QDate(2026, 8, 9), false}));
