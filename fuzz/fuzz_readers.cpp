@@ -15,8 +15,8 @@
 
 #include "core/files/codepage.h"
 #include "core/files/options.h"
-#include "core/files/ruletrailer.h"
 #include "core/files/tablefile.h"
+#include "core/files/tablesection.h"
 #include "core/league/columns.h"
 #include "core/league/errors.h"
 #include "core/league/league.h"
@@ -195,6 +195,8 @@ void checkTableRoundTrip(const soccer::League &loaded) {
         return;
     if (reread->teamCount != loaded.teamCount || !sameTableRead(loaded, *reread, loaded.teamCount))
         broken("a loaded table, written back and read again, is not the same table");
+    if (soccer::tableBytes(*reread) != written)
+        broken("a loaded table, written back, read and written again, gives other bytes");
 }
 
 void checkRankings(soccer::League &league) {
@@ -251,12 +253,24 @@ void fuzzOptionsReader(const QByteArray &bytes) {
         broken("loaded colours, written back and read again, are not the same colours");
 }
 
-// The stored rule's readers on their own, on the input taken as one line of text.
-void fuzzRuleReaders(const QByteArray &bytes) {
+// The readers of the section after the names on their own, on the input taken as its lines:
+// what they read, written back and read again, is read the same and written the same.
+void fuzzSectionReaders(const QByteArray &bytes) {
+    static const std::unique_ptr<soccer::League> league = earlierLeague();
+    static const std::unique_ptr<soccer::League> reread = earlierLeague();
+    soccer::ListReader reader(bytes);
+    soccer::readTableSection(reader, *league);
+    soccer::LineWriter writer;
+    soccer::writeTableSection(writer, *league);
+    soccer::ListReader again(writer.bytes());
+    soccer::readTableSection(again, *reread);
+    if (!(reread->rankingRule == league->rankingRule))
+        broken("a section's rule, written back and read again, is another rule");
+    soccer::LineWriter rewriter;
+    soccer::writeTableSection(rewriter, *reread);
+    if (rewriter.bytes() != writer.bytes())
+        broken("a section written back, read and written again, gives other bytes");
     const QString text = QString::fromLatin1(bytes);
-    const soccer::RankingRule fromTrailer = soccer::ruleOfTrailerLine(text);
-    if (!(soccer::ruleFromKey(soccer::ruleKey(fromTrailer)) == fromTrailer))
-        broken("a rule read from a trailer is not named by its key");
     const std::optional<soccer::RankingRule> fromKey = soccer::ruleFromKey(text);
     if (fromKey && !(soccer::ruleFromKey(soccer::ruleKey(*fromKey)) == fromKey))
         broken("a rule read from a key is not named by its own key");
@@ -269,6 +283,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     fuzzTableReader(bytes);
     fuzzOptionsReader(bytes);
-    fuzzRuleReaders(bytes);
+    fuzzSectionReaders(bytes);
     return 0;
 }

@@ -2,8 +2,8 @@
 // table with the program's rule, which stay those of a table saved before rules existed.
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
-#include "core/files/ruletrailer.h"
 #include "core/files/tablefile.h"
+#include "core/files/tablesection.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_kit.h"
 
@@ -66,8 +66,8 @@ class TestRankingFile : public QObject {
     void ruleFollowsTheNames();
     void everyRuleReopens();
     void formatReaderReadsTheSameLeague();
-    void unreadableTrailerIsTheProgramsRule_data();
-    void unreadableTrailerIsTheProgramsRule();
+    void unreadableSectionLineIsKept_data();
+    void unreadableSectionLineIsKept();
     void fileWithoutRuleResetsTheRule();
     void failedReadKeepsTheRule();
     void keysRoundTrip();
@@ -178,33 +178,53 @@ void TestRankingFile::formatReaderReadsTheSameLeague() {
     QCOMPARE(fromRule->rankingRule, kHeadToHeadFirst);
 }
 
-void TestRankingFile::unreadableTrailerIsTheProgramsRule_data() {
+// A line after the names that this version cannot read leaves the program's rule in force and
+// is written back as it was (its line end made CR LF); only a bad rule line is reported.
+void TestRankingFile::unreadableSectionLineIsKept_data() {
     QTest::addColumn<QByteArray>("rest");
-    QTest::newRow("unknown preset") << QByteArray("ranking-rule: fair-play\r\n");
-    QTest::newRow("no key") << QByteArray("ranking-rule:\r\n");
-    QTest::newRow("criterion twice") << QByteArray("ranking-rule: custom:wins+wins\r\n");
-    QTest::newRow("unknown criterion") << QByteArray("ranking-rule: custom:wins+cards\r\n");
-    QTest::newRow("empty criterion") << QByteArray("ranking-rule: custom:goals-for+\r\n");
-    QTest::newRow("criteria for a preset")
-        << QByteArray("ranking-rule: head-to-head-first:wins\r\n");
-    QTest::newRow("other case") << QByteArray("Ranking-Rule: head-to-head-first\r\n");
-    QTest::newRow("blank after the key") << QByteArray("ranking-rule: head-to-head-first \r\n");
-    QTest::newRow("no blank before the key") << QByteArray("ranking-rule:head-to-head-first\r\n");
-    QTest::newRow("empty line first") << QByteArray("\r\nranking-rule: head-to-head-first\r\n");
-    QTest::newRow("quote ends the text") << QByteArray("\"ranking-rule\": head-to-head-first\r\n");
-    QTest::newRow("bytes outside text") << QByteArray("\xff\xfe\x00\x01", 4);
-    QTest::newRow("no line end") << QByteArray("ranking-rule");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<bool>("reported");
+    const auto row = [](const char *name, QByteArray rest, bool reported, QByteArray written = {}) {
+        if (written.isEmpty())
+            written = rest.endsWith("\r\n") ? rest : rest + "\r\n";
+        QTest::newRow(name) << rest << written << reported;
+    };
+    row("unknown preset", "ranking-rule: fair-play\r\n", true);
+    row("no key", "ranking-rule: \r\n", true);
+    row("criterion twice", "ranking-rule: custom:wins+wins\r\n", true);
+    row("unknown criterion", "ranking-rule: custom:wins+cards\r\n", true);
+    row("empty criterion", "ranking-rule: custom:goals-for+\r\n", true);
+    row("criteria for a preset", "ranking-rule: head-to-head-first:wins\r\n", true);
+    row("blank after the key", "ranking-rule: head-to-head-first \r\n", true);
+    row("other case", "Ranking-Rule: head-to-head-first\r\n", false);
+    row("no blank before the key", "ranking-rule:head-to-head-first\r\n", false);
+    row("quote ends the text", "\"ranking-rule\": head-to-head-first\r\n", false);
+    row("a newer version's line", "cards: 3 1, \"red\"\r\n", false);
+    row("bytes outside text", QByteArray("\xff\xfe\x00\x01", 4), false);
+    row("no line end", "ranking-rule", false);
+    row("lone line feeds", "x\ny\rz", false, "x\r\ny\r\nz\r\n");
+    row("empty line", "\r\n", false);
 }
 
-void TestRankingFile::unreadableTrailerIsTheProgramsRule() {
+void TestRankingFile::unreadableSectionLineIsKept() {
     QFETCH(QByteArray, rest);
+    QFETCH(QByteArray, written);
+    QFETCH(bool, reported);
     const auto league = delivered();
     const QByteArray plain = tableBytes(*league);
     auto read = std::make_unique<League>();
     read->rankingRule = kHeadToHeadFirst;
-    QCOMPARE(errorNumberOf([&] { parseTable(plain + rest, *read); }), 0);
+    QStringList notes;
+    QCOMPARE(errorNumberOf([&] { notes = parseTable(plain + rest, *read); }), 0);
     QCOMPARE(read->rankingRule, RankingRule());
-    QCOMPARE(tableBytes(*read), plain);
+    QCOMPARE(notes.size(), reported ? 1 : 0);
+    QCOMPARE(tableBytes(*read), plain + written);
+    // A rule set later replaces a kept rule line instead of standing beside it.
+    read->rankingRule = kHeadToHeadFirst;
+    const QByteArray withRule = tableBytes(*read);
+    QCOMPARE(withRule.count("ranking-rule: "), 1);
+    QVERIFY(
+        withRule.contains(plain.mid(plain.size() - 2) + "ranking-rule: head-to-head-first\r\n"));
 }
 
 void TestRankingFile::fileWithoutRuleResetsTheRule() {
@@ -233,7 +253,10 @@ void TestRankingFile::keysRoundTrip() {
     do {
         const RankingRule rule = RankingRule::custom(criteria);
         QCOMPARE(ruleFromKey(ruleKey(rule)), std::optional(rule));
-        QCOMPARE(ruleOfTrailerLine(QStringLiteral("ranking-rule: ") + ruleKey(rule)), rule);
+        auto read = delivered();
+        ListReader section(QByteArray("ranking-rule: ") + ruleKey(rule).toLatin1() + "\r\n");
+        QVERIFY(readTableSection(section, *read).isEmpty());
+        QCOMPARE(read->rankingRule, rule);
     } while (std::next_permutation(criteria.begin(), criteria.end()));
     QCOMPARE(ruleFromKey(u"program"), std::optional(RankingRule()));
     QCOMPARE(ruleFromKey(u"custom"), std::optional(RankingRule::fromPreset(RulePreset::Custom)));

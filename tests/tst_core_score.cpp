@@ -1,10 +1,13 @@
 // Score entry on one cross-table: the answers of the score prompt, take-back and counting.
+#include "core/league/matchresult.h"
 #include "core/league/score.h"
 
 #include <QtTest>
 #include <memory>
 
 using namespace soccer;
+
+Q_DECLARE_METATYPE(soccer::MatchResult)
 
 namespace {
 
@@ -45,6 +48,8 @@ class TestScore : public QObject {
     void countResult_data();
     void countResult();
     void splitScoreText();
+    void matchResultOfCell_data();
+    void matchResultOfCell();
 
   private:
     std::unique_ptr<CrossTable> table_;
@@ -240,6 +245,37 @@ void TestScore::splitScoreText() {
     QVERIFY(soccer::splitScoreText(":", x, y));
     QCOMPARE(x, 0.0);
     QCOMPARE(scoreText(-1, 3), QStringLiteral("-1: 3"));
+}
+
+void TestScore::matchResultOfCell_data() {
+    using Kind = MatchResult::Kind;
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<MatchResult>("expected");
+    const auto score = [](double home, double away) {
+        return MatchResult{Kind::Score, home, away, false, false};
+    };
+    const auto technical = [](bool home, bool away) {
+        return MatchResult{Kind::Technical, 0, 0, home, away};
+    };
+    QTest::newRow("empty") << QString() << MatchResult{};
+    QTest::newRow("no colon") << QStringLiteral("2 1") << MatchResult{};
+    QTest::newRow("score") << QStringLiteral(" 2: 1") << score(2, 1);
+    QTest::newRow("fraction") << QStringLiteral("-1: .5") << score(-1, 0.5);
+    QTest::newRow("home awarded") << QStringLiteral("+:-") << technical(true, false);
+    QTest::newRow("away awarded") << QStringLiteral("-:+") << technical(false, true);
+    QTest::newRow("neither") << QStringLiteral("-:-") << technical(false, false);
+    // Anything else is read by the score rules, as it always was.
+    QTest::newRow("both awarded") << QStringLiteral("+:+") << score(0, 0);
+    QTest::newRow("blank inside") << QStringLiteral("+ :-") << score(0, 0);
+    QTest::newRow("sign and goals") << QStringLiteral("+3:-") << score(3, 0);
+}
+
+void TestScore::matchResultOfCell() {
+    QFETCH(QString, cell);
+    QFETCH(MatchResult, expected);
+    QCOMPARE(readMatchResult(cell), expected);
+    if (expected.kind == MatchResult::Kind::Technical)
+        QCOMPARE(technicalResultText(expected.homeAwarded, expected.awayAwarded), cell);
 }
 
 QTEST_APPLESS_MAIN(TestScore)

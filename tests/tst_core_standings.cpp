@@ -136,10 +136,16 @@ void TestStandings::resultsRowsInScreenOrder() {
     QCOMPARE(rows[0].position, 1);
     QCOMPARE(rows[0].team, 2);
     QCOMPARE(rows[0].name, QStringLiteral("спартак")); // the window writes it in capitals
-    const std::array<double, 7> expected{3, 1, 0, 2, 5, 1, 6};
-    QCOMPARE(rows[0].values, expected);
+    const TeamStats expected{.played = 3,
+                             .points = 6,
+                             .wins = 2,
+                             .losses = 1,
+                             .draws = 0,
+                             .goalsFor = 5,
+                             .goalsAgainst = 1};
+    QVERIFY(rows[0].totals == expected);
     QCOMPARE(rows[1].team, 1);
-    QCOMPARE(rows[1].values[6], 4.0);
+    QCOMPARE(rows[1].value(Counter::Points), 4.0);
 }
 
 QTEST_APPLESS_MAIN(TestStandings)

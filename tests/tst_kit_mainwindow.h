@@ -26,12 +26,35 @@ inline QStringList column(TableGrid *grid, int column) {
     return texts;
 }
 
-// The statistics texts of one team's row in a cross-table grid, in column order.
-inline QStringList statisticsRow(TableGrid *grid, int team) {
-    const int first = grid->rowCount() + 1; // after the number, name and N score columns
+// The grid column headed `header` in row 0, or -1: tests find a column by what it is, so a
+// column added or moved does not make them read or click another one.
+inline int columnHeaded(TableGrid *grid, const QString &header) {
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        if (grid->text(0, column) == header)
+            return column;
+    }
+    return -1;
+}
+
+// The grid column that shows a counter, found by the header the column list gives it.
+inline int statisticColumn(TableGrid *grid, soccer::Counter counter) {
+    return columnHeaded(grid, soccer::columnOf(counter).header.toString());
+}
+
+// The texts of row `row` under the given headers, in their order.
+inline QStringList textsUnder(TableGrid *grid, int row, const QStringList &headers) {
     QStringList texts;
-    for (int i = 0; i < soccer::kStatisticColumnCount; ++i)
-        texts << grid->text(team, first + i);
+    for (const QString &header : headers)
+        texts << grid->text(row, columnHeaded(grid, header));
+    return texts;
+}
+
+// The statistics texts of one team's row in a cross-table grid, in the order the cross-tables
+// show them.
+inline QStringList statisticsRow(TableGrid *grid, int team) {
+    QStringList texts;
+    for (const soccer::StatisticColumn &statistic : soccer::kCrossTableColumns)
+        texts << grid->text(team, statisticColumn(grid, statistic.counter));
     return texts;
 }
 

@@ -35,6 +35,15 @@ inline std::unique_ptr<soccer::League> smallLeague() {
     return league;
 }
 
+// The column of a published table headed `header`, or -1.
+inline int columnHeaded(const soccer::PublishedTable &table, const QString &header) {
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        if (table.columns[i].header == header)
+            return int(i);
+    }
+    return -1;
+}
+
 // The texts of one column of a published table, top to bottom.
 inline QStringList columnTexts(const soccer::PublishedTable &table, int column) {
     QStringList texts;

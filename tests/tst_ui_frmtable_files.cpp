@@ -443,10 +443,10 @@ void TestMainWindowFiles::seasonSurvivesSavingAndOpening() {
         for (int k = 1; k <= 2; ++k) {
             TableGrid *shown = grid(window, k == 1 ? "MS" : "ms1");
             QCOMPARE(reopened.crossTables[k].stats[t], kept->crossTables[k].stats[t]);
-            for (int i = 0; i < 7; ++i)
-                QCOMPARE(statisticsRow(shown, t)[i],
-                         soccer::statisticText(soccer::counterValue(
-                             kept->crossTables[k].stats[t], soccer::kStatisticColumns[i].counter)));
+            for (const soccer::StatisticColumn &statistic : soccer::kCrossTableColumns)
+                QCOMPARE(shown->text(t, statisticColumn(shown, statistic.counter)),
+                         soccer::statisticText(soccer::counterValue(kept->crossTables[k].stats[t],
+                                                                    statistic.counter)));
             for (int c = 1; c <= 5; ++c) {
                 const QString cell = reopened.crossTables[k].cells[t][c];
                 QCOMPARE(cell, kept->crossTables[k].cells[t][c].trimmed());

@@ -1,5 +1,6 @@
 // The main window's construction, loading, painting, views, refresh and sizing.
 #include "tst_kit_mainwindow.h"
+#include "ui/main/mainlayout.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -100,20 +101,23 @@ void TestMainWindowLoad::gridShapesFollowTheTeamCount() {
     for (const char *name : {"MS", "ms1"}) {
         TableGrid *cross = grid(window, name);
         QCOMPARE(cross->rowCount(), teams + 1);
-        QCOMPARE(cross->columnCount(), teams + 9);
+        QCOMPARE(cross->columnCount(), teams + 2 + int(soccer::kCrossTableColumns.size()));
         QCOMPARE(cross->columnWidth(0), platform::twipsToPixelsX(350));
         QCOMPARE(cross->columnWidth(1), platform::twipsToPixelsX(1650));
         QCOMPARE(cross->columnWidth(2), platform::twipsToPixelsX(600));
         QCOMPARE(cross->columnWidth(teams + 1), platform::twipsToPixelsX(600));
-        QCOMPARE(cross->columnWidth(teams + 2), platform::twipsToPixelsX(350));
-        QCOMPARE(cross->columnWidth(teams + 8), platform::twipsToPixelsX(350));
+        for (const soccer::StatisticColumn &statistic : soccer::kCrossTableColumns)
+            QCOMPARE(cross->columnWidth(statisticColumn(cross, statistic.counter)),
+                     platform::twipsToPixelsX(350));
         QCOMPARE(cross->rowHeight(teams), platform::twipsToPixelsY(240));
     }
     TableGrid *results = grid(window, "MSF");
     QCOMPARE(results->rowCount(), teams + 1);
-    QCOMPARE(results->columnCount(), 9);
+    QCOMPARE(results->columnCount(), 2 + int(soccer::kResultsGridColumns.size()));
     QCOMPARE(results->columnWidth(1), platform::twipsToPixelsX(1650));
-    QCOMPARE(results->columnWidth(8), platform::twipsToPixelsX(350));
+    for (const soccer::StatisticColumn &statistic : soccer::kResultsGridColumns)
+        QCOMPARE(results->columnWidth(statisticColumn(results, statistic.counter)),
+                 platform::twipsToPixelsX(350));
     QCOMPARE(results->rowHeight(0), platform::twipsToPixelsY(240));
 }
 
@@ -190,13 +194,14 @@ void TestMainWindowLoad::colorsPaintStripesHeadersAndDiagonal() {
         QCOMPARE(cross->palette().color(QPalette::Text), platform::toColor(kScheme.text));
     }
     TableGrid *results = grid(window, "MSF");
-    for (int column = 0; column < 9; ++column)
+    for (int column = 0; column < results->columnCount(); ++column)
         QCOMPARE(results->background(0, column), mainColor());
     QCOMPARE(results->background(1, 0), mainColor());
     QCOMPARE(results->background(1, 1), mainColor());
     QCOMPARE(results->background(1, 2), secondColor());
-    QCOMPARE(results->background(2, 5), mainColor());
-    QCOMPARE(results->background(3, 8), secondColor());
+    QCOMPARE(results->background(2, statisticColumn(results, soccer::Counter::Wins)), mainColor());
+    QCOMPARE(results->background(3, statisticColumn(results, soccer::Counter::Points)),
+             secondColor());
 
     QCOMPARE(window->palette().color(QPalette::Window), mainColor());
     QCOMPARE(control<QToolButton>(window, "cmdexit")->palette().color(QPalette::Button),
@@ -328,7 +333,7 @@ void TestMainWindowLoad::armRefreshRepaintsAndReturnsToCrossTable1() {
     QTRY_VERIFY(!window->refreshPending());
     QCOMPARE(visibleGrids(window), QStringList({"MS"}));
     QVERIFY(isEnabled(window, "cmdtable") && !isEnabled(window, "cmdchess"));
-    QCOMPARE(ms->text(3, 6), QStringLiteral("0"));
+    QCOMPARE(ms->text(3, statisticColumn(ms, soccer::Counter::Played)), QStringLiteral("0"));
     QCOMPARE(ms->background(2, 3), diagonalColor());
     QCOMPARE(ms->background(1, 3), secondColor());
     QCOMPARE(ms->background(2, 4), mainColor());
@@ -348,7 +353,7 @@ void TestMainWindowLoad::gridsFollowTheWindowSize() {
         QCOMPARE(grid(window, name)->height(), expectedHeight);
     QCOMPARE(grid(window, "MS")->width(), window->frameGeometry().width());
     QCOMPARE(grid(window, "ms1")->width(), window->frameGeometry().width());
-    QCOMPARE(grid(window, "MSF")->width(), platform::twipsToPixelsX(4665));
+    QCOMPARE(grid(window, "MSF")->width(), platform::twipsToPixelsX(mainlayout::kResultsWidth));
     QCOMPARE(control<QLabel>(window, "okno")->width(), window->width());
 }
 

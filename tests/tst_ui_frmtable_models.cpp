@@ -56,11 +56,12 @@ class Announcements : public QObject {
     std::set<Cell> backgrounds;
 };
 
-// The statistic cells of `team` in a cross-table of n teams, for the given column indexes.
-std::set<Cell> statistics(int n, int team, std::initializer_list<int> columns) {
+// The statistic cells of `team` in a cross-table grid, for the given counters.
+std::set<Cell> statistics(TableGrid *cross, int team,
+                          std::initializer_list<soccer::Counter> counters) {
     std::set<Cell> cells;
-    for (int column : columns)
-        cells.insert({team, n + 2 + column});
+    for (soccer::Counter counter : counters)
+        cells.insert({team, statisticColumn(cross, counter)});
     return cells;
 }
 
@@ -117,10 +118,12 @@ void TestMainWindowModels::scoreEntryAnnouncesOnlyWhatChanged() {
     sandbox.prompter.queueInput(QStringLiteral("2 1"));
     grid(window, "MS")->setCurrentCell(1, 4);
     window->MS_Click();
-    enum { Played, Losses, Draws, Wins, GoalsFor, GoalsAgainst, Points };
-    QCOMPARE(first.texts, joined({{{1, 4}, {3, 2}},
-                                  statistics(4, 1, {Played, Wins, GoalsFor, GoalsAgainst, Points}),
-                                  statistics(4, 3, {Played, Losses, GoalsFor, GoalsAgainst})}));
+    using enum soccer::Counter;
+    TableGrid *cross = grid(window, "MS");
+    QCOMPARE(first.texts,
+             joined({{{1, 4}, {3, 2}},
+                     statistics(cross, 1, {Played, Wins, GoalsFor, GoalsAgainst, Points}),
+                     statistics(cross, 3, {Played, Losses, GoalsFor, GoalsAgainst})}));
     QVERIFY(second.texts.empty() && results.texts.empty());
     QVERIFY(first.backgrounds.empty());
 
@@ -128,9 +131,9 @@ void TestMainWindowModels::scoreEntryAnnouncesOnlyWhatChanged() {
     first.texts.clear();
     sandbox.prompter.queueInput(QStringLiteral("3 1"));
     window->MS_Click();
-    QCOMPARE(
-        first.texts,
-        joined({{{1, 4}, {3, 2}}, statistics(4, 1, {GoalsFor}), statistics(4, 3, {GoalsAgainst})}));
+    QCOMPARE(first.texts, joined({{{1, 4}, {3, 2}},
+                                  statistics(cross, 1, {GoalsFor}),
+                                  statistics(cross, 3, {GoalsAgainst})}));
     QCOMPARE(grid(window, "MS")->text(1, 4), QStringLiteral(" 3: 1"));
     QCOMPARE(statisticsRow(grid(window, "MS"), 1),
              QStringList({"1", "0", "0", "1", "3", "1", "3"}));

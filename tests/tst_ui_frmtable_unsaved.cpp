@@ -60,7 +60,7 @@ void TestUnsavedTable::changesMakeTheTableModified_data() {
     QTest::newRow("colours") << Change([](Doc &d) { d.setColors(unusualScheme()); }) << false;
     QTest::newRow("results order") << Change([](Doc &d) {
         d.rank();
-        d.orderBy(soccer::kStatisticColumns[0]);
+        d.orderBy(soccer::columnOf(soccer::Counter::Played));
     }) << false;
 }
 

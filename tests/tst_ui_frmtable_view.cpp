@@ -35,7 +35,7 @@ QList<int> crossTableMinimums(int teams) {
     QList<int> twips = {350, 1650};
     for (int c = 1; c <= teams; ++c)
         twips << 600;
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < soccer::kCrossTableColumns.size(); ++i)
         twips << 350;
     QList<int> pixels;
     for (int width : twips)
@@ -45,7 +45,7 @@ QList<int> crossTableMinimums(int teams) {
 
 QList<int> resultsMinimums() {
     QList<int> pixels = {platform::twipsToPixelsX(350), platform::twipsToPixelsX(1650)};
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < soccer::kResultsGridColumns.size(); ++i)
         pixels << platform::twipsToPixelsX(350);
     return pixels;
 }
@@ -65,7 +65,7 @@ void checkShowsTheTop(TableGrid *results) {
     QVERIFY(
         results->viewport()->rect().contains(results->visualRect(results->model()->index(1, 1))));
     QCOMPARE(results->currentRow(), kTeams);
-    QCOMPARE(results->currentColumn(), 8);
+    QCOMPARE(results->currentColumn(), statisticColumn(results, soccer::Counter::Points));
 }
 
 } // namespace
@@ -111,7 +111,7 @@ void TestMainWindowView::everyTextIsShownWhole() {
     for (const char *name : {"MS", "ms1"}) {
         TableGrid *cross = grid(window, name);
         QCOMPARE(cross->text(1, 1), kLongNames[0]);
-        QVERIFY(cross->text(1, kTeams + 6).size() == 3); // goals for in one half
+        QVERIFY(cross->text(1, statisticColumn(cross, soccer::Counter::GoalsFor)).size() == 3);
         const QStringList faults = clippedCells(cross, crossTableMinimums(kTeams));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }

@@ -66,6 +66,23 @@ bool LineWriter::appendPlainAscii(const QString &text) {
     return true;
 }
 
+void LineWriter::writeWholeLine(const QString &line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t ch = line[i].unicode();
+        char byte = '?';
+        if (ch == u'\r' || ch == u'\n')
+            byte = ' ';
+        else if (ch < 0x80)
+            byte = char(ch);
+        else if (const unsigned char encoded = codePageByte(ch); encoded != 0)
+            byte = char(encoded);
+        else if (QChar::isHighSurrogate(ch) && i + 1 < line.size() && line[i + 1].isLowSurrogate())
+            ++i;
+        *room(1) = byte;
+    }
+    endLine();
+}
+
 void LineWriter::appendEncoded(const QString &text) {
     bool leading = true;
     for (qsizetype i = 0; i < text.size(); ++i) {

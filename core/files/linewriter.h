@@ -29,6 +29,10 @@ class LineWriter {
         writeText(text);
         endLine();
     }
+    // A whole line read line by line, not as values: commas and quotes are written as they
+    // are. Only a line break (a blank) and a character outside code page 1251 (a question
+    // mark) are replaced.
+    void writeWholeLine(const QString &line);
     void reserve(qsizetype bytes) { bytes_.reserve(bytes); }
     const QByteArray &bytes() const {
         bytes_.resize(used_);

@@ -140,6 +140,18 @@ void ListReader::skipRestOfLine() {
     consumeLineEnd();
 }
 
+QStringList ListReader::readLines() {
+    QStringList lines;
+    while (!atEnd()) {
+        const qsizetype start = pos_;
+        while (pos_ < bytes_.size() && !isLineEnd(current()))
+            ++pos_;
+        lines.append(decode(QByteArrayView(bytes_.constData() + start, pos_ - start)));
+        consumeLineEnd();
+    }
+    return lines;
+}
+
 QString ListReader::decode(QByteArrayView raw) const {
     if (raw.isEmpty())
         return {};

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace soccer {
 
@@ -40,6 +41,9 @@ class ListReader {
     // already ended at the line end.
     void skipRestOfLine();
     bool atEnd() const { return pos_ >= bytes_.size(); }
+    // Every line that is left, whole and as written (blanks, commas and quotes are part of the
+    // line), without its line end; none at the end of the input. A last line need not end.
+    QStringList readLines();
 
   private:
     char current() const { return bytes_.constData()[pos_]; }

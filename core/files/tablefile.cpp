@@ -3,7 +3,7 @@
 #include "core/files/codepage.h"
 #include "core/files/linewriter.h"
 #include "core/files/listreader.h"
-#include "core/files/ruletrailer.h"
+#include "core/files/tablesection.h"
 #include "core/files/wholefile.h"
 #include "core/league/columns.h"
 #include "core/league/errors.h"
@@ -40,7 +40,6 @@ struct ReadTable {
     std::vector<ListReader::TextSpan> cells; // both halves, row by row, as in the file
     std::array<std::array<TeamStats, kArraySize>, 3> stats{};
     std::vector<ListReader::TextSpan> names;
-    RankingRule rule;
 };
 
 void readTableValues(ListReader &reader, ReadTable &table) {
@@ -60,7 +59,8 @@ void readTableValues(ListReader &reader, ReadTable &table) {
     table.names.reserve(std::size_t(count));
     for (int t = 1; t <= count; ++t)
         table.names.push_back(reader.readTextSpan());
-    table.rule = readRuleTrailer(reader);
+    // What follows a name on its line, past a comma, belongs to no value.
+    reader.skipRestOfLine();
 }
 
 // Stores teams 1..N; entries beyond N keep what an earlier table left there.
@@ -78,7 +78,6 @@ void takeOver(const ListReader &reader, const ReadTable &read, League &into) {
     for (int t = 1; t <= count; ++t)
         into.teamNames[t] = reader.text(read.names[std::size_t(t - 1)]);
     into.teamCount = count;
-    into.rankingRule = read.rule;
 }
 
 void writeCells(LineWriter &writer, const CrossTable &table, int count) {
@@ -126,15 +125,16 @@ void checkStorable(const League &league) {
 
 } // namespace
 
-void parseTable(const QByteArray &bytes, League &into) {
+QStringList parseTable(const QByteArray &bytes, League &into) {
     ReadTable read;
     ListReader reader(bytes, tableTextCoding(bytes));
     readTableValues(reader, read);
     takeOver(reader, read, into);
+    return readTableSection(reader, into);
 }
 
-void readTableFile(const QString &path, League &into) {
-    parseTable(readWholeFile(path), into);
+QStringList readTableFile(const QString &path, League &into) {
+    return parseTable(readWholeFile(path), into);
 }
 
 QByteArray tableBytes(const League &league) {
@@ -152,7 +152,7 @@ QByteArray tableBytes(const League &league) {
     }
     for (int t = 1; t <= count; ++t)
         writer.writeTextLine(league.teamNames[t]);
-    writeRuleTrailer(writer, league.rankingRule);
+    writeTableSection(writer, league);
     return writer.bytes();
 }
 

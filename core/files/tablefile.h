@@ -4,14 +4,17 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace soccer {
 
-// Reads the table part of a League (count, cells, statistics, names, ranking rule) from the
-// bytes of a table file, in code page 1251 or, as tableTextCoding finds, in UTF-8. On failure
-// (CoreError) `into` is left exactly as it was.
-void parseTable(const QByteArray &bytes, League &into);
-void readTableFile(const QString &path, League &into);
+// Reads the table part of a League (count, cells, statistics, names, and what the section
+// after the names keeps: the ranking rule and more) from the bytes of a table file, in code
+// page 1251 or, as tableTextCoding finds, in UTF-8. On failure (CoreError) `into` is left
+// exactly as it was. Returns the messages of the section: what it could not read and kept as
+// it was, or dropped (tablesection.h); the table loads all the same.
+QStringList parseTable(const QByteArray &bytes, League &into);
+QStringList readTableFile(const QString &path, League &into);
 
 // The bytes of a table file for teams 1..N; the count in print form (' 4 ').
 QByteArray tableBytes(const League &league);

@@ -24,6 +24,7 @@ template <typename Stats> auto &counterOf(Stats &stats, Counter counter) {
     case Counter::GoalsAgainst:
         return stats.goalsAgainst;
     case Counter::Points:
+    case Counter::GoalDifference: // computed: counterValue works it out, counterRef refuses it
         break;
     }
     return stats.points;
@@ -32,10 +33,13 @@ template <typename Stats> auto &counterOf(Stats &stats, Counter counter) {
 } // namespace
 
 double counterValue(const TeamStats &stats, Counter counter) {
+    if (counter == Counter::GoalDifference)
+        return stats.goalsFor - stats.goalsAgainst;
     return counterOf(stats, counter);
 }
 
 double &counterRef(TeamStats &stats, Counter counter) {
+    Q_ASSERT(counter != Counter::GoalDifference);
     return counterOf(stats, counter);
 }
 

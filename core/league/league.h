@@ -4,6 +4,7 @@
 #include "core/season/calendar.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace soccer {
@@ -27,9 +28,12 @@ struct TeamStats {
 };
 
 // One statistic of a team; core/league/columns.h says how each is shown, stored and ordered by.
-enum class Counter { Played, Losses, Draws, Wins, GoalsFor, GoalsAgainst, Points };
+// The last ones are computed from the stored ones.
+enum class Counter { Played, Losses, Draws, Wins, GoalsFor, GoalsAgainst, Points, GoalDifference };
 
+// Any counter, a computed one worked out from the stored ones.
 double counterValue(const TeamStats &stats, Counter counter);
+// A stored counter only: a computed one has no place of its own.
 double &counterRef(TeamStats &stats, Counter counter);
 
 // One half of the season: cells[r][c] is r's match against c, r's goals first, as a score
@@ -70,6 +74,9 @@ struct League {
     ColorScheme colors;
     RankingRule rankingRule; // travels with the table file; the program's rule by default
     Calendar calendar;       // rounds, dates and home teams; empty: the table has none
+    // Lines after the names that this version cannot read, written back as they were
+    // (core/files/tablesection.h).
+    QStringList keptSectionLines;
 };
 
 // Empties every score cell of both halves and sets every counter of teams 1..N to 0;

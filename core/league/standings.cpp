@@ -18,7 +18,7 @@ std::array<TeamStats, kArraySize> allTotals(const League &league) {
 }
 
 double goalDifference(const TeamStats &stats) {
-    return stats.goalsFor - stats.goalsAgainst;
+    return counterValue(stats, Counter::GoalDifference);
 }
 
 // The challenger's test against the leader, exactly in the order the results table has always
@@ -86,9 +86,7 @@ std::vector<ResultsRow> resultsRows(const League &league) {
         row.position = p;
         row.team = std::clamp(league.standingsOrder[p], 0, kMaxTeams);
         row.name = league.teamNames[row.team];
-        const TeamStats sum = totals(league, row.team);
-        for (std::size_t i = 0; i < kStatisticColumns.size(); ++i)
-            row.values[i] = counterValue(sum, kStatisticColumns[i].counter);
+        row.totals = totals(league, row.team);
         rows.push_back(row);
     }
     return rows;

@@ -21,12 +21,14 @@ void rankTeams(League &league);
 void orderByCounter(League &league, Counter counter);
 
 // One row of the results table, for position `position`: the team, its stored name and its
-// totals in the order of kStatisticColumns.
+// totals of both halves, from which each column takes its counter.
 struct ResultsRow {
     int position = 0;
     int team = 0;
     QString name;
-    std::array<double, kStatisticColumnCount> values{};
+    TeamStats totals;
+
+    double value(Counter counter) const { return counterValue(totals, counter); }
 };
 std::vector<ResultsRow> resultsRows(const League &league);
 

@@ -28,23 +28,23 @@ struct ResultsColumn {
     std::function<QString(const ResultsLine &)> text;
 };
 
+PublishedColumn publishedColumn(const StatisticColumn &statistic) {
+    return {statistic.publishedHeader.toString(), statistic.publishedDescription.toString(),
+            ColumnRole::Statistic};
+}
+
 std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
     std::vector<ResultsColumn> columns;
     columns.push_back({{QStringLiteral("Место"), {}, ColumnRole::Place},
                        [](const ResultsLine &line) { return line.ranked.place; }});
     columns.push_back({{QStringLiteral("Команда"), {}, ColumnRole::TeamName},
                        [](const ResultsLine &line) { return line.totals.name; }});
-    for (std::size_t i = 0; i < kStatisticColumns.size(); ++i) {
+    for (const StatisticColumn &statistic : kPublishedResultsColumns) {
         columns.push_back(
-            {{kStatisticColumns[i].publishedHeader.toString(), {}, ColumnRole::Statistic},
-             [i](const ResultsLine &line) { return statisticText(line.totals.values[i]); }});
+            {publishedColumn(statistic), [counter = statistic.counter](const ResultsLine &line) {
+                 return statisticText(line.totals.value(counter));
+             }});
     }
-    columns.push_back(
-        {{QStringLiteral("Разница"), QStringLiteral("Разница мячей"), ColumnRole::Statistic},
-         [](const ResultsLine &line) {
-             return statisticText(line.totals.values[columnIndexOf(Counter::GoalsFor)] -
-                                  line.totals.values[columnIndexOf(Counter::GoalsAgainst)]);
-         }});
     if (publishesReasons(rule)) {
         columns.push_back(
             {{QStringLiteral("Основание"), QStringLiteral("Что ставит команду выше следующей"),
@@ -103,7 +103,7 @@ int PublishedTable::rowHeaderColumns() const {
 }
 
 QString statisticHeader(Counter counter) {
-    return kStatisticColumns[columnIndexOf(counter)].publishedHeader.toString();
+    return columnOf(counter).publishedHeader.toString();
 }
 
 PublishedTable publishedResults(const League &league) {
@@ -134,8 +134,8 @@ PublishedTable publishedCrossTable(const League &league, int half) {
     table.columns.push_back({QStringLiteral("Команда"), {}, ColumnRole::TeamName});
     for (int c = 1; c <= count; ++c)
         table.columns.push_back({QString::number(c), league.teamNames[c], ColumnRole::Score});
-    for (const StatisticColumn &column : kStatisticColumns)
-        table.columns.push_back({column.publishedHeader.toString(), {}, ColumnRole::Statistic});
+    for (const StatisticColumn &column : kPublishedCrossTableColumns)
+        table.columns.push_back(publishedColumn(column));
     table.rows.reserve(std::size_t(count));
     for (int r = 1; r <= count; ++r) {
         std::vector<PublishedCell> cells;
@@ -146,7 +146,7 @@ PublishedTable publishedCrossTable(const League &league, int half) {
         // spreadsheet that blank is only in the way.
         for (int c = 1; c <= count; ++c)
             cells.push_back({cross.cells[r][c].trimmed(), r == c});
-        for (const StatisticColumn &column : kStatisticColumns)
+        for (const StatisticColumn &column : kPublishedCrossTableColumns)
             cells.push_back({statisticText(counterValue(cross.stats[r], column.counter))});
         table.rows.push_back(std::move(cells));
     }

@@ -27,11 +27,15 @@ int CrossTableModel::statisticColumn(int index) const {
 }
 
 int CrossTableModel::columnsFor(int teamCount) const {
-    return 2 + teamCount + soccer::kStatisticColumnCount;
+    return 2 + teamCount + int(soccer::kCrossTableColumns.size());
 }
 
 int CrossTableModel::firstStatisticColumn() const {
     return scoreColumn(document().teamCount()) + 1;
+}
+
+std::span<const soccer::StatisticColumn> CrossTableModel::statistics() const {
+    return soccer::kCrossTableColumns;
 }
 
 bool CrossTableModel::isDiagonal(int row, int column) const {
@@ -47,9 +51,8 @@ QString CrossTableModel::headerText(int column) const {
         return QStringLiteral("№");
     if (column == kNameColumn)
         return QStringLiteral("Команды");
-    const int statistic = column - firstStatisticColumn();
-    if (statistic >= 0)
-        return soccer::kStatisticColumns[statistic].header.toString();
+    if (const soccer::StatisticColumn *statistic = statisticAt(column))
+        return statistic->header.toString();
     return QString::number(column - 1);
 }
 
@@ -62,11 +65,10 @@ QString CrossTableModel::teamRowText(int team, int column) const {
         return typed != typedNames_.constEnd() ? *typed : league.teamNames[team];
     }
     const soccer::CrossTable &table = league.crossTables[half_];
-    const int statistic = column - firstStatisticColumn();
-    if (statistic < 0)
+    const soccer::StatisticColumn *statistic = statisticAt(column);
+    if (!statistic)
         return table.cells[team][column - 1];
-    return soccer::statisticText(
-        soccer::counterValue(table.stats[team], soccer::kStatisticColumns[statistic].counter));
+    return soccer::statisticText(soccer::counterValue(table.stats[team], statistic->counter));
 }
 
 void CrossTableModel::showTypedName(int team, const QString &name) {
@@ -99,5 +101,5 @@ void CrossTableModel::namesChanged(const std::vector<int> &teams) {
 void CrossTableModel::resultsCleared() {
     const int n = document().teamCount();
     if (n > 0)
-        announceRange(1, scoreColumn(1), n, statisticColumn(soccer::kStatisticColumnCount - 1));
+        announceRange(1, scoreColumn(1), n, columnCount() - 1);
 }

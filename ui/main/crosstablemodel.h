@@ -29,6 +29,7 @@ class CrossTableModel : public GridModel {
     QString text(int row, int column) const override;
     int columnsFor(int teamCount) const override;
     int firstStatisticColumn() const override;
+    std::span<const soccer::StatisticColumn> statistics() const override;
     bool isDiagonal(int row, int column) const override;
 
   private:

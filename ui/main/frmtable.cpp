@@ -114,18 +114,18 @@ frmtable::Half frmtable::half(int index) const {
 // The widths the layout gives the columns, as their minimums; a new model shape starts every
 // column at the score width, so only the others are set.
 void frmtable::shapeGrids() {
-    for (const Half &of : {half(1), half(2)}) {
-        of.grid->setColumnWidthTwips(0, kNumberColumnWidth);
-        of.grid->setColumnWidthTwips(1, kNameColumnWidth);
-        for (int i = 0; i < soccer::kStatisticColumnCount; ++i)
-            of.grid->setColumnWidthTwips(of.model->statisticColumn(i), kStatisticColumnWidth);
-    }
-    MSF->setColumnWidthTwips(0, kNumberColumnWidth);
-    MSF->setColumnWidthTwips(1, kNameColumnWidth);
-    for (int i = 0; i < soccer::kStatisticColumnCount; ++i)
-        MSF->setColumnWidthTwips(ResultsModel::kFirstStatisticColumn + i, kStatisticColumnWidth);
-    for (TableGrid *grid : {MS, ms1, MSF})
+    const auto shape = [](TableGrid *grid, const GridModel *model) {
+        grid->setColumnWidthTwips(0, kNumberColumnWidth);
+        grid->setColumnWidthTwips(1, kNameColumnWidth);
+        for (int column = 2; column < model->columnCount(); ++column) {
+            if (model->statisticAt(column))
+                grid->setColumnWidthTwips(column, kStatisticColumnWidth);
+        }
         grid->setRowHeightTwips(kRowHeight);
+    };
+    shape(MS, crossModels_[0]);
+    shape(ms1, crossModels_[1]);
+    shape(MSF, resultsModel_);
 }
 
 void frmtable::fitGridsToWindow() {

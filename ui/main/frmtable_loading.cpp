@@ -7,6 +7,7 @@
 #include "ui/main/tablegrid.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
+#include "ui/platform/prompts.h"
 
 #include <QLabel>
 
@@ -41,6 +42,8 @@ void frmtable::proform(const QString &tablePath) {
     setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") + tablePath);
     showView(View::CrossTable1);
     show();
+    if (!document_->loadNotes().isEmpty())
+        platform::message(this, document_->loadNotes().join(u'\n'), mainlayout::kTitle);
 }
 
 void frmtable::proe(int errorNumber) {

@@ -37,9 +37,9 @@ void frmtable::protable() {
 // A click on a statistic's header orders the table by what that column orders by; any other
 // click keeps the order.
 void frmtable::MSF_Click() {
-    const int statistic = MSF->currentColumn() - ResultsModel::kFirstStatisticColumn;
-    if (MSF->currentRow() == 0 && statistic >= 0 && statistic < soccer::kStatisticColumnCount)
-        document_->orderBy(soccer::kStatisticColumns[std::size_t(statistic)]);
+    const soccer::StatisticColumn *statistic = resultsModel_->statisticAt(MSF->currentColumn());
+    if (MSF->currentRow() == 0 && statistic)
+        document_->orderBy(*statistic);
     fillResults();
 }
 

@@ -57,10 +57,15 @@ QVariant GridModel::background(int row, int column) const {
     return row % 2 == 0 ? main_ : second_;
 }
 
+const soccer::StatisticColumn *GridModel::statisticAt(int column) const {
+    const std::span<const soccer::StatisticColumn> shown = statistics();
+    const int index = column - firstStatisticColumn();
+    return index >= 0 && index < int(shown.size()) ? &shown[std::size_t(index)] : nullptr;
+}
+
 QVariant GridModel::alignment(int row, int column) const {
-    const int statistic = column - firstStatisticColumn();
-    const bool leans = row == 0 && statistic >= 0 && statistic < soccer::kStatisticColumnCount &&
-                       soccer::kStatisticColumns[statistic].headerLeansLeft;
+    const soccer::StatisticColumn *statistic = statisticAt(column);
+    const bool leans = row == 0 && statistic && statistic->headerLeansLeft;
     return static_cast<int>(leans ? kLeaningHeaderAlignment : kCellAlignment);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/league/columns.h"
+
 #include <QAbstractTableModel>
 #include <QBrush>
+#include <span>
 
 class LeagueDocument;
 
@@ -21,11 +24,15 @@ class GridModel : public QAbstractTableModel {
     QVariant data(const QModelIndex &index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    // The statistic a grid column shows; null for any other column.
+    const soccer::StatisticColumn *statisticAt(int column) const;
+
   protected:
     virtual QString text(int row, int column) const = 0;
     virtual int columnsFor(int teamCount) const = 0;
-    // The first of the statistic columns, whose headers may lean left.
+    // The first of the statistic columns and the columns this grid shows there, in order.
     virtual int firstStatisticColumn() const = 0;
+    virtual std::span<const soccer::StatisticColumn> statistics() const = 0;
     // The cells in which a team meets itself, painted near-black.
     virtual bool isDiagonal(int row, int column) const;
 

@@ -20,7 +20,7 @@ LeagueDocument::~LeagueDocument() = default;
 // after the read is still seen at the next save.
 void LeagueDocument::load(const QString &path) {
     const QByteArray bytes = soccer::readWholeFile(path);
-    soccer::parseTable(bytes, *league_);
+    loadNotes_ = soccer::parseTable(bytes, *league_);
     league_->tablePath = path;
     fileAsKnown_ = soccer::FileFingerprint::ofBytes(bytes);
     ranked_.clear();
@@ -72,8 +72,8 @@ void LeagueDocument::announceStatistics(int half, std::initializer_list<int> tea
     std::vector<Statistic> changed;
     auto old = before.begin();
     for (int team : teams) {
-        for (int i = 0; i < soccer::kStatisticColumnCount; ++i) {
-            const soccer::Counter counter = soccer::kStatisticColumns[i].counter;
+        for (int i = 0; i < int(soccer::kCrossTableColumns.size()); ++i) {
+            const soccer::Counter counter = soccer::kCrossTableColumns[std::size_t(i)].counter;
             if (soccer::counterValue(table.stats[team], counter) !=
                 soccer::counterValue(*old, counter))
                 changed.push_back({team, i});

@@ -34,7 +34,8 @@ class LeagueDocument : public QObject {
         int row;
         int column;
     };
-    // One statistic of one team: column is an index into soccer::kStatisticColumns.
+    // One statistic of one team: column is an index into soccer::kCrossTableColumns, the
+    // statistics the cross-table grids show.
     struct Statistic {
         int team;
         int column;
@@ -49,6 +50,9 @@ class LeagueDocument : public QObject {
     // Replaces the table by the one in the file at `path`, which becomes the table's path.
     // Throws CoreError when the file cannot be read; the table is then left as it was.
     void load(const QString &path);
+    // What the last load could not read after the names and kept as it was, or dropped: one
+    // message each, to be shown once.
+    const QStringList &loadNotes() const { return loadNotes_; }
     // Writes the table to its path and marks the undo stack clean; throws CoreError, leaving
     // the old file intact and the stack as it was.
     void save();
@@ -111,4 +115,5 @@ class LeagueDocument : public QObject {
     // The file as this document last read or wrote it; of nothing while its path is one the
     // document has not written yet.
     soccer::FileFingerprint fileAsKnown_;
+    QStringList loadNotes_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/league/columns.h"
+
 #include <QString>
 
 // The measures of the main window, in twips, and its title.
@@ -16,7 +18,6 @@ constexpr int kGridTop = 1080;
 constexpr int kGridHeight = 4860;
 constexpr int kCrossTableWidth = 13455;
 constexpr int kResultsLeft = 4680;
-constexpr int kResultsWidth = 4665;
 // What the window keeps above and below the grids when they follow its height.
 constexpr int kSpaceBesideGrids = 1800;
 
@@ -28,5 +29,13 @@ constexpr int kScoreColumnWidth = 600;
 constexpr int kStatisticColumnWidth = 350;
 constexpr int kRowHeight = 240;
 constexpr int kScoreCellsLeft = kNumberColumnWidth + kNameColumnWidth;
+
+// The results grid is as wide as its columns and the frame and scroll bar around them.
+constexpr int kResultsFrameWidth = 215;
+constexpr int kResultsWidth = kScoreCellsLeft +
+                              int(soccer::kResultsGridColumns.size()) * kStatisticColumnWidth +
+                              kResultsFrameWidth;
+static_assert(soccer::kResultsGridColumns.size() != 7 || kResultsWidth == 4665,
+              "the results grid keeps the width it always had");
 
 } // namespace mainlayout

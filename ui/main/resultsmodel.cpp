@@ -20,7 +20,11 @@ ResultsModel::ResultsModel(LeagueDocument *document, QObject *parent)
 }
 
 int ResultsModel::columnsFor(int) const {
-    return kFirstStatisticColumn + soccer::kStatisticColumnCount;
+    return kFirstStatisticColumn + int(soccer::kResultsGridColumns.size());
+}
+
+std::span<const soccer::StatisticColumn> ResultsModel::statistics() const {
+    return soccer::kResultsGridColumns;
 }
 
 int ResultsModel::firstStatisticColumn() const {
@@ -59,13 +63,15 @@ QString ResultsModel::headerText(int column) const {
         return QStringLiteral("№");
     if (column == kNameColumn)
         return QStringLiteral("Команды");
-    return soccer::kStatisticColumns[column - kFirstStatisticColumn].header.toString();
+    const soccer::StatisticColumn *statistic = statisticAt(column);
+    return statistic ? statistic->header.toString() : QString();
 }
 
-QString ResultsModel::rowText(const soccer::ResultsRow &row, int column) {
+QString ResultsModel::rowText(const soccer::ResultsRow &row, int column) const {
     if (column == kNameColumn)
         return row.name.toUpper();
-    return soccer::statisticText(row.values[std::size_t(column - kFirstStatisticColumn)]);
+    const soccer::StatisticColumn *statistic = statisticAt(column);
+    return statistic ? soccer::statisticText(row.value(statistic->counter)) : QString();
 }
 
 // Announces, row by row, the span of cells whose text the new order changes.

@@ -25,10 +25,11 @@ class ResultsModel : public GridModel {
     QString text(int row, int column) const override;
     int columnsFor(int teamCount) const override;
     int firstStatisticColumn() const override;
+    std::span<const soccer::StatisticColumn> statistics() const override;
 
   private:
     QString headerText(int column) const;
-    static QString rowText(const soccer::ResultsRow &row, int column);
+    QString rowText(const soccer::ResultsRow &row, int column) const;
     void takeOrder();
     const soccer::RankedRow *rankedRow(int row) const;
 
