@@ -1,5 +1,6 @@
 // The calendar's lines in a table's section: written and read back, and every line the reader
 // cannot take drops the calendar with one note while the lines stay for the file.
+#include "core/files/tablefile.h"
 #include "core/season/calendarsection.h"
 #include "core/season/draw.h"
 
@@ -10,6 +11,15 @@ using namespace soccer;
 
 Q_DECLARE_METATYPE(soccer::Fixture)
 
+namespace {
+
+const QByteArray kFourCalendarLines = "calendar: 1 1 1 4 2026-08-01\r\n"
+                                      "calendar: 1 1 2 3 2026-08-01\r\n"
+                                      "calendar: 2 5 3 1 postponed\r\n"
+                                      "calendar: 2 4 4 2\r\n";
+
+} // namespace
+
 class TestSeasonSection : public QObject {
     Q_OBJECT
 
@@ -18,6 +28,8 @@ class TestSeasonSection : public QObject {
     void drawnCalendarReadsBack();
     void linesRead_data();
     void linesRead();
+    void tableFileKeepsTheCalendar_data();
+    void tableFileKeepsTheCalendar();
 
   private:
     std::unique_ptr<League> league_;
@@ -101,6 +113,32 @@ void TestSeasonSection::linesRead() {
     QCOMPARE(notes[1], QStringLiteral("Календарь таблицы отброшен: %1. Строки календаря "
                                       "останутся в файле как были.")
                            .arg(problem));
+}
+
+void TestSeasonSection::tableFileKeepsTheCalendar_data() {
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<int>("fixtures");
+    QTest::addColumn<int>("notes");
+    QTest::newRow("no calendar") << QByteArray() << 0 << 0;
+    QTest::newRow("calendar") << kFourCalendarLines << 4 << 0;
+    QTest::newRow("calendar and a later kind") << kFourCalendarLines + "future-part: 1 2 3\r\n"
+                                               << 4 << 0;
+    QTest::newRow("a team the table lacks") << kFourCalendarLines + "calendar: 1 2 5 1\r\n"
+                                            << 0 << 1;
+}
+
+// Read and saved again, the file is the same bytes: the calendar written back from the League,
+// a calendar that did not fit and a kind this version does not know kept as they were.
+void TestSeasonSection::tableFileKeepsTheCalendar() {
+    QFETCH(QByteArray, section);
+    QFETCH(int, fixtures);
+    QFETCH(int, notes);
+    parseTable(blankTableBytes(4), *league_);
+    const QByteArray bytes = tableBytes(*league_) + section;
+    const QStringList read = parseTable(bytes, *league_);
+    QCOMPARE(int(read.size()), notes);
+    QCOMPARE(int(league_->calendar.fixtures.size()), fixtures);
+    QCOMPARE(tableBytes(*league_), bytes);
 }
 
 QTEST_APPLESS_MAIN(TestSeasonSection)

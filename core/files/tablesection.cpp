@@ -1,6 +1,7 @@
 #include "core/files/tablesection.h"
 
 #include "core/ranking/rankingrule.h"
+#include "core/season/calendarsection.h"
 
 #include <array>
 
@@ -43,6 +44,7 @@ QStringList writeRankingRule(const League &league) {
 constexpr std::array kParts = {
 //   kind                                 read              write
     SectionPart{QLatin1StringView("ranking-rule"), readRankingRule, writeRankingRule},
+    SectionPart{QLatin1StringView("calendar"),     readCalendarPart, writeCalendarPart},
 };
 // clang-format on
 

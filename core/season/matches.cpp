@@ -64,8 +64,7 @@ QString resultText(const MatchResult &result) {
     case MatchResult::Kind::Score:
         return statisticText(result.homeGoals) + u':' + statisticText(result.awayGoals);
     case MatchResult::Kind::Technical:
-        return QString(result.homeAwarded ? u'+' : u'-') + u':' +
-               (result.awayAwarded ? u'+' : u'-');
+        return technicalResultText(result.homeAwarded, result.awayAwarded);
     case MatchResult::Kind::None:
         break;
     }
