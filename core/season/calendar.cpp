@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
+#include <vector>
 
 namespace soccer {
 
@@ -47,16 +47,20 @@ QString fixtureProblem(const Fixture &fixture, int teamCount) {
 } // namespace
 
 QString calendarProblem(const Calendar &calendar, int teamCount) {
-    std::set<std::array<int, 3>> pairs;
+    // Teams are checked in range before a pair is marked, so the marks stay in bounds.
+    std::vector<bool> pairs(2 * (teamCount + 1) * (teamCount + 1), false);
     for (const Fixture &fixture : calendar.fixtures) {
         if (QString problem = fixtureProblem(fixture, teamCount); !problem.isEmpty())
             return problem;
         const auto [low, high] = std::minmax(fixture.home, fixture.away);
-        if (!pairs.insert({fixture.half, low, high}).second)
+        const size_t mark =
+            size_t(((fixture.half - 1) * (teamCount + 1) + low) * (teamCount + 1) + high);
+        if (pairs[mark])
             return QStringLiteral("пара %1 и %2 дважды в круге %3")
                 .arg(low)
                 .arg(high)
                 .arg(fixture.half);
+        pairs[mark] = true;
     }
     return {};
 }
