@@ -3,20 +3,50 @@
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
 #include "core/publish/terminaltable.h"
+#include "core/season/roundtext.h"
 
 #include <QDate>
 
 namespace cli {
 
+namespace {
+
+QCommandLineOption roundOption() {
+    return QCommandLineOption(QStringLiteral("round"),
+                              QStringLiteral("матчи и результаты тура K по календарю таблицы"),
+                              QStringLiteral("K"));
+}
+
+int showRound(const QString &roundText, const soccer::League &league) {
+    const int rounds = soccer::roundCount(league.calendar);
+    if (rounds == 0) {
+        printError(QStringLiteral("в таблице нет календаря: составьте его, calendar --draw"));
+        return BadArguments;
+    }
+    bool ok = false;
+    const int round = roundText.toInt(&ok);
+    if (!ok || round < 1 || round > rounds) {
+        printError(QStringLiteral("тура «%1» нет: в календаре туры от 1 до %2")
+                       .arg(roundText)
+                       .arg(rounds));
+        return BadArguments;
+    }
+    const QStringList lines = soccer::roundLines(league, soccer::seasonMatches(league), round);
+    return writeOutput(QString(), (lines.join(u'\n') + u'\n').toUtf8());
+}
+
+} // namespace
+
 int runShow(const QStringList &arguments) {
     CommandLine commandLine(
         QStringLiteral("soccer-cli show ТАБЛИЦА.TFL [--table results|cross1|cross2] "
-                       "[--rule ПРАВИЛО]"),
+                       "[--rule ПРАВИЛО] [--round K]"),
         QStringLiteral("Печатает таблицу результатов в порядке мест (или шахматную таблицу) "
                        "текстом\nдля терминала, в UTF-8, столбцы выровнены. С --rule места "
                        "считаются по выбранному\nправилу; при любом правиле, кроме program, "
-                       "столбец «Основание» говорит,\nчто ставит команду выше следующей."),
-        {tableOption(), ruleOption()});
+                       "столбец «Основание» говорит,\nчто ставит команду выше следующей. "
+                       "С --round — матчи и результаты одного тура."),
+        {tableOption(), ruleOption(), roundOption()});
     if (const std::optional<int> finished = commandLine.parse(arguments))
         return *finished;
     std::optional<soccer::PublishedTableKind> table = soccer::PublishedTableKind::Results;
@@ -27,6 +57,8 @@ int runShow(const QStringList &arguments) {
     const auto league = readLeague(commandLine.tablePath(), rule);
     if (!league)
         return TableUnreadable;
+    if (commandLine.parser().isSet(QStringLiteral("round")))
+        return showRound(commandLine.parser().value(QStringLiteral("round")), *league);
     const soccer::Publication publication =
         soccer::publication(*league, {*table}, QDate::currentDate());
     return writeOutput(QString(), soccer::terminalText(publication).toUtf8());

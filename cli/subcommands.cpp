@@ -1,5 +1,6 @@
 #include "cli/subcommands.h"
 
+#include "cli/calendarcommand.h"
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
 #include "cli/exportcommand.h"
@@ -35,13 +36,19 @@ const std::vector<Subcommand> &subcommands() {
                         "[--rule ПРАВИЛО] [-o ФАЙЛ]"),
          exportPaints, runExport},
         {QStringLiteral("show"), QStringLiteral("показать таблицу результатов в терминале"),
-         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2] [--rule ПРАВИЛО]"), nullptr,
-         runShow},
+         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2] [--rule ПРАВИЛО] [--round K]"),
+         nullptr, runShow},
         {QStringLiteral("import"),
          QStringLiteral("внести результаты матчей из файла CSV или JSON в таблицу"),
          QStringLiteral("ТАБЛИЦА.TFL РЕЗУЛЬТАТЫ.csv|json [--new N] [--rename] [--take-file] "
                         "[--skip-bad] [-o ФАЙЛ.TFL]"),
          nullptr, runImport},
+        {QStringLiteral("calendar"),
+         QStringLiteral("составить календарь сезона или вывести его (текст, HTML, CSV, iCalendar, "
+                        "PDF)"),
+         QStringLiteral("ТАБЛИЦА.TFL --draw [--start ДАТА] [--every ДНИ] [--shuffle ЧИСЛО] -o "
+                        "ФАЙЛ.TFL | --format text|html|csv|ics|pdf [-o ФАЙЛ]"),
+         calendarPaints, runCalendar},
     };
     return table;
 }

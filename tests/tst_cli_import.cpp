@@ -136,7 +136,13 @@ void TestCliImport::seasonIntoABlankTableIsTheReplay() {
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
     const bool toOut = options.contains(out);
-    QCOMPARE(testkit::fileBytes(toOut ? out : table), replayed_);
+    QByteArray written = testkit::fileBytes(toOut ? out : table);
+    if (results == QLatin1String("csv")) {
+        // The shared file has rounds and dates: its 306 matches come along as calendar lines.
+        QCOMPARE(written.count("\r\ncalendar: "), 306);
+        written.truncate(written.indexOf("calendar: "));
+    }
+    QCOMPARE(written, replayed_);
     if (toOut)
         QCOMPARE(testkit::fileBytes(table), blankExists ? blank : QByteArray("<missing>"));
     const QString report = QString::fromUtf8(result.out);

@@ -5,6 +5,7 @@
 #include "core/import/importapply.h"
 #include "core/import/importplan.h"
 #include "core/import/importreader.h"
+#include "core/season/roundtext.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_kit.h"
 
@@ -157,6 +158,7 @@ class TestImportBundesliga : public QObject {
     void initTestCase();
     void importGivesTheReplayedTable_data();
     void importGivesTheReplayedTable();
+    void jsonKeepsRoundsDatesAndHomeTeams();
 
   private:
     QByteArray sharedCsv_;
@@ -226,13 +228,39 @@ void TestImportBundesliga::importGivesTheReplayedTable() {
     const ImportUndo undo = applyImport(*table, plan);
     QVERIFY(undo.applied);
     QCOMPARE(undo.entered, 306);
-    const QByteArray replayed = tableBytes(*bundesliga::replayedSeason(rename));
+    // The calendar the file brings is checked on its own (jsonKeepsRoundsDatesAndHomeTeams).
+    const std::unique_ptr<League> replayedSeason = bundesliga::replayedSeason(rename);
+    replayedSeason->calendar = table->calendar;
+    const QByteArray replayed = tableBytes(*replayedSeason);
     QCOMPARE(tableBytes(*table), replayed);
 
     undoImport(*table, undo);
     QCOMPARE(tableBytes(*table), before);
     applyImport(*table, plan);
     QCOMPARE(tableBytes(*table), replayed);
+}
+
+void TestImportBundesliga::jsonKeepsRoundsDatesAndHomeTeams() {
+    const std::unique_ptr<League> table = blankTable(18);
+    ImportOptions options;
+    options.naming = TeamNaming::FromFile;
+    const ImportPlan plan = planImport(*table, readImportBytes(flatJson()), options);
+    QVERIFY(plan.roundNotes.empty());
+    applyImport(*table, plan);
+    QCOMPARE(calendarProblem(table->calendar, 18), QString());
+    QCOMPARE(int(table->calendar.fixtures.size()), 306);
+    for (const bundesliga::Match &match : bundesliga::readMatches()) {
+        const int home = int(plan.teamNames.indexOf(storableName(match.home))) + 1;
+        const int away = int(plan.teamNames.indexOf(storableName(match.away))) + 1;
+        const Fixture *fixture = findFixture(table->calendar, match.half, home, away);
+        QVERIFY(fixture);
+        QCOMPARE(*fixture, (Fixture{match.half, home, away, match.round.toInt(),
+                                    QDate::fromString(match.date, Qt::ISODate), false}));
+    }
+    const QStringList round1 = roundLines(*table, seasonMatches(*table), 1);
+    QCOMPARE(round1.size(), 1 + 9);
+    QCOMPARE(round1[0], QStringLiteral("Тур 1 — 14.08.2015"));
+    QVERIFY(round1.contains(QStringLiteral("Bayern Munchen – Hamburger SV  5:0")));
 }
 
 QTEST_APPLESS_MAIN(TestImportBundesliga)

@@ -1,5 +1,6 @@
 #include "core/import/importapply.h"
 
+#include "core/import/importcalendar.h"
 #include "core/league/score.h"
 
 namespace soccer {
@@ -41,8 +42,11 @@ ImportUndo applyImport(League &league, const ImportPlan &plan) {
     undo.applied = true;
     undo.teamCount = league.teamCount;
     undo.stats = {league.crossTables[1].stats, league.crossTables[2].stats};
-    if (plan.options.naming == TeamNaming::NewTable)
+    undo.calendar = league.calendar;
+    if (plan.options.naming == TeamNaming::NewTable) {
         startNewTable(league, plan.teamCount, undo);
+        league.calendar = {};
+    }
     if (plan.renames)
         rename(league, plan, undo);
     for (const PlannedResult &result : plan.results) {
@@ -54,6 +58,7 @@ ImportUndo applyImport(League &league, const ImportPlan &plan) {
             enterScore(league, result.half, result.home, result.away, result.answer());
         undo.entered += change == ScoreChange::Recorded ? 1 : 0;
     }
+    takeImportedCalendar(league, plan);
     return undo;
 }
 
@@ -67,6 +72,7 @@ void undoImport(League &league, const ImportUndo &undo) {
     league.crossTables[1].stats = undo.stats[0];
     league.crossTables[2].stats = undo.stats[1];
     league.teamCount = undo.teamCount;
+    league.calendar = undo.calendar;
 }
 
 } // namespace soccer

@@ -1,5 +1,6 @@
 #include "core/import/importplan.h"
 
+#include "core/import/importcalendar.h"
 #include "core/import/importnames.h"
 #include "core/league/score.h"
 
@@ -47,6 +48,7 @@ class Planner {
             decideOffer();
             if (assignTeams())
                 placeMatches();
+            plan_.roundNotes = doubledRoundNotes(plan_);
         }
         if (!plan_.usable())
             plan_.results.clear();
@@ -230,6 +232,8 @@ class Planner {
         result.homeGoals = match.homeGoals;
         result.awayGoals = match.awayGoals;
         result.technical = match.technical;
+        result.round = importedRound(match.round);
+        result.date = importedDate(match.date);
         if (result.home == result.away) {
             refuse(match.line, QStringLiteral("команда «%1» играет сама с собой").arg(match.home));
             return;

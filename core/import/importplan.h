@@ -3,6 +3,7 @@
 #include "core/import/importedfile.h"
 #include "core/league/league.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -51,6 +52,8 @@ struct PlannedResult {
     State state = State::New;
     QString tableScore;    // Same and Conflict: the cell's text, row team first
     bool takeFile = false; // Conflict: replace the table's result with the file's
+    int round = 0;         // the file's round (its number), 0 when it gives none
+    QDate date;            // the file's date of the match; null when it gives none
 
     // The answer typed at the score prompt for this result: "2 1", or "+ -" for "+:-".
     QString answer() const;
@@ -80,6 +83,9 @@ struct ImportPlan {
     int withoutScore = 0;               // skipped: no score yet
     std::vector<PlannedResult> results; // in file order
     std::vector<LineProblem> problems;  // the reader's and the planner's, by line
+    // Lines imported as they are that put a team into a round a second time (real calendars
+    // have such rounds after postponements), for the preview to name.
+    std::vector<LineProblem> roundNotes;
 
     bool usable() const { return problem.isEmpty(); }
     // Results of cross-table `half` (1 or 2) in state `state`.

@@ -204,6 +204,12 @@ QString importReport(const ImportPlan &plan) {
                    QStringLiteral("Строки, которые нельзя использовать (%1):")
                        .arg(int(plan.problems.size())),
                    plan.problems, problemText);
+    if (!plan.roundNotes.empty())
+        appendList(lines,
+                   QStringLiteral("Строки, где команда дважды в одном туре (внесены как есть, "
+                                  "%1):")
+                       .arg(int(plan.roundNotes.size())),
+                   plan.roundNotes, problemText);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -8,7 +8,8 @@
 namespace soccer {
 
 // The whole report, one fact a line: how the file was read, the naming (done or offered),
-// what goes into each cross-table, the conflicts and the lines that cannot be used. Each list
+// what goes into each cross-table, the conflicts, the lines that cannot be used and those
+// that put a team into one round twice. Each list
 // shows at most kListedLines entries and then says how many more there are.
 QString importReport(const ImportPlan &plan);
 

@@ -2,6 +2,7 @@
 
 #include "core/competition/competitionrules.h"
 #include "core/ranking/rankingrule.h"
+#include "core/season/calendar.h"
 
 #include <QString>
 #include <QStringList>
@@ -74,6 +75,7 @@ struct League {
     ColorScheme colors;
     RankingRule rankingRule;      // travels with the table file; the program's rule by default
     CompetitionRules competition; // travels with the table file as well
+    Calendar calendar;            // rounds, dates and home teams; empty: the table has none
     // Lines after the names that this version cannot read, written back as they were
     // (core/files/tablesection.h).
     QStringList keptSectionLines;

@@ -112,7 +112,8 @@ QString pageTitle(const Publication &publication) {
 }
 
 bool isCrossTable(const PublishedTable &table) {
-    return table.kind != PublishedTableKind::Results;
+    return table.kind == PublishedTableKind::FirstHalf ||
+           table.kind == PublishedTableKind::SecondHalf;
 }
 
 bool hasReasons(const Publication &publication) {

@@ -1,5 +1,7 @@
 #include "core/publish/publishedtables.h"
 
+#include "core/publish/publishedrounds.h"
+
 #include "core/league/score.h"
 #include "core/league/standings.h"
 #include "core/ranking/ranking.h"
@@ -157,6 +159,8 @@ PublishedTable publishedTable(const League &league, PublishedTableKind kind) {
         return publishedCrossTable(league, 1);
     case PublishedTableKind::SecondHalf:
         return publishedCrossTable(league, 2);
+    case PublishedTableKind::Rounds:
+        return publishedRounds(league);
     case PublishedTableKind::Results:
         break;
     }

@@ -11,7 +11,8 @@
 // (HTML, CSV, terminal text, PDF) without knowing which table it is.
 namespace soccer {
 
-enum class PublishedTableKind { Results, FirstHalf, SecondHalf };
+// Rounds: the season's calendar, round by round (core/publish/publishedrounds.h).
+enum class PublishedTableKind { Results, FirstHalf, SecondHalf, Rounds };
 
 // What a column holds; writers choose alignment, width and markup from it.
 enum class ColumnRole {
