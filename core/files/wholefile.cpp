@@ -70,18 +70,6 @@ QString kindOfMode(mode_t mode) {
     failWithErrno(errnoValue, path, ErrDeviceIo);
 }
 
-// Only a plain file is ours to replace: never a folder or a device.
-void checkSaveTarget(const QString &path) {
-    checkFileName(path);
-    const QFileInfo info(path);
-    if (!folderExists(info))
-        failFile(ErrPathNotFound, path);
-    if (const QString kind = describePathKind(path); !kind.isEmpty())
-        failFile(ErrPathAccess, path, kind);
-    if (info.exists() && !info.isWritable())
-        failFile(ErrPermissionDenied, path);
-}
-
 [[noreturn]] void failOpenForWriting(int errnoValue, const QString &path) {
     const bool folderWritable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
     failWithErrno(errnoValue, path, folderWritable ? ErrPathAccess : ErrPermissionDenied);
@@ -134,6 +122,18 @@ QByteArray readAll(const Descriptor &file, qint64 expectedSize, const QString &p
 }
 
 } // namespace
+
+// Only a plain file is ours to replace: never a folder or a device.
+void checkSaveTarget(const QString &path) {
+    checkFileName(path);
+    const QFileInfo info(path);
+    if (!folderExists(info))
+        failFile(ErrPathNotFound, path);
+    if (const QString kind = describePathKind(path); !kind.isEmpty())
+        failFile(ErrPathAccess, path, kind);
+    if (info.exists() && !info.isWritable())
+        failFile(ErrPermissionDenied, path);
+}
 
 int fileErrorNumber(int errnoValue, int otherwise) {
     switch (errnoValue) {
@@ -223,6 +223,25 @@ void PendingFile::commit() {
     errno = 0;
     if (!file_->commit())
         failWrite(file_->error(), errno, path_);
+}
+
+// The same checks as a pending file's, so that a full disk reads the same either way.
+void writeScratchFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        failOpenForWriting(errno, path);
+    errno = 0;
+    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError &&
+                         (::fsync(file.handle()) == 0 || errno == EINVAL);
+    const int errnoValue = errno;
+    if (written)
+        return;
+    const QFileDevice::FileError error = file.error();
+    file.close();
+    QFile::remove(path);
+    failWrite(error, errnoValue, path);
 }
 
 void saveWholeFile(const QString &path, const QByteArray &bytes) {

@@ -54,6 +54,15 @@ class PendingFile {
     std::unique_ptr<QSaveFile> file_;
 };
 
+// Throws the CoreError a save to `path` meets before a byte is written: a bad name, a missing
+// folder, something that is not a plain file, or a file that may not be written.
+void checkSaveTarget(const QString &path);
+
+// Writes every byte straight into `path`, made or emptied first, and forces them to the disk.
+// Not atomic: a kill on the way leaves a part. For a scratch file that is used only once
+// something else (a journal) says it is whole; a failure removes it.
+void writeScratchFile(const QString &path, const QByteArray &bytes);
+
 struct FileToSave {
     QString path;
     QByteArray bytes;
