@@ -2,44 +2,31 @@
 
 #include "classic/frmAbout.h"
 #include "classic/leaguefolder.h"
-#include "core/files/locations.h"
+#include "classic/windowlayout.h"
 #include "core/league/league.h"
 #include "core/league/score.h"
+#include "ui/document/leaguedocument.h"
 #include "ui/platform/columnfit.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
-#include "ui/platform/nameprompt.h"
 #include "ui/platform/prompts.h"
 
-#include <QAction>
 #include <QHeaderView>
 #include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTableWidget>
 
 namespace classic {
 
+using namespace windowlayout;
+
 namespace {
 
-const QString kTitle = QStringLiteral("Тарвел");
-
-// Measures of the window in twips.
-constexpr int kClientWidth = 13065;
-constexpr int kClientHeight = 4695;
-constexpr int kButtonSize = 600;
 constexpr int kRowHeight = 240;
 constexpr int kNumberWidth = 350;
 constexpr int kNameWidth = 1350;
 constexpr int kResultWidth = 600;
 constexpr int kCounterWidth = 350;
 
-// Grid columns: 0 numbers, 1 names; MS has the results against teams 1..16 in 2..17 and the
-// counters in 18..22, MSF the counters in 2..6.
-constexpr int kNameColumn = 1;
-constexpr int kFirstResultColumn = 2;
-constexpr int kFirstCounterColumn = kFirstResultColumn + kTeams;
-constexpr int kResultsFirstCounterColumn = 2;
 constexpr int kGridRows = kTeams + 1;
 
 const QStringList kCounterHeaders = {"И", "П", "Н", "В", "О"};
@@ -63,10 +50,6 @@ void putCell(QTableWidget *grid, int row, int column, const QString &text, const
     item->setTextAlignment(Qt::AlignCenter);
     item->setBackground(platform::toColor(rgb));
     grid->setItem(row, column, item);
-}
-
-void setCellText(QTableWidget *grid, int row, int column, const QString &text) {
-    grid->item(row, column)->setText(text);
 }
 
 // The size at which the grid shows every cell without scrolling.
@@ -115,38 +98,9 @@ QList<int> columnWidths(int middle, int middleWidth) {
     return widths;
 }
 
-// Fills a grid with many texts at once and lets it repaint only once at the end.
-class BatchUpdate {
-  public:
-    explicit BatchUpdate(QWidget *widget) : widget_(widget) { widget_->setUpdatesEnabled(false); }
-    ~BatchUpdate() { widget_->setUpdatesEnabled(true); }
-    BatchUpdate(const BatchUpdate &) = delete;
-    BatchUpdate &operator=(const BatchUpdate &) = delete;
-
-  private:
-    QWidget *widget_;
-};
-
-// An installed program names the user's folder where the files lie; a program folder of the
-// user's own keeps the words it always had.
-QString helpText(const QDir &folder) {
-    const QString where = soccer::placement() == soccer::Placement::Installed
-                              ? QDir::toNativeSeparators(folder.path())
-                              : QStringLiteral("программы");
-    return QStringLiteral(
-               "Чтобы записать результат матча, щёлкните клетку двух команд в шахматной таблице и "
-               "введите счёт через пробел, например «2 1».\n"
-               "Чтобы переименовать команду, щёлкните её название.\n"
-               "«Таблица результатов» располагает команды по очкам.\n"
-               "Команда «Сохранить» записывает таблицу в файлы komand.dat, s.dat и file.dat в "
-               "папке %1.")
-        .arg(where);
-}
-
 } // namespace
 
-frmtable::frmtable(QWidget *parent)
-    : QMainWindow(parent), league_(std::make_unique<ClassicLeague>()) {
+frmtable::frmtable(QWidget *parent) : QMainWindow(parent), document_(new LeagueDocument(this)) {
     setWindowTitle(kTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -157,45 +111,14 @@ frmtable::frmtable(QWidget *parent)
     setCentralWidget(new QWidget(this));
     buildCommands();
     createGrids();
+    document_->setScoreRule(enterScore);
     Form_Load();
 }
 
 frmtable::~frmtable() = default;
 
-namespace {
-
-// The menus in the order of the menu bar.
-enum MenuOf : int { Main, Help };
-
-} // namespace
-
-// The buttons stand in one row in the order of their left edges; the menu items follow the
-// table's order.
-// clang-format off
-const platform::Command<frmtable> frmtable::kCommands[] = {
-//    key       icon      left  tool tip               menu caption             keys     menu  sep    runs
-    {{"chess",  "chess1", 0,    "Шахматная таблица",   "&Шахматная таблица",   "Ctrl+C", Main, false}, &frmtable::prochess},
-    {{"table",  "table",  600,  "Таблица результатов", "&Таблица результатов", "Ctrl+T", Main, false}, &frmtable::protable},
-    {{"rename", "rename", 1800, "Переименовать",       "&Переименовать",       "F2",     Main, true},  &frmtable::prorename},
-    {{"save",   "save",   1200, "Сохранить",           "&Сохранить",           "Ctrl+S", Main, true},  &frmtable::prosave},
-    {{"clear",  "clear",  2400, "Очистить",            "&Очистить",            "Ctrl+D", Main, false}, &frmtable::proclear},
-    {{"exit",   "exit",   3000, "Выход",               "&Выход",               "Ctrl+E", Main, true},  &frmtable::proexit},
-    {{"help",   "help",   3600, "Помощь",              "П&омошь",              "Ctrl+H", Help, false}, &frmtable::cmdhelp_Click},
-    {{"about",  "about",  4200, "О программе",         "О про&грамме",         "Ctrl+I", Help, true},  &frmtable::proabout},
-};
-// clang-format on
-
-void frmtable::buildCommands() {
-    QMenu *menu = menuBar()->addMenu(QStringLiteral("&Меню"));
-    menu->setObjectName("menu");
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Сп&равка"));
-    help->setObjectName("mnus");
-    commands_ =
-        platform::buildCommands(this, kCommands, {menu, help}, centralWidget(), kButtonSize);
-    mnuchess = commands_.action("chess");
-    mnutable = commands_.action("table");
-    mnurename = commands_.action("rename");
-    mnuclear = commands_.action("clear");
+const soccer::League &frmtable::league() const {
+    return document_->league();
 }
 
 void frmtable::createGrids() {
@@ -206,6 +129,22 @@ void frmtable::createGrids() {
     MSF->setObjectName("MSF");
     MSF->setAccessibleName(QStringLiteral("Таблица результатов"));
     connect(MS, &QTableWidget::cellClicked, this, &frmtable::MS_Click);
+}
+
+// The grids show what the document says has changed, after a command and after its undo alike.
+void frmtable::followDocument() {
+    connect(document_, &LeagueDocument::matchesChanged, this,
+            [this](int half, const std::vector<LeagueDocument::Match> &cells) {
+                for (const LeagueDocument::Match &cell : cells)
+                    setCellText(MS, cell.row, cell.column + 1,
+                                league().crossTables[half].cells[cell.row][cell.column]);
+            });
+    connect(document_, &LeagueDocument::statisticsChanged, this, &frmtable::showCounters);
+    connect(document_, &LeagueDocument::namesChanged, this, &frmtable::showNames);
+    connect(document_, &LeagueDocument::resultsCleared, this, [this] {
+        showCells();
+        showCounters();
+    });
 }
 
 // The cross-table is made with the loaded league's texts in it, each cell once.
@@ -222,11 +161,11 @@ void frmtable::setUpCrossTable() {
     }
     for (int team = 1; team <= kTeams; ++team) {
         putCell(MS, team, 0, QString::number(team), cellColor(team, 0));
-        putCell(MS, team, kNameColumn, league_->teamNames[team], cellColor(team, kNameColumn));
+        putCell(MS, team, kNameColumn, league().teamNames[team], cellColor(team, kNameColumn));
         for (int opponent = 1; opponent <= kTeams; ++opponent)
-            putCell(MS, team, opponent + 1, league_->cells[team][opponent],
+            putCell(MS, team, opponent + 1, league().crossTables[kHalf].cells[team][opponent],
                     opponent == team ? soccer::kDiagonalColor : cellColor(team, opponent + 1));
-        const auto values = inScreenOrder(league_->counters[team]);
+        const auto values = inScreenOrder(league().crossTables[kHalf].stats[team]);
         for (int i = 0; i < kCounterCount; ++i)
             putCell(MS, team, kFirstCounterColumn + i, soccer::statisticText(values[i]),
                     cellColor(team, kFirstCounterColumn + i));
@@ -266,7 +205,8 @@ void frmtable::fixWindowSize() {
 void frmtable::Form_Load() {
     try {
         folder_ = leagueFolder();
-        loadLeague(*league_, folder_);
+        reportUnfinishedSave(finishUnfinishedSave(folder_));
+        document_->load([this](soccer::League &read) { loadLeague(read, folder_); });
     } catch (const DataFileError &error) {
         reportLoadFailure(error);
         return;
@@ -277,6 +217,7 @@ void frmtable::Form_Load() {
     for (QTableWidget *grid : {MS, MSF})
         connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this,
                 &frmtable::fitGridsToColumns);
+    followDocument();
     prochess();
     loaded_ = true;
 }
@@ -288,6 +229,21 @@ void frmtable::fitGridsToColumns() {
         grid->resize(allCellsSize(grid));
     fixWindowSize();
     MSF->move((centralWidget()->width() - MSF->width()) / 2, MS->y());
+}
+
+// A save that a kill interrupted has been put right before the files were read; the user
+// hears in one line which way, since the last results entered may be there or not.
+void frmtable::reportUnfinishedSave(soccer::FileSet::Unfinished unfinished) {
+    using Unfinished = soccer::FileSet::Unfinished;
+    if (unfinished == Unfinished::None)
+        return;
+    platform::message(this,
+                      unfinished == Unfinished::Completed
+                          ? QStringLiteral("Прерванное сохранение завершено: файлы komand.dat, "
+                                           "s.dat и file.dat записаны полностью.")
+                          : QStringLiteral("Прерванное сохранение отменено: файлы komand.dat, "
+                                           "s.dat и file.dat остались прежними."),
+                      kTitle, platform::Buttons::Ok, platform::Icon::Information);
 }
 
 void frmtable::reportLoadFailure(const DataFileError &error) {
@@ -303,174 +259,22 @@ void frmtable::showCells() {
     BatchUpdate batch(MS);
     for (int r = 1; r <= kTeams; ++r)
         for (int c = 1; c <= kTeams; ++c)
-            setCellText(MS, r, c + 1, league_->cells[r][c]);
+            setCellText(MS, r, c + 1, league().crossTables[kHalf].cells[r][c]);
 }
 
-void frmtable::showNames() {
+void frmtable::showNames(const std::vector<int> &teams) {
     BatchUpdate batch(MS);
-    for (int team = 1; team <= kTeams; ++team)
-        setCellText(MS, team, kNameColumn, league_->teamNames[team]);
+    for (int team : teams)
+        setCellText(MS, team, kNameColumn, league().teamNames[team]);
 }
 
 void frmtable::showCounters() {
     BatchUpdate batch(MS);
     for (int team = 1; team <= kTeams; ++team) {
-        const auto values = inScreenOrder(league_->counters[team]);
+        const auto values = inScreenOrder(league().crossTables[kHalf].stats[team]);
         for (int i = 0; i < kCounterCount; ++i)
             setCellText(MS, team, kFirstCounterColumn + i, soccer::statisticText(values[i]));
     }
-}
-
-void frmtable::MS_Click() {
-    const int row = MS->currentRow();
-    const int column = MS->currentColumn();
-    if (column == kNameColumn && row >= 1 && row <= kTeams) {
-        const auto answer = platform::message(
-            this, QStringLiteral("Вы хотите переименовать ") + league_->teamNames[row], kTitle,
-            platform::Buttons::YesNo, platform::Icon::Information);
-        if (answer == platform::Answer::Yes)
-            renameTeam(row);
-        return;
-    }
-    const int r = row;
-    const int c = column - 1;
-    if (!isScoreCell(r, c))
-        return;
-    // A dismissed prompt, like an answer without a blank, leaves the pair as it is.
-    const std::optional<QString> answer =
-        platform::input(this,
-                        QStringLiteral("Введите счет между:  ") + league_->teamNames[r] + "  " +
-                            league_->teamNames[c],
-                        kTitle, QStringLiteral("0 0"));
-    if (!answer || enterScore(*league_, r, c, *answer) == ScoreChange::None)
-        return;
-    setCellText(MS, r, c + 1, league_->cells[r][c]);
-    setCellText(MS, c, r + 1, league_->cells[c][r]);
-    showCounters();
-}
-
-void frmtable::renameTeam(int team) {
-    const QString name = league_->teamNames[team];
-    const std::optional<QString> renamed =
-        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
-    if (!renamed)
-        return;
-    league_->teamNames[team] = *renamed;
-    showNames();
-}
-
-void frmtable::setCrossTableCommandsEnabled(bool enabled) {
-    for (QAction *command : {mnutable, mnurename, mnuclear})
-        command->setEnabled(enabled);
-    mnuchess->setEnabled(!enabled);
-}
-
-void frmtable::prochess() {
-    MSF->hide();
-    setCrossTableCommandsEnabled(true);
-    MS->show();
-}
-
-void frmtable::protable() {
-    rankByPoints(*league_);
-    MS->hide();
-    setCrossTableCommandsEnabled(false);
-    fillResultsTable();
-    MSF->show();
-}
-
-void frmtable::fillResultsTable() {
-    BatchUpdate batch(MSF);
-    for (int position = 1; position <= kTeams; ++position) {
-        const int team = league_->standingsOrder[position];
-        setCellText(MSF, position, kNameColumn, league_->teamNames[team]);
-        const auto values = inScreenOrder(league_->counters[team]);
-        for (int i = 0; i < kCounterCount; ++i)
-            setCellText(MSF, position, kResultsFirstCounterColumn + i,
-                        soccer::statisticText(values[i]));
-    }
-}
-
-void frmtable::prosave() {
-    if (platform::message(this, QStringLiteral("Сохранить?"), kTitle, platform::Buttons::YesNo,
-                          platform::Icon::Information) == platform::Answer::No)
-        return;
-    try {
-        saveLeague(*league_, folder_);
-    } catch (const DataFileError &error) {
-        reportSaveFailure(error);
-        return;
-    }
-    showNames();
-    platform::message(this, QStringLiteral("Сохранено"), kTitle, platform::Buttons::Ok,
-                      platform::Icon::Information);
-}
-
-// The three files are saved as one, so the message can say what is on the disk now.
-void frmtable::reportSaveFailure(const DataFileError &error) {
-    const QString onDisk =
-        error.savedFilesUnchanged()
-            ? QStringLiteral("Сохранение отменено: файлы komand.dat, s.dat и file.dat на диске "
-                             "остались прежними.")
-            : QStringLiteral("Сохранение прервано: файлы komand.dat, s.dat и file.dat на диске, "
-                             "возможно, записаны не все.");
-    platform::message(
-        this,
-        QStringLiteral("Не удаётся сохранить файл %1: %2.\n")
-                .arg(error.fileName(), platform::failureReason(error.number(), error.reason())) +
-            onDisk,
-        kTitle, platform::Buttons::Ok, platform::Icon::Critical);
-}
-
-void frmtable::proclear() {
-    if (platform::message(this, QStringLiteral("Вы хотите очистить всю таблицу?"), kTitle,
-                          platform::Buttons::YesNo,
-                          platform::Icon::Information) == platform::Answer::No)
-        return;
-    clearResults(*league_);
-    showCells();
-    showCounters();
-    platform::message(this, QStringLiteral("ОК"), kTitle, platform::Buttons::Ok,
-                      platform::Icon::Information);
-}
-
-void frmtable::prorename() {
-    if (platform::message(this, QStringLiteral("Вы хотите переименовать команды?"), kTitle,
-                          platform::Buttons::YesNo,
-                          platform::Icon::Information) == platform::Answer::No)
-        return;
-    for (int team = 1; team <= kTeams; ++team) {
-        // A dismissed prompt keeps that team's name, and the sequence goes on with the next team.
-        const std::optional<QString> renamed = platform::askTeamName(
-            this, QStringLiteral("Введите имя  %1 команды").arg(team), league_->teamNames[team]);
-        if (renamed)
-            league_->teamNames[team] = *renamed;
-        setCellText(MS, team, kNameColumn, league_->teamNames[team]);
-    }
-}
-
-void frmtable::proexit() {
-    if (platform::message(this, QStringLiteral("Вы действительно хотите выйти?"), kTitle,
-                          platform::Buttons::YesNo,
-                          platform::Icon::Information) == platform::Answer::No)
-        return;
-    platform::endProgram(0);
-}
-
-void frmtable::cmdhelp_Click() {
-    platform::message(this, helpText(folder_), QStringLiteral("Помощь"), platform::Buttons::Ok,
-                      platform::Icon::Information);
-}
-
-// The About box is not modal; a second click brings the open one to the front.
-void frmtable::proabout() {
-    if (!aboutBox_) {
-        aboutBox_ = new frmAbout(this);
-        aboutBox_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    aboutBox_->show();
-    aboutBox_->raise();
-    aboutBox_->activateWindow();
 }
 
 } // namespace classic

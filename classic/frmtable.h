@@ -1,12 +1,14 @@
 #pragma once
 
 #include "classic/classicleague.h"
+#include "ui/document/savequestion.h"
 #include "ui/platform/commandbuilder.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <memory>
+#include <vector>
 
+class LeagueDocument;
 class QAction;
 class QTableWidget;
 
@@ -16,6 +18,11 @@ class frmAbout;
 
 // The one window of the classic edition: its cross-table, its results table, and the
 // commands on buttons and menu. Loads the three data files of its league folder when made.
+// The league is a LeagueDocument, as in the main edition: every change is a step that Правка
+// takes back, and the grids follow the document's signals.
+//
+// frmtable.cpp makes the window, loads the league and shows it; frmtable_commands.cpp holds
+// the command table and the commands.
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -25,6 +32,9 @@ class frmtable : public QMainWindow {
 
     // False when a data file could not be read; the user has been told and the program ends.
     bool loaded() const { return loaded_; }
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void Form_Load();
@@ -38,28 +48,35 @@ class frmtable : public QMainWindow {
     void prorename();
     void proexit();
     void proabout();
+    void proundo();
+    void proredo();
 
     // Every command: its button, its menu item and its procedure.
     static const platform::Command<frmtable> kCommands[];
 
+    const soccer::League &league() const;
     void buildCommands();
     void createGrids();
+    void followDocument();
     void setUpCrossTable();
     void setUpResultsTable();
     void fixWindowSize();
     void fitGridsToColumns();
 
     void showCells();
-    void showNames();
+    void showNames(const std::vector<int> &teams);
     void showCounters();
     void fillResultsTable();
     void setCrossTableCommandsEnabled(bool enabled);
 
     void renameTeam(int team);
+    document::SaveOutcome saveLeagueFiles();
+    bool confirmExit();
+    void reportUnfinishedSave(soccer::FileSet::Unfinished unfinished);
     void reportLoadFailure(const DataFileError &error);
     void reportSaveFailure(const DataFileError &error);
 
-    std::unique_ptr<ClassicLeague> league_;
+    LeagueDocument *document_;
     // Where the league was read from and is saved to.
     QDir folder_;
     bool loaded_ = false;

@@ -19,16 +19,19 @@ namespace {
 const QStringList kLongNames = {"Wolverhampton Wanderers", "Брайтон энд Хоув Альбион"};
 
 // A season with long names, large scores and counters that need three digits.
-std::unique_ptr<classic::ClassicLeague> bigSeason() {
-    auto league = std::make_unique<classic::ClassicLeague>();
+std::unique_ptr<soccer::League> bigSeason() {
+    auto league = std::make_unique<soccer::League>();
+    league->teamCount = classic::kTeams;
+    soccer::CrossTable &table = league->crossTables[classic::kHalf];
     for (int team = 1; team <= classic::kTeams; ++team)
         league->teamNames[team] = QStringLiteral("Клуб %1").arg(team);
     league->teamNames[1] = kLongNames[0];
     league->teamNames[2] = kLongNames[1];
-    classic::enterScore(*league, 1, 2, QStringLiteral("120 3"));
-    classic::enterScore(*league, 3, 4, QStringLiteral("7 115"));
+    classic::enterScore(table, 1, 2, QStringLiteral("120 3"));
+    classic::enterScore(table, 3, 4, QStringLiteral("7 115"));
     for (int team = 1; team <= classic::kTeams; ++team)
-        league->counters[team] = {double(100 + team), 250, 333, 444, double(900 + team)};
+        table.stats[team] =
+            classic::fromScreenOrder({double(100 + team), 250, 333, 444, double(900 + team)});
     return league;
 }
 

@@ -61,9 +61,9 @@ void TestClassicFullDisk::saveLeagueOnAFullDiskReplacesNone_data() {
 
 void TestClassicFullDisk::saveLeagueOnAFullDiskReplacesNone() {
     QFETCH(qint64, room);
-    auto league = std::make_unique<classic::ClassicLeague>();
+    auto league = std::make_unique<soccer::League>();
     classic::loadLeague(*league, QDir(disk_.path()));
-    classic::enterScore(*league, 3, 5, "2 1");
+    classic::enterScore(league->crossTables[classic::kHalf], 3, 5, "2 1");
     league->teamNames[4] = QStringLiteral("Спартак");
     const auto before = disk_.files();
     QVERIFY(disk_.fill(room));

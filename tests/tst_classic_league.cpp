@@ -3,6 +3,7 @@
 #include "classic/classicleague.h"
 #include "core/league/errors.h"
 #include "core/league/score.h"
+#include "core/league/standings.h"
 #include "tst_kit.h"
 
 #include <QFile>
@@ -23,12 +24,24 @@ using testkit::putFile;
 
 using Counters = std::array<double, kCounterCount>;
 
-Counters countersOf(const ClassicLeague &league, int team) {
-    return inScreenOrder(league.counters[team]);
+using soccer::ScoreChange;
+
+Counters countersOf(const soccer::League &league, int team) {
+    return inScreenOrder(league.crossTables[kHalf].stats[team]);
 }
 
-std::unique_ptr<ClassicLeague> namedLeague() {
-    auto league = std::make_unique<ClassicLeague>();
+ScoreChange enterScore(soccer::League &league, int r, int c, const QString &answer) {
+    return classic::enterScore(league.crossTables[kHalf], r, c, answer);
+}
+
+std::unique_ptr<soccer::League> emptyLeague() {
+    auto league = std::make_unique<soccer::League>();
+    league->teamCount = kTeams;
+    return league;
+}
+
+std::unique_ptr<soccer::League> namedLeague() {
+    auto league = emptyLeague();
     for (int team = 1; team <= kTeams; ++team)
         league->teamNames[team] = QStringLiteral("Команда %1").arg(team);
     return league;
@@ -121,54 +134,57 @@ void TestClassicLeague::scoreAnswers() {
     QFETCH(QString, cell53);
     QFETCH(Counters, team3);
     QFETCH(Counters, team5);
-    auto league = std::make_unique<ClassicLeague>();
+    auto league = emptyLeague();
     if (!earlier.isEmpty())
         QCOMPARE(enterScore(*league, 3, 5, earlier), ScoreChange::Recorded);
 
     const ScoreChange change = enterScore(*league, 3, 5, answer);
     QCOMPARE(change, answer.contains(' ') ? ScoreChange::Recorded : ScoreChange::None);
-    QCOMPARE(league->cells[3][5], cell35);
-    QCOMPARE(league->cells[5][3], cell53);
+    QCOMPARE(league->crossTables[kHalf].cells[3][5], cell35);
+    QCOMPARE(league->crossTables[kHalf].cells[5][3], cell53);
     QCOMPARE(countersOf(*league, 3), team3);
     QCOMPARE(countersOf(*league, 5), team5);
 }
 
 void TestClassicLeague::storedTextWithoutColonCannotBeChanged() {
-    auto league = std::make_unique<ClassicLeague>();
-    league->cells[2][7] = "перенесён";
+    auto league = emptyLeague();
+    league->crossTables[kHalf].cells[2][7] = "перенесён";
     QCOMPARE(enterScore(*league, 2, 7, "1 0"), ScoreChange::None);
-    QCOMPARE(league->cells[2][7], QString("перенесён"));
-    QCOMPARE(league->cells[7][2], QString());
+    QCOMPARE(league->crossTables[kHalf].cells[2][7], QString("перенесён"));
+    QCOMPARE(league->crossTables[kHalf].cells[7][2], QString());
     QCOMPARE(countersOf(*league, 2), Counters{});
 
     // A result loaded from the file without its leading blank is taken back all the same.
-    league->cells[4][6] = "2: 1";
-    league->cells[6][4] = "1: 2";
-    countResult(*league, 4, 6, 2, 1, +1);
+    league->crossTables[kHalf].cells[4][6] = "2: 1";
+    league->crossTables[kHalf].cells[6][4] = "1: 2";
+    soccer::countResult(league->crossTables[kHalf], 4, 6, 2, 1, +1);
     QCOMPARE(enterScore(*league, 6, 4, "0 0"), ScoreChange::Recorded);
     QCOMPARE(countersOf(*league, 4), (Counters{1, 0, 1, 0, 1}));
     QCOMPARE(countersOf(*league, 6), (Counters{1, 0, 1, 0, 1}));
 }
 
+// The classic results table is the core's order by the points column.
 void TestClassicLeague::rankingByPointsKeepsTeamOrderOnTies() {
-    auto league = std::make_unique<ClassicLeague>();
-    league->counters[9].points = 6;
-    league->counters[5].points = 3;
-    league->counters[5].wins = 1;
-    league->counters[2].points = 3; // level with 5 on points although it has drawn three times
-    league->counters[2].draws = 3;
-    league->counters[14].points = 1;
-    rankByPoints(*league);
-    const std::array<int, kTeamArraySize> expected = {0, 9, 2,  5,  14, 1,  3,  4, 6,
-                                                      7, 8, 10, 11, 12, 13, 15, 16};
-    QCOMPARE(league->standingsOrder, expected);
+    auto league = emptyLeague();
+    auto &stats = league->crossTables[kHalf].stats;
+    stats[9].points = 6;
+    stats[5].points = 3;
+    stats[5].wins = 1;
+    stats[2].points = 3; // level with 5 on points although it has drawn three times
+    stats[2].draws = 3;
+    stats[14].points = 1;
+    soccer::orderByCounter(*league, soccer::Counter::Points);
+    const std::array<int, kTeams + 1> expected = {0, 9, 2,  5,  14, 1,  3,  4, 6,
+                                                  7, 8, 10, 11, 12, 13, 15, 16};
+    QVERIFY(std::equal(expected.begin(), expected.end(), league->standingsOrder.begin()));
 }
 
 void TestClassicLeague::dataFileBytes() {
     auto league = namedLeague();
     league->teamNames[1] = "Зенит";
     enterScore(*league, 3, 5, "2 1");
-    league->counters[3] = {3, 1, 0, 2, 6}; // stored as they stand, not recounted
+    // stored as they stand, not recounted
+    league->crossTables[kHalf].stats[3] = fromScreenOrder({3, 1, 0, 2, 6});
 
     const QByteArray counters = countersFileBytes(*league);
     QCOMPARE(counters.count("\r\n"), kTeams);
@@ -214,7 +230,7 @@ void TestClassicLeague::unreadableFileIsNamed() {
     if (!content.isEmpty())
         putFile(folder.filePath(fileName), content);
 
-    auto league = std::make_unique<ClassicLeague>();
+    auto league = emptyLeague();
     try {
         loadLeague(*league, QDir(folder.path()));
         QFAIL("the league loaded from an incomplete set of files");

@@ -90,17 +90,17 @@ void TestLeagueFolder::installedFirstStartFillsTheUsersFolder() {
 
     QCOMPARE(classic::leagueFolder().path(), expected);
     verifyFreshLeague(expected, delivered);
-    classic::ClassicLeague league;
+    soccer::League league;
     classic::loadLeague(league, classic::leagueFolder());
     QVERIFY(!league.teamNames[1].isEmpty());
 
     // A saved league is what the next start reads, not a fresh one.
-    league.cells[1][2] = "2:1";
-    league.cells[2][1] = "1:2";
+    league.crossTables[classic::kHalf].cells[1][2] = "2:1";
+    league.crossTables[classic::kHalf].cells[2][1] = "1:2";
     classic::saveLeague(league, classic::leagueFolder());
-    classic::ClassicLeague reread;
+    soccer::League reread;
     classic::loadLeague(reread, classic::leagueFolder());
-    QCOMPARE(reread.cells[1][2], QStringLiteral("2:1"));
+    QCOMPARE(reread.crossTables[classic::kHalf].cells[1][2], QStringLiteral("2:1"));
 }
 
 void TestLeagueFolder::portableReadsTheCurrentFolder() {

@@ -121,6 +121,11 @@ class TestClassicWindow : public QObject {
     void renameByClickRefusesUnsafeNames();
     void renameAllTeams();
     void exitAsksFirst();
+    void undoAndRedoOfEveryChange_data();
+    void undoAndRedoOfEveryChange();
+    void exitWithChangesOffersToSave();
+    void startFinishesAnInterruptedSave_data();
+    void startFinishesAnInterruptedSave();
     void helpAndAbout();
     void picturesAndGridsHaveSpokenNames();
 };
@@ -210,6 +215,9 @@ void TestClassicWindow::menuItems() {
                                   "mnuclear &Очистить Ctrl+D",
                                   "-",
                                   "mnuexit &Выход Ctrl+E",
+                                  "&Правка",
+                                  "mnuundo &Отменить Ctrl+Z",
+                                  "mnuredo &Повторить Ctrl+Y",
                                   "Сп&равка",
                                   "mnuhelp П&омошь Ctrl+H",
                                   "-",
@@ -547,6 +555,110 @@ void TestClassicWindow::exitAsksFirst() {
     QVERIFY(prompter.ended());
     QCOMPARE(prompter.askedTexts().first(), QString("Вы действительно хотите выйти?"));
     QCOMPARE(prompter.asked().last().exitCode, 0);
+}
+
+void TestClassicWindow::undoAndRedoOfEveryChange_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("step");
+    QTest::newRow("score") << "score"
+                           << "&Отменить ввод счёта %1 – %2";
+    QTest::newRow("rename") << "rename"
+                            << "&Отменить переименование команды %1";
+    QTest::newRow("clear") << "clear"
+                           << "&Отменить очистку таблицы";
+}
+
+// Every change is one named step: Правка takes it back to the very texts shown before, and
+// gives it again.
+void TestClassicWindow::undoAndRedoOfEveryChange() {
+    QFETCH(QString, change);
+    QFETCH(QString, step);
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    window.enterScore(prompter, 1, 2, "3 0");
+    auto shown = [&] {
+        QStringList texts;
+        for (int row = 1; row <= 16; ++row)
+            for (int column = 1; column <= 22; ++column)
+                texts << window.text(window.MS, row, column);
+        return texts;
+    };
+    const QStringList before = shown();
+    const QString first = window.text(window.MS, 3, 1);
+    const QString second = window.text(window.MS, 4, 1);
+    if (change == "score") {
+        window.enterScore(prompter, 3, 4, "2 2");
+    } else if (change == "rename") {
+        prompter.queueAnswer(Answer::Yes);
+        prompter.queueInput("Спартак");
+        window.clickCell(window.MS, 3, 1);
+    } else {
+        prompter.queueAnswer(Answer::Yes);
+        window.button("cmdclear")->click();
+    }
+    const QStringList after = shown();
+    QVERIFY(after != before);
+    QCOMPARE(window.item("mnuundo")->text(),
+             QString(step).replace("%1", first).replace("%2", second));
+
+    QCOMPARE(window.item("mnuundo")->shortcut(), QKeySequence("Ctrl+Z"));
+    window.item("mnuundo")->trigger();
+    QCOMPARE(shown(), before);
+    QVERIFY(window.item("mnuredo")->isEnabled());
+    window.item("mnuredo")->trigger();
+    QCOMPARE(shown(), after);
+}
+
+// Нет to saving leaves the files as they were; the program ends.
+void TestClassicWindow::exitWithChangesOffersToSave() {
+    DataFolder folder;
+    ScriptedPrompter prompter;
+    Window window;
+    window.enterScore(prompter, 1, 2, "3 0");
+    prompter.clear();
+    prompter.queueAnswer(Answer::Yes);
+    prompter.queueAnswer(Answer::No);
+    window.button("cmdexit")->click();
+    QCOMPARE(prompter.askedTexts().mid(0, 2),
+             QStringList({"Вы действительно хотите выйти?", "Сохранить изменения в таблице?"}));
+    QVERIFY(prompter.ended());
+    QCOMPARE(folder.bytes("s.dat"), fileBytes(kDeliveredData + "/s.dat"));
+}
+
+void TestClassicWindow::startFinishesAnInterruptedSave_data() {
+    QTest::addColumn<bool>("journal");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("firstName");
+    QTest::newRow("committed") << true
+                               << "Прерванное сохранение завершено: файлы komand.dat, s.dat и "
+                                  "file.dat записаны полностью."
+                               << "Новое имя";
+    QTest::newRow("not committed") << false
+                                   << "Прерванное сохранение отменено: файлы komand.dat, s.dat и "
+                                      "file.dat остались прежними."
+                                   << deliveredNames().first();
+}
+
+// A kill between the save's writes left its scratch files (and maybe its journal): the start
+// puts the set right before it reads it, and says so once.
+void TestClassicWindow::startFinishesAnInterruptedSave() {
+    QFETCH(bool, journal);
+    QFETCH(QString, said);
+    QFETCH(QString, firstName);
+    DataFolder folder;
+    QByteArray names = testkit::cp1251("Новое имя\r\n");
+    for (const QString &name : deliveredNames().mid(1))
+        names += testkit::cp1251(name + "\r\n");
+    testkit::putFile(folder.path("komand.dat.new"), names);
+    if (journal)
+        testkit::putFile(folder.path("soccer-classic.journal"), "komand.dat\n");
+    ScriptedPrompter prompter;
+    Window window;
+    QVERIFY(window.form->loaded());
+    QCOMPARE(prompter.askedTexts(), QStringList{said});
+    QCOMPARE(window.text(window.MS, 1, 1), firstName);
+    QVERIFY(!QFile::exists(folder.path("komand.dat.new")));
 }
 
 void TestClassicWindow::helpAndAbout() {

@@ -5,7 +5,7 @@
 #include "core/import/importplan.h"
 #include "core/import/importreader.h"
 #include "tst_kit.h"
-#include "ui/main/leaguedocument.h"
+#include "ui/document/leaguedocument.h"
 
 #include <QMap>
 #include <QRandomGenerator>

@@ -2,7 +2,7 @@
 // questions of Exit and of closing the window when it does.
 #include "tst_kit_leaving.h"
 
-#include "ui/main/leaguedocument.h"
+#include "ui/document/leaguedocument.h"
 
 #include <QDir>
 

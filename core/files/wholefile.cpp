@@ -59,21 +59,21 @@ void checkFileName(const QString &path) {
         fail(ErrBadFileName, path);
 }
 
-// Only a plain file is ours to replace: never a folder or a device.
-void checkSaveTarget(const QString &path) {
-    checkFileName(path);
-    const QFileInfo info(path);
-    if (!folderExists(info))
-        fail(ErrPathNotFound, path);
-    if (const QString kind = describePathKind(path); !kind.isEmpty())
-        fail(ErrPathAccess, path, kind);
-    if (info.exists() && !info.isWritable())
-        fail(ErrPermissionDenied, path);
-}
-
 } // namespace
 
 } // namespace wholefile
+
+// Only a plain file is ours to replace: never a folder or a device.
+void checkSaveTarget(const QString &path) {
+    wholefile::checkFileName(path);
+    const QFileInfo info(path);
+    if (!wholefile::folderExists(info))
+        wholefile::fail(ErrPathNotFound, path);
+    if (const QString kind = describePathKind(path); !kind.isEmpty())
+        wholefile::fail(ErrPathAccess, path, kind);
+    if (info.exists() && !info.isWritable())
+        wholefile::fail(ErrPermissionDenied, path);
+}
 
 QByteArray readWholeFile(const QString &path) {
     wholefile::checkFileName(path);
@@ -83,7 +83,7 @@ QByteArray readWholeFile(const QString &path) {
 // ---- PendingFile ----
 
 PendingFile::PendingFile(const QString &path, const QByteArray &bytes) {
-    wholefile::checkSaveTarget(path);
+    checkSaveTarget(path);
     file_ = std::make_unique<wholefile::TemporaryFile>(path);
     file_->write(bytes);
 }
@@ -98,6 +98,11 @@ void PendingFile::commit() {
 
 void saveWholeFile(const QString &path, const QByteArray &bytes) {
     PendingFile(path, bytes).commit();
+}
+
+// Written as every save is, through a temporary file: a scratch file is then whole or absent.
+void writeScratchFile(const QString &path, const QByteArray &bytes) {
+    saveWholeFile(path, bytes);
 }
 
 // ---- Saving several files as one ----

@@ -53,6 +53,15 @@ class PendingFile {
     std::unique_ptr<wholefile::TemporaryFile> file_;
 };
 
+// Throws the CoreError a save to `path` meets before a byte is written: a bad name, a missing
+// folder, something that is not a plain file, or a file that may not be written.
+void checkSaveTarget(const QString &path);
+
+// Writes every byte into `path` and forces them to the disk, as a save does: a kill on the
+// way leaves the file as it was or absent. For a scratch file that is used only once
+// something else (a journal) says it is in place.
+void writeScratchFile(const QString &path, const QByteArray &bytes);
+
 struct FileToSave {
     QString path;
     QByteArray bytes;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ui/document/leaguedocument.h"
 #include "ui/main/gridmodel.h"
-#include "ui/main/leaguedocument.h"
 
 #include <QHash>
 

@@ -2,8 +2,8 @@
 // is the current one.
 #include "ui/main/frmtable.h"
 
+#include "ui/document/leaguedocument.h"
 #include "ui/main/crosstablemodel.h"
-#include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/resultsmodel.h"
 #include "ui/main/tablegrid.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/league/league.h"
+#include "ui/document/savequestion.h"
 #include "ui/platform/commandbuilder.h"
 
 #include <QMainWindow>
@@ -81,9 +82,8 @@ class frmtable : public QMainWindow {
 
   private:
     enum class View { CrossTable1, CrossTable2, Results };
-    // Declined: the user answered Нет to "Сохранить?"; Withheld: the file had changed on disk
-    // and the user chose not to write over it.
-    enum class SaveOutcome { Saved, Declined, Withheld, Failed };
+    // Withheld: the file had changed on disk and the user chose not to write over it.
+    using SaveOutcome = document::SaveOutcome;
     // One cross-table with the grid and the model that show it; the halves share every routine.
     struct Half {
         TableGrid *grid;

@@ -3,8 +3,9 @@
 #include "core/files/locations.h"
 #include "core/league/errors.h"
 #include "ui/app/navigation.h"
+#include "ui/document/leaguedocument.h"
+#include "ui/document/savequestion.h"
 #include "ui/main/frmtable.h"
-#include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
 #include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
@@ -63,17 +64,8 @@ bool frmtable::confirmOverwrite() {
                              platform::Icon::Information) == platform::Answer::Yes;
 }
 
-// Offers to save before the table is left; false when the user cancelled or the table the
-// user meant to save was not written, since going on would lose it.
 bool frmtable::offerToSave(const QString &question) {
-    const platform::Answer answer = platform::message(
-        this, question, kTitle, platform::Buttons::YesNoCancel, platform::Icon::Information);
-    if (answer == platform::Answer::Cancel)
-        return false;
-    if (answer != platform::Answer::Yes)
-        return true;
-    const SaveOutcome outcome = saveTable();
-    return outcome == SaveOutcome::Saved || outcome == SaveOutcome::Declined;
+    return document::offerToSave(this, question, kTitle, [this] { return saveTable(); });
 }
 
 void frmtable::mnunew_Click() {
@@ -130,16 +122,9 @@ void frmtable::proexit() {
         platform::endProgram();
 }
 
-// The questions before the program ends: whether to leave at all and, when the table holds
-// changes not yet saved, whether to save them first. False when the program is to go on:
-// the user said no, cancelled, or the save did not write the table.
 bool frmtable::confirmExit() {
-    if (platform::message(this, QStringLiteral("Вы действительно хотите выйти?"), kTitle,
-                          platform::Buttons::YesNo,
-                          platform::Icon::Information) != platform::Answer::Yes)
-        return false;
-    return !document_->isModified() ||
-           offerToSave(QStringLiteral("Сохранить изменения в таблице?"));
+    return document::confirmExit(this, kTitle, document_->isModified(),
+                                 [this] { return saveTable(); });
 }
 
 // An installed program's help page lies in its data folder, not beside it, so the message

@@ -1,8 +1,8 @@
 // The main window's loading of a table, its colours, and the one-shot display refresh.
 #include "core/files/options.h"
 #include "core/league/errors.h"
+#include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
-#include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/failures.h"

@@ -1,8 +1,8 @@
 // Renaming one team or every team, and clearing the whole table.
 #include "core/league/league.h"
+#include "ui/document/leaguedocument.h"
 #include "ui/main/crosstablemodel.h"
 #include "ui/main/frmtable.h"
-#include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/failures.h"

@@ -1,9 +1,9 @@
 // Clicks on the cross-tables: a score entered for a pair, the offer to rename a team, and the
 // caption that names the match under the pointer.
 #include "core/league/league.h"
+#include "ui/document/leaguedocument.h"
 #include "ui/main/crosstablemodel.h"
 #include "ui/main/frmtable.h"
-#include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/prompts.h"

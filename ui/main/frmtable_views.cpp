@@ -1,8 +1,8 @@
 // The main window's three views (cross-table 1, cross-table 2, results table) and the order
 // of the results table.
 #include "core/league/columns.h"
+#include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
-#include "ui/main/leaguedocument.h"
 #include "ui/main/resultsmodel.h"
 #include "ui/main/tablegrid.h"
 

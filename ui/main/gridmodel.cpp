@@ -1,7 +1,7 @@
 #include "ui/main/gridmodel.h"
 
 #include "core/league/columns.h"
-#include "ui/main/leaguedocument.h"
+#include "ui/document/leaguedocument.h"
 #include "ui/platform/look.h"
 
 namespace {

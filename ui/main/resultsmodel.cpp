@@ -1,7 +1,7 @@
 #include "ui/main/resultsmodel.h"
 
 #include "core/league/score.h"
-#include "ui/main/leaguedocument.h"
+#include "ui/document/leaguedocument.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ui/main/leaguecommands.h"
+#include "ui/document/leaguecommands.h"
 
-#include "ui/main/leaguedocument.h"
+#include "ui/document/leaguedocument.h"
 
 namespace {
 

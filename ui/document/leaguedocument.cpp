@@ -1,11 +1,11 @@
-#include "ui/main/leaguedocument.h"
+#include "ui/document/leaguedocument.h"
 
 #include "core/competition/matchcount.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
 #include "core/import/importapply.h"
 #include "core/league/standings.h"
-#include "ui/main/leaguecommands.h"
+#include "ui/document/leaguecommands.h"
 
 #include <QUndoStack>
 
@@ -24,6 +24,18 @@ void LeagueDocument::load(const QString &path) {
     loadNotes_ = soccer::parseTable(bytes, *league_);
     league_->tablePath = path;
     fileAsKnown_ = soccer::FileFingerprint::ofBytes(bytes);
+    startAfresh();
+}
+
+void LeagueDocument::load(const std::function<void(soccer::League &)> &read) {
+    auto league = std::make_unique<soccer::League>();
+    read(*league);
+    league_ = std::move(league);
+    fileAsKnown_ = {};
+    startAfresh();
+}
+
+void LeagueDocument::startAfresh() {
     ranked_.clear();
     // The steps of the previous table cannot apply to this one.
     undoStack_->clear();
@@ -34,6 +46,11 @@ void LeagueDocument::load(const QString &path) {
 void LeagueDocument::save() {
     soccer::writeTableFile(league_->tablePath, *league_);
     fileAsKnown_ = soccer::FileFingerprint::ofFile(league_->tablePath);
+    undoStack_->setClean();
+}
+
+void LeagueDocument::save(const std::function<void(const soccer::League &)> &write) {
+    write(*league_);
     undoStack_->setClean();
 }
 
@@ -57,7 +74,10 @@ soccer::ScoreChange LeagueDocument::enterScore(int half, int row, int column,
                                                const QString &answer) {
     soccer::CrossTable &table = league_->crossTables[half];
     ScoreCommand::Pair before = ScoreCommand::pairOf(table, row, column);
-    const soccer::ScoreChange change = soccer::enterScore(*league_, half, row, column, answer);
+    // An edition's own rule, or the core's under the table's competition rules.
+    const soccer::ScoreChange change =
+        scoreRule_ ? scoreRule_(table, row, column, answer)
+                   : soccer::enterScore(*league_, half, row, column, answer);
     if (change == soccer::ScoreChange::None)
         return change;
     // The push's redo announces the change.

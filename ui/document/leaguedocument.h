@@ -5,7 +5,7 @@
 #include "core/league/league.h"
 #include "core/league/score.h"
 #include "core/ranking/ranking.h"
-#include "ui/main/leaguecommands.h"
+#include "ui/document/leaguecommands.h"
 
 namespace soccer {
 struct ImportPlan;
@@ -57,6 +57,10 @@ class LeagueDocument : public QObject {
     // Writes the table to its path and marks the undo stack clean; throws CoreError, leaving
     // the old file intact and the stack as it was.
     void save();
+    // The same for a league kept in files of another kind: `read` fills a fresh League (and
+    // may throw, leaving the table as it was), and `write` writes the table.
+    void load(const std::function<void(soccer::League &)> &read);
+    void save(const std::function<void(const soccer::League &)> &write);
     // A path the user chose to write over (Save as), so its file is not watched until saved.
     void setTablePath(const QString &path);
 
@@ -68,7 +72,10 @@ class LeagueDocument : public QObject {
     // saved it. A file that has gone since is not changed: saving simply writes it again.
     bool fileChangedOnDisk() const;
 
-    // The score rules of a click on cell (row, column) of cross-table `half` (1 or 2).
+    // The score rules of a click on cell (row, column) of cross-table `half` (1 or 2): the
+    // core's unless an edition has rules of its own.
+    using ScoreRule = soccer::ScoreChange (*)(soccer::CrossTable &, int, int, const QString &);
+    void setScoreRule(ScoreRule rule) { scoreRule_ = rule; }
     soccer::ScoreChange enterScore(int half, int row, int column, const QString &answer);
     void rename(int team, const QString &name);
     // Every name at once, names[t] for team t (index 0 unused): one step for the whole
@@ -118,8 +125,11 @@ class LeagueDocument : public QObject {
     void renameTeams(const QString &stepText, NamesCommand::Names before,
                      NamesCommand::Names after);
 
+    void startAfresh();
+
     std::unique_ptr<soccer::League> league_;
     std::vector<soccer::RankedRow> ranked_;
+    ScoreRule scoreRule_ = nullptr; // the core's rule, with the table's points
     QUndoStack *undoStack_;
     // The file as this document last read or wrote it; of nothing while its path is one the
     // document has not written yet.
