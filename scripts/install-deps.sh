@@ -5,6 +5,8 @@ set -euo pipefail
 # llvm brings llvm-symbolizer, without which sanitizer and fuzzer reports show bare addresses.
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev llvm qt6-base-dev qt6-translations-l10n
           libgl-dev libbenchmark-dev fonts-dejavu-core)
+# GLPK's mixed-integer solver: the places a team can still reach.
+packages+=(libglpk-dev)
 # The installation and package tests: the freedesktop validators and databases, xdg-mime with
 # File::MimeInfo (its way to a file's type outside a desktop), the manual page reader,
 # dpkg-shlibdeps for the package's dependencies and lintian to judge the package.
