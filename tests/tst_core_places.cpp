@@ -116,7 +116,8 @@ void TestPlaces::solverAgainstWalk_data() {
     QTest::newRow("worst") << int(places::Side::Worst);
 }
 
-// The solver's model on its own, against a walk of every outcome of the same group of teams.
+// The solver's model and the quick outcome on their own, against a walk of every outcome of the
+// same group of teams.
 void TestPlaces::solverAgainstWalk() {
     QFETCH(int, side);
     QRandomGenerator random(7);
@@ -135,8 +136,13 @@ void TestPlaces::solverAgainstWalk() {
         const places::Question question{places::Side(side), random.bounded(6, 18), scheme};
         const places::Answer solved =
             places::solveWithGlpk(component, question, QDeadlineTimer(10000), nullptr);
+        const int walked = places::walkOutcomes(component, question).count;
         QVERIFY(solved.exact);
-        QCOMPARE(solved.count, places::walkOutcomes(component, question).count);
+        QCOMPARE(solved.count, walked);
+        // The quick outcome is one the season can have, so never better than the best one.
+        const places::Answer quick = places::quickOutcome(component, question);
+        QVERIFY(side == int(places::Side::Best) ? quick.count >= walked : quick.count <= walked);
+        QVERIFY(!quick.exact || quick.count == walked);
     }
 }
 

@@ -56,6 +56,32 @@ Answer walkOutcomes(const Component &component, const Question &question) {
     return {walk.best, true};
 }
 
+// Match by match, the win goes to the team further below the threshold, once its other matches
+// are lost, per match it has left: for the best place it has the most room to take points
+// without passing the team, for the worst it needs them most to reach it. Level claims share a
+// draw. Spreading the claim over the matches left keeps a team with many matches to come from
+// taking wins it could take later.
+Answer quickOutcome(const Component &component, const Question &question) {
+    const PointsScheme &s = question.scheme;
+    QList<int> points = component.base, left(component.base.size(), 0);
+    for (const Fixture &f : component.fixtures)
+        left[f.first] += f.count, left[f.second] += f.count;
+    auto claim = [&](int j) { return question.threshold - points[j] - s.loss * left[j]; };
+    for (const Fixture &f : component.fixtures)
+        for (int m = 0; m < f.count; ++m) {
+            const long long first = 1LL * claim(f.first) * left[f.second];
+            const long long second = 1LL * claim(f.second) * left[f.first];
+            --left[f.first], --left[f.second];
+            const int firstGets = first == second ? s.draw : first > second ? s.win : s.loss;
+            points[f.first] += firstGets;
+            points[f.second] += first == second ? s.draw : first > second ? s.loss : s.win;
+        }
+    int count = 0;
+    for (int p : points)
+        count += question.counts(p) ? 1 : 0;
+    return {count, count == plainBound(component, question).count};
+}
+
 Answer plainBound(const Component &component, const Question &question) {
     return {question.side == Side::Best ? 0 : int(component.base.size()), false};
 }

@@ -50,6 +50,9 @@ long long outcomeCount(const Component &component, long long limit);
 
 Answer walkOutcomes(const Component &component, const Question &question);
 
+// One outcome found quickly, exact when it reaches the bound the component's size gives.
+Answer quickOutcome(const Component &component, const Question &question);
+
 // The bound the component's size gives without looking at a single match.
 Answer plainBound(const Component &component, const Question &question);
 
