@@ -7,6 +7,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev llvm qt6-base-dev qt6-t
           libgl-dev libbenchmark-dev fonts-dejavu-core)
 # libical writes the season's calendar as an iCalendar file and its tests read it back.
 packages+=(libical-dev)
+# GLPK's mixed-integer solver: the places a team can still reach.
+packages+=(libglpk-dev)
 # The installation and package tests: the freedesktop validators and databases, xdg-mime with
 # File::MimeInfo (its way to a file's type outside a desktop), the manual page reader,
 # dpkg-shlibdeps for the package's dependencies and lintian to judge the package.
