@@ -22,9 +22,7 @@ namespace {
 const QStringList kTeams = {"Спартак", "Динамо", "Зенит", "Торпедо", "Локомотив", "Ротор"};
 const QDate kFirstDay(2026, 8, 15);
 
-soccer::DrawOptions dated() {
-    return {kFirstDay, 7, false, 0};
-}
+const soccer::DrawOptions kDated{kFirstDay, 7, false, 0};
 
 std::unique_ptr<soccer::League> drawnLeague(const soccer::DrawOptions &options) {
     auto league = namedLeague(kTeams);
@@ -175,7 +173,7 @@ void TestMainWindowCalendar::roundEnteredByKeysSavesAsTheCrossTable_data() {
 void TestMainWindowCalendar::roundEnteredByKeysSavesAsTheCrossTable() {
     QFETCH(int, round);
     Sandbox sandbox;
-    const auto league = drawnLeague(dated());
+    const auto league = drawnLeague(kDated);
     frmtable *window = openActive(sandbox, sandbox.table("keys.TFL", *league));
     showRound(window, round);
     const std::vector<soccer::SeasonMatch> matches =
@@ -230,7 +228,7 @@ void TestMainWindowCalendar::matchChangesAreOneStepEach() {
     QFETCH(QString, line);
     QFETCH(QString, step);
     Sandbox sandbox;
-    const auto league = drawnLeague(dated());
+    const auto league = drawnLeague(kDated);
     frmtable *window = openActive(sandbox, sandbox.table("t.TFL", *league));
     showRound(window, 1);
     QCOMPARE(shownLines(window).first(), QStringLiteral("Спартак – Ротор  "));
