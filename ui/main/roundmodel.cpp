@@ -49,8 +49,11 @@ void RoundModel::indexRounds() {
     const soccer::League &league = document_->league();
     const std::vector<soccer::Fixture> &fixtures = league.calendar.fixtures;
     fixturesOfRound_.assign(std::size_t(soccer::roundCount(league.calendar)), {});
-    for (int i = 0; i < int(fixtures.size()); ++i)
-        fixturesOfRound_[std::size_t(fixtures[std::size_t(i)].round - 1)].push_back(i);
+    for (int i = 0; i < int(fixtures.size()); ++i) {
+        // A fixture without a round belongs to no round the view can show.
+        if (const int round = fixtures[std::size_t(i)].round; round >= 1)
+            fixturesOfRound_[std::size_t(round - 1)].push_back(i);
+    }
     roundTitles_.clear();
     for (std::vector<int> &ofRound : fixturesOfRound_) {
         std::ranges::sort(ofRound, [&fixtures](int x, int y) {
