@@ -10,6 +10,7 @@
 #include "core/files/options.h"
 #include "core/files/tablefile.h"
 #include "core/league/score.h"
+#include "core/season/draw.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/main/frmtable.h"
@@ -95,6 +96,7 @@ struct Folder {
     QTemporaryDir dir;
     QString tablePath = dir.filePath(QStringLiteral("big.TFL"));
     QString classicPath = dir.filePath(QStringLiteral("classic"));
+    QString calendarPath = dir.filePath(QStringLiteral("rounds.TFL"));
 
     Folder() {
         if (!dir.isValid())
@@ -102,6 +104,9 @@ struct Folder {
         soccer::setProgramFolder(dir.path());
         soccer::writeOptionsFile(soccer::optionsFilePath(), soccer::ColorScheme::standard());
         soccer::writeTableFile(tablePath, *playedLeague(kTeams));
+        const auto withCalendar = playedLeague(kTeams);
+        withCalendar->calendar = soccer::drawCalendar(kTeams, {QDate(2026, 8, 15), 7, false, 0});
+        soccer::writeTableFile(calendarPath, *withCalendar);
         QDir().mkpath(classicPath);
         for (const char *name : {"komand.dat", "s.dat", "file.dat"})
             QFile::copy(QStringLiteral(SOCCER_DELIVERED_DATA "/") + QLatin1String(name),
@@ -115,8 +120,8 @@ Folder &folder() {
 }
 
 // As the dialogs open it.
-frmtable *openMainWindow() {
-    frmopen::pros() = folder().tablePath;
+frmtable *openMainWindow(const QString &path = folder().tablePath) {
+    frmopen::pros() = path;
     return navigation::tableChosen();
 }
 
@@ -192,6 +197,26 @@ void BM_ScoreEntryPlainGridFloor(benchmark::State &state) {
     }
     state.counters["paints"] =
         benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
+}
+
+// Another round chosen in the round view of the 99-team table with its calendar, up to the
+// list having painted it.
+void BM_SwitchRoundMainWindow99(benchmark::State &state) {
+    frmtable *window = openMainWindow(folder().calendarPath);
+    if (!window) {
+        state.SkipWithError("the table did not open");
+        return;
+    }
+    window->protours();
+    settle();
+    auto *rounds = window->findChild<QComboBox *>(QStringLiteral("cmbtour"));
+    int round = 0;
+    for (auto _ : state) {
+        round = (round + 1) % rounds->count();
+        rounds->setCurrentIndex(round);
+        QCoreApplication::processEvents();
+    }
+    deleteAllWindows();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -445,6 +470,7 @@ void BM_PaintsUntilIdleMainWindow99(benchmark::State &state) {
 
 BENCHMARK(BM_ScoreEntryMainWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScoreEntryPlainGridFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SwitchRoundMainWindow99)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartMainWindow99)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartMainWindow99Floor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartOpenDialog)->Unit(benchmark::kMillisecond);

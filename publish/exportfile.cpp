@@ -18,13 +18,13 @@ constexpr int kNotMade = soccer::ErrDeviceIo;
 
 } // namespace
 
-std::vector<soccer::PublishedTableKind> exportedTables(const ExportRequest &request) {
-    using Kind = soccer::PublishedTableKind;
+std::vector<soccer::PublishedTableKind> exportedTables(const soccer::League &league,
+                                                       const ExportRequest &request) {
     if (request.table)
         return {*request.table};
     if (request.format == ExportFormat::Csv)
-        return {Kind::Results};
-    return {Kind::Results, Kind::FirstHalf, Kind::SecondHalf};
+        return {soccer::PublishedTableKind::Results};
+    return soccer::fullPublicationKinds(league);
 }
 
 QByteArray pdfBytes(const soccer::Publication &publication) {
@@ -42,7 +42,7 @@ QByteArray pdfBytes(const soccer::Publication &publication) {
 
 QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date) {
     const soccer::Publication publication =
-        soccer::publication(league, exportedTables(request), date);
+        soccer::publication(league, exportedTables(league, request), date);
     switch (request.format) {
     case ExportFormat::Csv:
         return soccer::csvTable(publication.tables.front());

@@ -16,11 +16,13 @@ enum class ExportFormat { Html, Csv, Pdf };
 
 struct ExportRequest {
     ExportFormat format = ExportFormat::Html;
-    // One table, or none for all three; a CSV file holds one table, the results by default.
+    // One table, or none for the full publication; a CSV file holds one table, the results by
+    // default.
     std::optional<soccer::PublishedTableKind> table;
 };
 
-std::vector<soccer::PublishedTableKind> exportedTables(const ExportRequest &request);
+std::vector<soccer::PublishedTableKind> exportedTables(const soccer::League &league,
+                                                       const ExportRequest &request);
 
 // The file's bytes: the league's tables as published on `date`, the title taken from the
 // league's table path. Empty only when a PDF cannot be made.

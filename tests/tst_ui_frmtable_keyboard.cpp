@@ -133,7 +133,7 @@ void TestMainWindowKeyboard::picturesAndGridsHaveSpokenNames() {
     for (QToolButton *button : window->findChildren<QToolButton *>())
         if (button->objectName().startsWith(QStringLiteral("cmd")))
             buttons << button;
-    QCOMPARE(buttons.size(), 12);
+    QCOMPARE(buttons.size(), 14);
     for (QToolButton *button : buttons) {
         QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
         QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(button);

@@ -181,11 +181,16 @@ Publication publication(const League &league, const std::vector<PublishedTableKi
     return result;
 }
 
+std::vector<PublishedTableKind> fullPublicationKinds(const League &league) {
+    std::vector<PublishedTableKind> kinds = {
+        PublishedTableKind::Results, PublishedTableKind::FirstHalf, PublishedTableKind::SecondHalf};
+    if (!league.calendar.empty())
+        kinds.push_back(PublishedTableKind::Rounds);
+    return kinds;
+}
+
 Publication fullPublication(const League &league, QDate date) {
-    return publication(league,
-                       {PublishedTableKind::Results, PublishedTableKind::FirstHalf,
-                        PublishedTableKind::SecondHalf},
-                       date);
+    return publication(league, fullPublicationKinds(league), date);
 }
 
 } // namespace soccer

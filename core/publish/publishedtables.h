@@ -76,7 +76,10 @@ QString publicationTitle(const QString &tablePath);
 
 Publication publication(const League &league, const std::vector<PublishedTableKind> &kinds,
                         QDate date);
-// All three tables: results first, then both halves.
+// The tables a full publication holds: results first, then both halves, then for a table with
+// a calendar the rounds.
+std::vector<PublishedTableKind> fullPublicationKinds(const League &league);
+// The tables of fullPublicationKinds.
 Publication fullPublication(const League &league, QDate date);
 
 } // namespace soccer

@@ -5,6 +5,7 @@
 #include "core/files/wholefile.h"
 #include "core/import/importapply.h"
 #include "core/league/standings.h"
+#include "ui/document/calendarcommands.h"
 #include "ui/document/leaguecommands.h"
 
 #include <QUndoStack>
@@ -195,4 +196,10 @@ void LeagueDocument::setColors(const soccer::ColorScheme &colors) {
         return;
     league_->colors = colors;
     emit colorsChanged();
+}
+
+void LeagueDocument::setCalendar(const QString &stepText, soccer::Calendar calendar) {
+    if (league_->calendar == calendar)
+        return;
+    undoStack_->push(new CalendarCommand(*this, stepText, league_->calendar, std::move(calendar)));
 }

@@ -105,6 +105,10 @@ class LeagueDocument : public QObject {
 
     void setColors(const soccer::ColorScheme &colors);
 
+    // The season's calendar replaced by `calendar` as one step named `stepText` (a draw, a
+    // match moved, home and away swapped); no step when it is the calendar already.
+    void setCalendar(const QString &stepText, soccer::Calendar calendar);
+
   signals:
     // A whole new table: its count, and so the shape of every grid, may differ.
     void reloaded();
@@ -115,6 +119,8 @@ class LeagueDocument : public QObject {
     void resultsCleared();
     void resultsOrderChanged();
     void colorsChanged();
+    // The calendar: any round may hold other matches now.
+    void calendarChanged();
 
   private:
     // The steps change the League directly and announce what they changed.

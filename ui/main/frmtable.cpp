@@ -6,6 +6,7 @@
 #include "ui/main/crosstablemodel.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/resultsmodel.h"
+#include "ui/main/roundview.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/look.h"
 
@@ -45,6 +46,7 @@ frmtable::frmtable() : document_(new LeagueDocument(this)) {
     setCentralWidget(new QWidget(this));
     buildCommands();
     buildGrids();
+    buildRoundView();
     resize(platform::twipsToPixelsX(kClientWidth),
            platform::twipsToPixelsY(kClientHeight) + menuBar()->sizeHint().height());
 
@@ -141,10 +143,10 @@ void frmtable::fitGridsToWindow() {
     // horizontal scroll bar stays reachable.
     const int roomBelowTop = MS->parentWidget()->height() - MS->y();
     const int height = std::min(platform::twipsToPixelsY(gridHeight), std::max(roomBelowTop, 0));
-    for (TableGrid *grid : {MS, ms1, MSF})
-        grid->resize(grid->width(), height);
-    for (TableGrid *grid : {MS, ms1})
-        grid->resize(outer.width(), grid->height());
+    for (QWidget *view : QWidgetList{MS, ms1, MSF, tours})
+        view->resize(view->width(), height);
+    for (QWidget *wide : QWidgetList{MS, ms1, tours})
+        wide->resize(outer.width(), wide->height());
     fitResultsWidth();
 }
 

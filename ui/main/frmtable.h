@@ -13,12 +13,16 @@ class CrossTableModel;
 class LeagueDocument;
 class QAction;
 class QLabel;
+class QListView;
 class QUndoStack;
 class ResultsModel;
+class RoundView;
 class TableGrid;
 
 // The main window: shows the open table (a LeagueDocument) in three grids, the two
 // cross-tables and the results table, each a view of its own model, and runs the commands.
+//
+// With a calendar the window has a fourth view, the round view "Туры".
 //
 // Its methods are spread over files named for their concern: frmtable.cpp (making the window,
 // its grids and its size), frmtable_commands.cpp (the command table), frmtable_loading.cpp
@@ -26,7 +30,8 @@ class TableGrid;
 // results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
-// export and import), frmtable_undo.cpp (undo and redo).
+// export and import), frmtable_undo.cpp (undo and redo), frmtable_rounds.cpp (the round view, the
+// draw of the calendar and the changes of a match).
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -54,6 +59,10 @@ class frmtable : public QMainWindow {
     void prochess();
     void prochess1();
     void protable();
+    void protours();
+    void procalendar();
+    void promove();
+    void proswap();
     void prorename();
     void proclear();
     void prooption();
@@ -71,6 +80,7 @@ class frmtable : public QMainWindow {
     void MS_Click();
     void ms1_Click();
     void MSF_Click();
+    void lsttour_Activated();
     void MS_MouseMove(int button, int shift, int x, int y);
     void ms1_MouseMove(int button, int shift, int x, int y);
 
@@ -81,7 +91,7 @@ class frmtable : public QMainWindow {
     void closeEvent(QCloseEvent *event) override;
 
   private:
-    enum class View { CrossTable1, CrossTable2, Results };
+    enum class View { CrossTable1, CrossTable2, Results, Rounds };
     // Withheld: the file had changed on disk and the user chose not to write over it.
     using SaveOutcome = document::SaveOutcome;
     // One cross-table with the grid and the model that show it; the halves share every routine.
@@ -93,9 +103,11 @@ class frmtable : public QMainWindow {
 
     frmtable();
     void buildCommands();
+    void buildRoundCommands(QListView *matches);
     void followUndoStack();
     void showStep(void (QUndoStack::*step)());
     void buildGrids();
+    void buildRoundView();
 
     bool Form_Load(const QString &tablePath);
     void proform(const QString &tablePath);
@@ -124,15 +136,18 @@ class frmtable : public QMainWindow {
     std::array<CrossTableModel *, 2> crossModels_{};
     ResultsModel *resultsModel_ = nullptr;
     platform::CommandSet commands_;
+    platform::CommandSet roundCommands_;
     QAction *mnuchess = nullptr;
     QAction *mnuchess1 = nullptr;
     QAction *mnutable = nullptr;
     QAction *mnurename = nullptr;
     QAction *mnuclear = nullptr;
+    QAction *mnutours = nullptr;
     QLabel *okno = nullptr;
     TableGrid *MS = nullptr;
     TableGrid *ms1 = nullptr;
     TableGrid *MSF = nullptr;
+    RoundView *tours = nullptr;
     QTimer Timer1;
     // Set while the program closes the window itself (New, a failure), which asks nothing.
     bool closingByProgram_ = false;

@@ -4,6 +4,7 @@
 
 #include "ui/main/mainlayout.h"
 
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -24,6 +25,8 @@ const platform::Command<frmtable> kCommands[] = {
     {{"chess",  "chess1", 1200, "Шахматная таблица (1)", "Шахматная таблица (&1)", "Ctrl+C",               Main, true},  &frmtable::prochess},
     {{"chess1", "chess2", 1800, "Шахматная таблица (2)", "Шахматная таблица (&2)", "Ctrl+V",               Main, false}, &frmtable::prochess1},
     {{"table",  "table",  2400, "Таблица результатов",   "&Таблица результатов",   "Ctrl+T",               Main, false}, &frmtable::protable},
+    {{"tours",  "tours",  7200, "Туры",                  "Ту&ры",                  "Ctrl+R",               Main, false}, &frmtable::protours},
+    {{"calendar", "calendar", 7800, "Календарь",         "Кал&ендарь...",          "",                     Main, false}, &frmtable::procalendar},
     {{"rename", "rename", 3000, "Переименовать",         "&Переименовать",         "F2",                   Main, true},  &frmtable::prorename},
     {{"clear",  "clear",  4200, "Очистить",              "&Очистить",              "Ctrl+D",               Main, false}, &frmtable::proclear},
     {{"option", "option", 4800, "Опции",                 "Оп&ции",                 "Ctrl+P",               Main, true},  &frmtable::prooption},
@@ -36,6 +39,12 @@ const platform::Command<frmtable> kCommands[] = {
     {{"redo",   nullptr,  0,    nullptr,                 "&Повторить",             "Ctrl+Y; Ctrl+Shift+Z", Edit, false}, &frmtable::proredo},
     {{"help",   "help",   5400, "Помощь",                "По&мошь",                "Ctrl+H",               Help, false}, &frmtable::cmdhelp_Click},
     {{"about",  "about",  6000, "О программе",           "О про&грамме",           "Ctrl+I",               Help, true},  &frmtable::proabout},
+};
+
+// The actions on the match chosen in the round view, in its context menu and on its keys.
+const platform::Command<frmtable> kRoundCommands[] = {
+    {{"move",   nullptr,  0,    nullptr,                 "&Перенести матч...",     "F6",                   0,    false}, &frmtable::promove},
+    {{"swap",   nullptr,  0,    nullptr,                 "Поменять &хозяев и гостей", "F7",                0,    false}, &frmtable::proswap},
 };
 // clang-format on
 
@@ -55,5 +64,17 @@ void frmtable::buildCommands() {
     mnutable = commands_.action("table");
     mnurename = commands_.action("rename");
     mnuclear = commands_.action("clear");
+    mnutours = commands_.action("tours");
     followUndoStack();
+}
+
+// The round view's actions act on its list of matches, only while it has the keys.
+void frmtable::buildRoundCommands(QListView *matches) {
+    auto *mnutour = new QMenu(matches);
+    mnutour->setObjectName(QStringLiteral("mnutour"));
+    roundCommands_ = platform::buildCommands(this, kRoundCommands, {mnutour}, nullptr, 0);
+    for (QAction *action : roundCommands_.actions()) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        matches->addAction(action);
+    }
 }

@@ -4,6 +4,7 @@
 #include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
+#include "ui/main/roundview.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
@@ -64,6 +65,7 @@ void frmtable::applyColors() {
     platform::setTextColor(okno, text);
     for (TableGrid *grid : {MS, ms1, MSF})
         platform::setTextColor(grid, text);
+    tours->paint(main, text);
     platform::setBackground(this, main);
     platform::setTextColor(this, text);
 }

@@ -28,10 +28,11 @@ struct ExportChoice {
     std::optional<soccer::PublishedTableKind> table;
 };
 
-const QList<ExportChoice> &exportChoices() {
+// The filters of the export dialog; a table with a calendar also offers its rounds.
+QList<ExportChoice> exportChoices(const soccer::League &league) {
     using publish::ExportFormat;
     using Kind = soccer::PublishedTableKind;
-    static const QList<ExportChoice> choices = {
+    QList<ExportChoice> choices = {
         {{QStringLiteral("Веб-страница (*.html)"), QStringLiteral("*.html")},
          ExportFormat::Html,
          std::nullopt},
@@ -47,12 +48,16 @@ const QList<ExportChoice> &exportChoices() {
         {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")},
          ExportFormat::Pdf,
          std::nullopt}};
+    if (!league.calendar.empty())
+        choices.append({{QStringLiteral("Туры, CSV (*.csv)"), QStringLiteral("*.csv")},
+                        ExportFormat::Csv,
+                        Kind::Rounds});
     return choices;
 }
 
-QList<platform::FileFilter> exportFilters() {
+QList<platform::FileFilter> exportFilters(const QList<ExportChoice> &choices) {
     QList<platform::FileFilter> filters;
-    for (const ExportChoice &choice : exportChoices())
+    for (const ExportChoice &choice : choices)
         filters << choice.filter;
     return filters;
 }
@@ -71,8 +76,9 @@ std::optional<publish::ExportFormat> formatOfSuffix(const QString &suffix) {
 // A known extension typed by the user decides the format, whatever filter is shown, as the
 // user sees the name and not the filter; any other name is written in the filter's format and
 // gets its extension. A CSV file holds the table of the CSV filter chosen, else the results.
-publish::ExportRequest exportRequestFor(QString &path, int filter) {
-    const ExportChoice choice = exportChoices().value(filter, exportChoices().front());
+publish::ExportRequest exportRequestFor(const QList<ExportChoice> &choices, QString &path,
+                                        int filter) {
+    const ExportChoice choice = choices.value(filter, choices.front());
     publish::ExportRequest request;
     const std::optional<publish::ExportFormat> typed = formatOfSuffix(QFileInfo(path).suffix());
     request.format = typed.value_or(choice.format);
@@ -106,12 +112,13 @@ void frmtable::proprint() {
 }
 
 void frmtable::proexport() {
+    const QList<ExportChoice> choices = exportChoices(league());
     const std::optional<platform::SaveChoice> chosen =
-        platform::saveFileNameAndFilter(this, exportFilters());
+        platform::saveFileNameAndFilter(this, exportFilters(choices));
     if (!chosen)
         return;
     QString path = chosen->path;
-    const publish::ExportRequest request = exportRequestFor(path, chosen->filter);
+    const publish::ExportRequest request = exportRequestFor(choices, path, chosen->filter);
     // The dialog leaves replacing to the program, as for tables: a page published last week
     // is not written over without a word.
     if (!platform::confirmReplace(this, path))

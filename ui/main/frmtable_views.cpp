@@ -1,9 +1,10 @@
-// The main window's three views (cross-table 1, cross-table 2, results table) and the order
-// of the results table.
+// The main window's views (cross-table 1, cross-table 2, results table, and the round view of
+// frmtable_rounds.cpp) and the order of the results table.
 #include "core/league/columns.h"
 #include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/resultsmodel.h"
+#include "ui/main/roundview.h"
 #include "ui/main/tablegrid.h"
 
 #include <QAction>
@@ -12,13 +13,19 @@ void frmtable::showView(View view) {
     MSF->setVisible(view == View::Results);
     ms1->setVisible(view == View::CrossTable2);
     MS->setVisible(view == View::CrossTable1);
-    // The keys move through the grid on show, so that a season can be kept without a mouse.
-    (view == View::Results ? MSF : view == View::CrossTable2 ? ms1 : MS)->setFocus();
+    tours->setVisible(view == View::Rounds);
+    // The keys move through the view on show, so that a season can be kept without a mouse.
+    if (view == View::Rounds)
+        tours->takeFocus();
+    else
+        (view == View::Results ? MSF : view == View::CrossTable2 ? ms1 : MS)->setFocus();
     mnuchess->setEnabled(view != View::CrossTable1);
     mnuchess1->setEnabled(view != View::CrossTable2);
     mnutable->setEnabled(view != View::Results);
-    mnurename->setEnabled(view != View::Results);
-    mnuclear->setEnabled(view != View::Results);
+    mnutours->setEnabled(view != View::Rounds);
+    // Renaming and clearing act on a cross-table's current cell or are offered beside it.
+    mnurename->setEnabled(view != View::Results && view != View::Rounds);
+    mnuclear->setEnabled(view != View::Results && view != View::Rounds);
 }
 
 void frmtable::prochess() {

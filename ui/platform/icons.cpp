@@ -103,6 +103,37 @@ void drawTable(QPainter &p) {
     p.drawLine(QPointF(22, 4), QPointF(22, 28));
 }
 
+// A wall calendar's leaf: rings on a red head and a grid of days.
+void drawCalendar(QPainter &p) {
+    p.setPen(outline());
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4, 6, 24, 22));
+    p.setBrush(kRed);
+    p.drawRect(QRectF(4, 6, 24, 6));
+    p.setPen(outline(0.8));
+    for (qreal x = 9; x < 27; x += 5) {
+        for (qreal y = 15; y < 27; y += 4)
+            p.drawRect(QRectF(x - 1.5, y, 3, 2));
+    }
+    p.setPen(outline(2));
+    p.drawLine(QPointF(10, 3), QPointF(10, 9));
+    p.drawLine(QPointF(22, 3), QPointF(22, 9));
+}
+
+// The matches of one round: a numbered list of pairings.
+void drawTours(QPainter &p) {
+    p.setPen(outline());
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4, 3, 24, 26));
+    p.setBrush(kGreen);
+    p.drawRect(QRectF(4, 3, 24, 6));
+    p.setPen(outline(1.6));
+    for (qreal y = 14; y < 28; y += 5) {
+        p.drawLine(QPointF(8, y), QPointF(14, y));
+        p.drawLine(QPointF(18, y), QPointF(24, y));
+    }
+}
+
 void drawRename(QPainter &p) {
     QFont font = p.font();
     font.setPixelSize(14);
@@ -217,6 +248,8 @@ const QHash<QString, Drawing> &drawings() {
         {QStringLiteral("help"), [](QPainter &p) { drawSign(p, QStringLiteral("?")); }},
         {QStringLiteral("about"), [](QPainter &p) { drawSign(p, QStringLiteral("i")); }},
         {QStringLiteral("exit"), drawExit},
+        {QStringLiteral("calendar"), drawCalendar},
+        {QStringLiteral("tours"), drawTours},
     };
     return table;
 }
