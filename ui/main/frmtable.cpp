@@ -7,6 +7,7 @@
 #include "ui/main/mainlayout.h"
 #include "ui/main/resultsmodel.h"
 #include "ui/main/tablegrid.h"
+#include "ui/main/tablerecovery.h"
 #include "ui/platform/look.h"
 
 #include <QCloseEvent>
@@ -25,9 +26,9 @@ frmtable *instance = nullptr;
 
 } // namespace
 
-frmtable *frmtable::create(const QString &tablePath) {
+frmtable *frmtable::create(const QString &tablePath, tableopening::Opening opening) {
     auto *window = new frmtable();
-    if (!window->Form_Load(tablePath))
+    if (!window->Form_Load(tablePath, std::move(opening)))
         return nullptr;
     window->Timer1.start();
     return window;
@@ -37,7 +38,8 @@ frmtable *frmtable::current() {
     return instance;
 }
 
-frmtable::frmtable() : document_(new LeagueDocument(this)) {
+frmtable::frmtable()
+    : document_(new LeagueDocument(this)), recovery_(new TableRecovery(document_, this)) {
     instance = this;
     setObjectName(QStringLiteral("frmtable"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,6 +102,10 @@ void frmtable::buildGrids() {
     connect(MS, &TableGrid::pointerMoved, this, [this](int x, int y) { MS_MouseMove(0, 0, x, y); });
     connect(ms1, &TableGrid::pointerMoved, this,
             [this](int x, int y) { ms1_MouseMove(0, 0, x, y); });
+}
+
+void frmtable::leave() {
+    closeWithoutAsking();
 }
 
 void frmtable::closeWithoutAsking() {
@@ -174,6 +180,9 @@ void frmtable::closeEvent(QCloseEvent *event) {
         return;
     }
     QMainWindow::closeEvent(event);
-    if (event->isAccepted() && instance == this)
+    if (!event->isAccepted())
+        return;
+    giveUpTable();
+    if (instance == this)
         instance = nullptr;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/files/tablelock.h"
 #include "core/league/league.h"
+#include "ui/main/tableopening.h"
 #include "ui/platform/commandbuilder.h"
 
 #include <QMainWindow>
@@ -15,13 +17,14 @@ class QLabel;
 class QUndoStack;
 class ResultsModel;
 class TableGrid;
+class TableRecovery;
 
 // The main window: shows the open table (a LeagueDocument) in three grids, the two
 // cross-tables and the results table, each a view of its own model, and runs the commands.
 //
 // Its methods are spread over files named for their concern: frmtable.cpp (making the window,
 // its grids and its size), frmtable_commands.cpp (the command table), frmtable_loading.cpp
-// (loading, colours and the display refresh), frmtable_views.cpp (the three views and the
+// (loading, read-only, colours and the display refresh), frmtable_views.cpp (the three views and the
 // results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
@@ -32,12 +35,18 @@ class frmtable : public QMainWindow {
   public:
     // Creates the main window and loads the table at `tablePath` into it; it shows itself
     // when loaded (or reports the failure, ends the program and gives nullptr).
-    static frmtable *create(const QString &tablePath);
+    static frmtable *create(const QString &tablePath, tableopening::Opening opening = {});
     // The main window of this run, or nullptr while none exists.
     static frmtable *current();
 
     // Runs the display refresh once more, shortly (after the colours were saved).
     void armRefresh();
+    // Closes the window without a question: its table is left for another (the user was
+    // asked about its changes before).
+    void leave();
+    // True when the table was opened read-only beside another window that has it open.
+    bool isReadOnly() const { return readOnly_; }
+    TableRecovery *recovery() const { return recovery_; }
 
     ~frmtable() override;
 
@@ -97,8 +106,9 @@ class frmtable : public QMainWindow {
     void showStep(void (QUndoStack::*step)());
     void buildGrids();
 
-    bool Form_Load(const QString &tablePath);
-    void proform(const QString &tablePath);
+    bool Form_Load(const QString &tablePath, tableopening::Opening opening);
+    void proform(const QString &tablePath, tableopening::Opening opening);
+    void setReadOnly(bool readOnly);
     void proe(int errorNumber);
     void shapeGrids();
     void applyColors();
@@ -113,7 +123,8 @@ class frmtable : public QMainWindow {
     void fillResults();
     void fitGridsToWindow();
     void fitResultsWidth();
-    SaveOutcome saveTable();
+    SaveOutcome saveTable(const std::optional<QString> &newPath = std::nullopt);
+    void giveUpTable();
     std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);
     bool confirmOverwrite();
@@ -134,6 +145,9 @@ class frmtable : public QMainWindow {
     TableGrid *ms1 = nullptr;
     TableGrid *MSF = nullptr;
     QTimer Timer1;
+    TableRecovery *recovery_ = nullptr;
+    soccer::TableLock lock_;
+    bool readOnly_ = false;
     // Set while the program closes the window itself (New, a failure), which asks nothing.
     bool closingByProgram_ = false;
 };

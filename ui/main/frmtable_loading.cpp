@@ -5,9 +5,11 @@
 #include "ui/main/leaguedocument.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/tablegrid.h"
+#include "ui/main/tablerecovery.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
 
+#include <QAction>
 #include <QLabel>
 
 namespace {
@@ -15,12 +17,16 @@ namespace {
 // Error number shown when a failure carries none of its own.
 constexpr int kInternalError = 51;
 
+const char *const kWritableTip = "writableTip";
+const QString kReadOnlyReason = QStringLiteral(
+    "Таблица открыта только для чтения: она открыта в другом окне программы, сохраняйте её там");
+
 } // namespace
 
-bool frmtable::Form_Load(const QString &tablePath) {
+bool frmtable::Form_Load(const QString &tablePath, tableopening::Opening opening) {
     okno->resize(width(), okno->height());
     try {
-        proform(tablePath);
+        proform(tablePath, std::move(opening));
         return true;
     } catch (const soccer::CoreError &error) {
         proe(error.number());
@@ -30,17 +36,43 @@ bool frmtable::Form_Load(const QString &tablePath) {
     return false;
 }
 
-// Loads the table at `tablePath` and shows it in the cross-table 1 view, drawn once in its
-// final state. When the file cannot be read the open table and everything on screen stay as
-// they were.
-void frmtable::proform(const QString &tablePath) {
-    document_->load(tablePath);
+// Loads the table at `tablePath` (or the recovery copy the user chose to restore) and shows it
+// in the cross-table 1 view, drawn once in its final state. When the file cannot be read the
+// open table, its lock and everything on screen stay as they were.
+void frmtable::proform(const QString &tablePath, tableopening::Opening opening) {
+    // A read-only window writes nothing, not even a recovery copy, from the load on.
+    recovery_->setEnabled(!opening.readOnly);
+    try {
+        if (opening.recovered)
+            document_->loadRecovered(opening.recovered->parts.front());
+        else
+            document_->load(tablePath);
+    } catch (...) {
+        recovery_->setEnabled(!readOnly_);
+        throw;
+    }
+    lock_ = std::move(opening.lock);
+    setReadOnly(opening.readOnly);
     shapeGrids();
     document_->setColors(soccer::loadColorScheme());
     applyColors();
-    setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") + tablePath);
+    setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") + tablePath +
+                   (readOnly_ ? QStringLiteral(" (только для чтения)") : QString()));
     showView(View::CrossTable1);
     show();
+}
+
+// Save and Save as stay disabled, and their tips say why, while another window has the table.
+void frmtable::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    for (const char *key : {"save", "saveas"}) {
+        QAction *action = commands_.action(key);
+        if (!action->property(kWritableTip).isValid())
+            action->setProperty(kWritableTip, action->toolTip());
+        action->setEnabled(!readOnly);
+        action->setToolTip(readOnly ? kReadOnlyReason : action->property(kWritableTip).toString());
+        action->setStatusTip(readOnly ? kReadOnlyReason : QString());
+    }
 }
 
 void frmtable::proe(int errorNumber) {

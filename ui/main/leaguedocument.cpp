@@ -3,6 +3,7 @@
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
 #include "core/import/importapply.h"
+#include "core/recovery/recoverycopy.h"
 #include "core/league/standings.h"
 #include "ui/main/leaguecommands.h"
 
@@ -29,11 +30,32 @@ void LeagueDocument::load(const QString &path) {
     emit reloaded();
 }
 
+void LeagueDocument::loadRecovered(const soccer::RecoveryPart &copy) {
+    soccer::parseTable(copy.bytes, *league_);
+    league_->tablePath = copy.path;
+    fileAsKnown_ = copy.loadedFrom;
+    ranked_.clear();
+    undoStack_->clear();
+    undoStack_->resetClean();
+    emit reloaded();
+}
+
 // The fingerprint is of the file as it now lies on the disk, whatever the writer made of it.
 void LeagueDocument::save() {
     soccer::writeTableFile(league_->tablePath, *league_);
     fileAsKnown_ = soccer::FileFingerprint::ofFile(league_->tablePath);
     undoStack_->setClean();
+}
+
+void LeagueDocument::saveAs(const QString &path) {
+    const QString before = league_->tablePath;
+    league_->tablePath = path;
+    try {
+        save();
+    } catch (...) {
+        league_->tablePath = before;
+        throw;
+    }
 }
 
 bool LeagueDocument::isModified() const {

@@ -9,6 +9,7 @@
 
 namespace soccer {
 struct ImportPlan;
+struct RecoveryPart;
 }
 
 #include <QObject>
@@ -49,9 +50,15 @@ class LeagueDocument : public QObject {
     // Replaces the table by the one in the file at `path`, which becomes the table's path.
     // Throws CoreError when the file cannot be read; the table is then left as it was.
     void load(const QString &path);
+    // Replaces the table by the one a recovery copy holds, as changes not yet saved: the
+    // table's path and the file it was loaded from are the copy's, the undo stack starts
+    // empty and is not clean. Throws CoreError when the copy's bytes are no table.
+    void loadRecovered(const soccer::RecoveryPart &copy);
     // Writes the table to its path and marks the undo stack clean; throws CoreError, leaving
     // the old file intact and the stack as it was.
     void save();
+    // Writes the table to `path` (Save as), which becomes the table's path only when written.
+    void saveAs(const QString &path);
     // A path the user chose to write over (Save as), so its file is not watched until saved.
     void setTablePath(const QString &path);
 
@@ -62,6 +69,8 @@ class LeagueDocument : public QObject {
     // True when something else has written the table's file since this document loaded or
     // saved it. A file that has gone since is not changed: saving simply writes it again.
     bool fileChangedOnDisk() const;
+    // The file as this document last read or wrote it.
+    const soccer::FileFingerprint &fileAsKnown() const { return fileAsKnown_; }
 
     // The score rules of a click on cell (row, column) of cross-table `half` (1 or 2).
     soccer::ScoreChange enterScore(int half, int row, int column, const QString &answer);

@@ -13,7 +13,13 @@
 //   first-window  ends the program once the first window that is no message box shows.
 //   new-table     New in the open-table dialog, a table "sezon" of the offered team count, then
 //                 Options in the main window and OK there; ends once the colours are saved.
+//   enter-scores  enters kScores results in cross-table 1 of the main window (result k in row
+//                 1 + k / 5, against the (k % 5)-th other team, "k%10 k/10"), says "entered"
+//                 and waits to be killed.
+//   save-table    Save in the main window (every question answered Yes), then ends.
+//   answer-no     answers No where a message asks, and ends once the main window shows.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -61,7 +67,11 @@ class Probe : public QObject {
         }
         if (auto *prompt = qobject_cast<QInputDialog *>(window)) {
             report(QStringLiteral("input ") + prompt->labelText());
-            prompt->reject();
+            if (scenario_ != QStringLiteral("enter-scores"))
+                return prompt->reject();
+            prompt->setTextValue(QStringLiteral("%1 %2").arg(entered_ % 10).arg(entered_ / 10));
+            ++entered_;
+            prompt->accept();
             return;
         }
         const QString kind = QString::fromLatin1(window->metaObject()->className());
@@ -70,11 +80,43 @@ class Probe : public QObject {
             finish();
         else if (scenario_ == QStringLiteral("new-table"))
             newTableStep(kind, window);
+        else if (kind == QStringLiteral("frmtable"))
+            tableStep(window);
+    }
+
+    void tableStep(QWidget *window) {
+        if (scenario_ == QStringLiteral("enter-scores")) {
+            enterNext(window);
+        } else if (scenario_ == QStringLiteral("save-table")) {
+            if (auto *save = window->findChild<QAction *>(QStringLiteral("mnusave")))
+                save->trigger();
+            finish();
+        } else if (scenario_ == QStringLiteral("answer-no")) {
+            finish();
+        }
+    }
+
+    // Each result is entered once the prompt of the one before has closed.
+    void enterNext(QWidget *window) {
+        if (entered_ == kScores)
+            return report(QStringLiteral("entered"));
+        auto *grid = window->findChild<QAbstractItemView *>(QStringLiteral("MS"));
+        const int row = 1 + entered_ / 5;
+        const int other = entered_ % 5 + 1;
+        const int opponent = other >= row ? other + 1 : other;
+        grid->setCurrentIndex(grid->model()->index(row, opponent + 1));
+        QMetaObject::invokeMethod(grid, "cellClicked");
+        later([this, window = QPointer<QWidget>(window)] {
+            if (window)
+                enterNext(window);
+        });
     }
 
     void answer(QMessageBox *box) {
         report(QStringLiteral("message ") + box->text().replace(QLatin1Char('\n'), " | "));
         QAbstractButton *button = box->button(QMessageBox::Ok);
+        if (!button && scenario_ == QStringLiteral("answer-no"))
+            button = box->button(QMessageBox::No);
         if (!button)
             button = box->button(QMessageBox::Yes);
         if (button)
@@ -116,8 +158,11 @@ class Probe : public QObject {
             file.write(line.toUtf8() + '\n');
     }
 
+    static constexpr int kScores = 12;
+
     QString scenario_;
     bool optionsAsked_ = false;
+    int entered_ = 0;
 };
 
 } // namespace

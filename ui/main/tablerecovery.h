@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/recovery/recoverywriter.h"
+
+#include <QObject>
+#include <QTimer>
+
+class LeagueDocument;
+
+// Keeps the recovery copy of the open table: after every change of it (a step of the undo
+// stack, its undo and its redo) the table as it stands goes to the copy, and the copy goes
+// when nothing unsaved is left. The copy is taken at the first quiet moment after a change
+// (kQuietMs; a run of changes within it makes one copy, and a run that never stops still
+// makes one each kQuietMs) and written on the writer's thread, so that entry never waits for
+// the disk and a change is on the disk well within two seconds.
+class TableRecovery : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr int kQuietMs = 300;
+
+    explicit TableRecovery(LeagueDocument *document, QObject *parent = nullptr);
+
+    // Off for a table opened read-only: it writes nothing at all.
+    void setEnabled(bool enabled);
+    // The changes are saved or given up (a table loaded in their place gives them up too):
+    // removes the copies this session wrote, at once, and never one it did not write.
+    void discard();
+    // Writes what is pending now and waits until it is on the disk.
+    void flush();
+
+    soccer::RecoveryWriter &writer() { return writer_; }
+
+  private:
+    void stackChanged();
+    void takeCopy();
+
+    LeagueDocument *document_;
+    soccer::RecoveryWriter writer_;
+    QTimer quiet_;
+    bool enabled_ = true;
+    // The paths this session has written copies for (a Save as moves the table).
+    QStringList written_;
+};
