@@ -19,7 +19,8 @@ namespace {
 // back tells whether it is one that was written, whole.
 RecoveryRecord roundRecord(const QString &owner, int round) {
     const QByteArray bytes(1000 + (round % 50) * 4000, char('a' + round % 26));
-    return {owner, QDateTime::fromMSecsSinceEpoch(1'700'000'000'000 + round),
+    return {owner,
+            QDateTime::fromMSecsSinceEpoch(1'700'000'000'000 + round),
             {{owner, bytes, FileFingerprint::ofBytes("old")}}};
 }
 
@@ -59,30 +60,6 @@ class TestRecovery : public QObject {
         QDir(dir_.filePath(QStringLiteral("copies"))).removeRecursively();
     }
 
-    void damagedBytesReadAsNoCopy_data() {
-        QTest::addColumn<int>("cut");  // bytes cut off the end
-        QTest::addColumn<int>("flip"); // a byte changed, counted from the end; -1 none
-        QTest::newRow("whole") << 0 << -1;
-        QTest::newRow("cut short") << 7 << -1;
-        QTest::newRow("changed in the table") << 0 << 60;
-        QTest::newRow("changed in the hash") << 0 << 3;
-        QTest::newRow("only the header") << 100000 << -1;
-    }
-    void damagedBytesReadAsNoCopy() {
-        QFETCH(int, cut);
-        QFETCH(int, flip);
-        RecoveryRecord record = roundRecord(owner(), 3);
-        record.parts.push_back({QStringLiteral("/x/s.dat"), "s", {}}); // a copy of several files
-        QByteArray bytes = encodeRecovery(record);
-        bytes.chop(std::min<qsizetype>(cut, bytes.size() - 5));
-        if (flip >= 0)
-            bytes[bytes.size() - 1 - flip] = char(bytes[bytes.size() - 1 - flip] ^ 0x20);
-        const std::optional<RecoveryRecord> read = decodeRecovery(bytes);
-        QCOMPARE(read.has_value(), cut == 0 && flip < 0);
-        if (read)
-            QCOMPARE(*read, record);
-    }
-
     // Set aside twice: only the later copy is kept; a damaged copy is named once and moved.
     void setAsideKeepsOneOlderCopy() {
         const RecoveryStore store(dir_.filePath(QStringLiteral("copies")));
@@ -98,14 +75,6 @@ class TestRecovery : public QObject {
         QCOMPARE(damaged.damaged, QStringList{store.asidePath(owner())});
         QVERIFY(damaged.records.empty());
         QVERIFY(store.findAll().damaged.isEmpty());
-    }
-
-    void changedFileIsNoticed() {
-        testkit::putFile(owner(), "as loaded");
-        RecoveryRecord record{owner(), {}, {{owner(), "x", FileFingerprint::ofFile(owner())}}};
-        QVERIFY(!record.filesChangedSince());
-        testkit::putFile(owner(), "written by another program");
-        QVERIFY(record.filesChangedSince());
     }
 
     // A removal asked for after a write is done after it, and drops it when not begun.

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
+#include <QUndoStack>
 #include <algorithm>
 
 using namespace mainlayout;
@@ -55,7 +56,10 @@ frmtable::frmtable()
     connect(&Timer1, &QTimer::timeout, this, &frmtable::Timer1_Timer);
 }
 
+// The undo stack empties itself as it goes, which is no change of the table: the copy stays
+// for the next start, as it would had the program been killed.
 frmtable::~frmtable() {
+    document_->undoStack()->disconnect(recovery_);
     if (instance == this)
         instance = nullptr;
 }

@@ -24,8 +24,8 @@ class TableRecovery;
 //
 // Its methods are spread over files named for their concern: frmtable.cpp (making the window,
 // its grids and its size), frmtable_commands.cpp (the command table), frmtable_loading.cpp
-// (loading, read-only, colours and the display refresh), frmtable_views.cpp (the three views and the
-// results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
+// (loading, read-only, colours and the display refresh), frmtable_views.cpp (the three views and
+// the results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
 // export and import), frmtable_undo.cpp (undo and redo).

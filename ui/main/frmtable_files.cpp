@@ -33,8 +33,8 @@ void frmtable::prosave() {
 // once the table is written there. A table opened read-only is never written.
 frmtable::SaveOutcome frmtable::saveTable(const std::optional<QString> &newPath) {
     if (readOnly_) {
-        platform::message(this, commands_.action("save")->toolTip(), kTitle,
-                          platform::Buttons::Ok, platform::Icon::Information);
+        platform::message(this, commands_.action("save")->toolTip(), kTitle, platform::Buttons::Ok,
+                          platform::Icon::Information);
         return SaveOutcome::Failed;
     }
     if (platform::message(this, QStringLiteral("Сохранить?"), kTitle, platform::Buttons::YesNo,

@@ -51,6 +51,8 @@ void frmtable::proform(const QString &tablePath, tableopening::Opening opening) 
         recovery_->setEnabled(!readOnly_);
         throw;
     }
+    if (opening.recovered)
+        recovery_->adopt(opening.recovered->owner);
     lock_ = std::move(opening.lock);
     setReadOnly(opening.readOnly);
     shapeGrids();

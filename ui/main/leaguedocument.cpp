@@ -3,8 +3,8 @@
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
 #include "core/import/importapply.h"
-#include "core/recovery/recoverycopy.h"
 #include "core/league/standings.h"
+#include "core/recovery/recoverycopy.h"
 #include "ui/main/leaguecommands.h"
 
 #include <QUndoStack>

@@ -10,7 +10,7 @@
 namespace soccer {
 struct ImportPlan;
 struct RecoveryPart;
-}
+} // namespace soccer
 
 #include <QObject>
 #include <memory>

@@ -46,13 +46,13 @@ bool inUseElsewhere(const QString &path) {
 }
 
 LockChoice askAboutLock(QWidget *parent, const QString &path) {
-    return LockChoice(platform::choice(
-        parent,
-        QStringLiteral("Таблица ") + QDir::toNativeSeparators(path) +
-            QStringLiteral(" уже открыта в другом окне программы."),
-        mainlayout::kTitle,
-        {QStringLiteral("Открыть только для чтения"), QStringLiteral("Открыть всё равно"),
-         QStringLiteral("Отмена")}));
+    return LockChoice(
+        platform::choice(parent,
+                         QStringLiteral("Таблица ") + QDir::toNativeSeparators(path) +
+                             QStringLiteral(" уже открыта в другом окне программы."),
+                         mainlayout::kTitle,
+                         {QStringLiteral("Открыть только для чтения"),
+                          QStringLiteral("Открыть всё равно"), QStringLiteral("Отмена")}));
 }
 
 } // namespace

@@ -60,6 +60,11 @@ void TableRecovery::discard() {
     writer_.finish();
 }
 
+void TableRecovery::adopt(const QString &path) {
+    if (!written_.contains(path))
+        written_.append(path);
+}
+
 void TableRecovery::flush() {
     if (quiet_.isActive()) {
         quiet_.stop();

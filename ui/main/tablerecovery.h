@@ -26,6 +26,9 @@ class TableRecovery : public QObject {
     // The changes are saved or given up (a table loaded in their place gives them up too):
     // removes the copies this session wrote, at once, and never one it did not write.
     void discard();
+    // The copy at `path` was restored into the table: it is this session's from now on, to
+    // rewrite and to remove.
+    void adopt(const QString &path);
     // Writes what is pending now and waits until it is on the disk.
     void flush();
 

@@ -125,8 +125,7 @@ class ScriptedPrompter : public Prompter {
     bool ended() const { return ended_; }
     int unexpected() const { return unexpected_; }
     bool allAnswersUsed() const {
-        return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty() &&
-               choices_.isEmpty();
+        return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty() && choices_.isEmpty();
     }
     void clear();
 
