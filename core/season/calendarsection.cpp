@@ -18,52 +18,54 @@ QString fixtureValue(const Fixture &f) {
     return value;
 }
 
-// A bare number of up to four digits, so no value ever overflows an int.
-std::optional<int> bareNumber(const QString &word) {
-    bool ok = false;
-    const int number = word.toInt(&ok);
-    if (!ok || word.size() > 4 ||
-        !std::all_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); }))
-        return std::nullopt;
+// A bare number of up to four digits, so no value ever overflows an int; -1 when it is none.
+int bareNumber(QStringView word) {
+    if (word.isEmpty() || word.size() > 4)
+        return -1;
+    int number = 0;
+    for (QChar c : word) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        number = number * 10 + (c.unicode() - u'0');
+    }
     return number;
 }
 
 // YYYY-MM-DD read by hand: a 99-team calendar has 9,702 dates, and QDate::fromString's format
 // parser would make them the slowest part of opening the table.
-QDate isoDate(const QString &word) {
-    const auto digits = [&word](int from, int count) {
-        int value = 0;
-        for (int i = from; i < from + count; ++i) {
-            if (!word[i].isDigit())
-                return -1;
-            value = value * 10 + word[i].digitValue();
-        }
-        return value;
-    };
-    if (word[4] != u'-' || word[7] != u'-')
+QDate isoDate(QStringView word) {
+    if (word.size() != 10 || word[4] != u'-' || word[7] != u'-')
         return {};
-    const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
+    const int year = bareNumber(word.mid(0, 4)), month = bareNumber(word.mid(5, 2)),
+              day = bareNumber(word.mid(8, 2));
     return year < 0 || month < 0 || day < 0 ? QDate() : QDate(year, month, day);
 }
 
-// The fixture of one value, or why the value is none.
+// The fixture of one value, or why the value is none. The words are read as views of the
+// value, so that the 9,702 lines of a large calendar make no strings of their own.
 std::optional<Fixture> readFixture(const QString &value, QString &problem) {
-    const QStringList words = value.split(u' ');
+    std::array<QStringView, 7> words;
+    qsizetype count = 0;
+    for (QStringView word : QStringView(value).tokenize(u' ')) {
+        if (count == qsizetype(words.size()))
+            break;
+        words[std::size_t(count++)] = word;
+    }
     Fixture f;
     std::array<int *, 4> numbers{&f.half, &f.round, &f.home, &f.away};
-    bool ok = words.size() >= 4 && words.size() <= 6;
-    for (int i = 0; ok && i < 4; ++i) {
-        const auto number = bareNumber(words[i]);
-        ok = number.has_value();
-        *numbers[i] = number.value_or(0);
+    bool ok = count >= 4 && count <= 6;
+    for (std::size_t i = 0; ok && i < 4; ++i) {
+        *numbers[i] = bareNumber(words[i]);
+        ok = *numbers[i] >= 0;
     }
-    for (int i = 4; ok && i < words.size(); ++i) {
-        if (words[i] == kPostponed && !f.postponed && i == words.size() - 1) {
+    for (qsizetype i = 4; ok && i < count; ++i) {
+        const QStringView word = words[std::size_t(i)];
+        if (word == kPostponed && !f.postponed && i == count - 1) {
             f.postponed = true;
-        } else if (i == 4 && words[i].size() == 10) {
-            f.date = isoDate(words[i]);
+        } else if (i == 4 && word.size() == 10) {
+            f.date = isoDate(word);
             if (!f.date.isValid())
-                return problem = QStringLiteral("«%1» не дата").arg(words[i]), std::nullopt;
+                return problem = QStringLiteral("«%1» не дата").arg(word), std::nullopt;
         } else {
             ok = false;
         }

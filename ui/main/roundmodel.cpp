@@ -21,12 +21,24 @@ soccer::SeasonMatch matchOf(const soccer::League &league, const soccer::Fixture 
 
 RoundModel::RoundModel(LeagueDocument *document, QObject *parent)
     : QAbstractListModel(parent), document_(document) {
-    connect(document, &LeagueDocument::reloaded, this, &RoundModel::indexRounds);
-    connect(document, &LeagueDocument::calendarChanged, this, &RoundModel::indexRounds);
+    connect(document, &LeagueDocument::reloaded, this, &RoundModel::calendarReplaced);
+    connect(document, &LeagueDocument::calendarChanged, this, &RoundModel::calendarReplaced);
     connect(document, &LeagueDocument::matchesChanged, this, &RoundModel::matchesChanged);
     connect(document, &LeagueDocument::namesChanged, this, &RoundModel::refreshRound);
     connect(document, &LeagueDocument::resultsCleared, this, &RoundModel::refreshRound);
     indexRounds();
+}
+
+void RoundModel::setWatching(bool watching) {
+    watching_ = watching;
+    if (watching_ && stale_)
+        indexRounds();
+}
+
+void RoundModel::calendarReplaced() {
+    stale_ = !watching_;
+    if (watching_)
+        indexRounds();
 }
 
 int RoundModel::rowCount(const QModelIndex &parent) const {
@@ -46,6 +58,7 @@ const soccer::SeasonMatch *RoundModel::matchAt(int row) const {
 // The one pass over the calendar: each round's fixtures in the order of seasonMatches, and the
 // rounds' titles with their days.
 void RoundModel::indexRounds() {
+    stale_ = false;
     const soccer::League &league = document_->league();
     const std::vector<soccer::Fixture> &fixtures = league.calendar.fixtures;
     fixturesOfRound_.assign(std::size_t(soccer::roundCount(league.calendar)), {});
@@ -77,7 +90,7 @@ void RoundModel::indexRounds() {
 }
 
 void RoundModel::showRound(int round) {
-    if (round == round_ || round < 0 || round > roundCount())
+    if (stale_ || round == round_ || round < 0 || round > roundCount())
         return;
     beginResetModel();
     round_ = round;
@@ -101,12 +114,16 @@ void RoundModel::readRound() {
 
 // The round keeps its rows; only their texts change.
 void RoundModel::refreshRound() {
+    if (stale_)
+        return;
     readRound();
     if (!lines_.isEmpty())
         emit dataChanged(index(0), index(int(lines_.size()) - 1), {Qt::DisplayRole});
 }
 
 void RoundModel::matchesChanged(int half, const std::vector<LeagueDocument::Match> &cells) {
+    if (stale_)
+        return;
     const auto shown = [this, half](const LeagueDocument::Match &cell) {
         return std::ranges::any_of(matches_, [&](const soccer::SeasonMatch &m) {
             return m.half == half && m.home == cell.row && m.away == cell.column;

@@ -21,6 +21,9 @@ class RoundModel : public QAbstractListModel {
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
+    // While not watching (the view hidden), a new calendar is indexed only once watching again.
+    void setWatching(bool watching);
+
     // The rounds of the calendar, 1..roundCount(); none for a table without a calendar.
     int roundCount() const { return int(roundTitles_.size()); }
     // "Тур 5 — 12.10.2026" of round 1..roundCount().
@@ -39,6 +42,7 @@ class RoundModel : public QAbstractListModel {
     void roundsChanged();
 
   private:
+    void calendarReplaced();
     void indexRounds();
     void readRound();
     void refreshRound();
@@ -49,6 +53,8 @@ class RoundModel : public QAbstractListModel {
     std::vector<std::vector<int>> fixturesOfRound_;
     QStringList roundTitles_;
     int round_ = 0;
+    bool watching_ = false;
+    bool stale_ = false;                       // the calendar changed while not watching
     std::vector<soccer::SeasonMatch> matches_; // of the round shown
     QStringList lines_;                        // its matches, then its free teams
 };

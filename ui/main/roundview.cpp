@@ -50,6 +50,11 @@ RoundView::RoundView(LeagueDocument *document, QWidget *parent)
     fillRounds();
 }
 
+void RoundView::setVisible(bool visible) {
+    model_->setWatching(visible);
+    QWidget::setVisible(visible);
+}
+
 QListView *RoundView::matchList() const {
     return lsttour;
 }

@@ -28,6 +28,9 @@ class RoundView : public QWidget {
     void takeFocus();
     // The text colour and background of the window.
     void paint(const QColor &main, const QColor &text);
+    // The rounds are indexed only while the view is shown, so that opening a table with a
+    // large calendar costs no more than reading it.
+    void setVisible(bool visible) override;
 
   signals:
     // Enter or a double click on a row of a match.
