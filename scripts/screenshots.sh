@@ -30,7 +30,9 @@ HOME="$work" LC_ALL=C.UTF-8 QT_PLUGIN_PATH="$PWD/build/tests/plugins" \
     timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" build/bin/soccer "$table"
 cat "$work/report"
 grep -qx done "$work/report" || { echo "Снимки не сняты" >&2; exit 1; }
-for picture in cross-table results-table published-page; do
+for picture in cross-table results-table rounds published-page; do
     cp "$work/pictures/$picture.png" "dist/screenshots/$picture.png"
 done
-echo "dist/screenshots/: cross-table.png results-table.png published-page.png"
+cp dist/screenshots/rounds.png docs/screenshot-rounds.png
+echo "dist/screenshots/: cross-table.png results-table.png rounds.png published-page.png"
+echo "docs/: screenshot-rounds.png"
