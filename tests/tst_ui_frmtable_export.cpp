@@ -8,6 +8,7 @@
 #include "core/files/spelling.h"
 #include "core/publish/csvtable.h"
 #include "core/publish/publishedtables.h"
+#include "core/season/draw.h"
 
 #include <QDir>
 #include <optional>
@@ -19,8 +20,8 @@ Q_DECLARE_METATYPE(std::optional<Kind>)
 
 namespace {
 
-// The filters of the dialog, in the order offered.
-enum Filter { Html, ResultsCsv, Cross1Csv, Cross2Csv, Pdf };
+// The filters of the dialog, in the order offered; the rounds only with a calendar.
+enum Filter { Html, ResultsCsv, Cross1Csv, Cross2Csv, Pdf, RoundsCsv };
 
 QStringList filesIn(const Sandbox &sandbox) {
     QStringList files = QDir(sandbox.dir.path()).entryList(QDir::Files);
@@ -28,9 +29,11 @@ QStringList filesIn(const Sandbox &sandbox) {
     return files;
 }
 
-QString seasonTable(const Sandbox &sandbox) {
+QString seasonTable(const Sandbox &sandbox, bool withCalendar = false) {
     auto season = std::make_unique<soccer::League>();
     bundesliga::replaySeason(*season);
+    if (withCalendar)
+        season->calendar = soccer::drawCalendar(season->teamCount, {});
     // Kept as the rename prompt would offer them, so that the table file holds them exactly.
     for (int team = 1; team <= season->teamCount; ++team)
         season->teamNames[team] = soccer::nearestStorableSpelling(season->teamNames[team]);
@@ -45,6 +48,7 @@ class TestMainWindowExport : public QObject {
   private slots:
     void cleanup() { deleteAllWindows(); }
 
+    void dialogOffersEveryFormatAndTable_data();
     void dialogOffersEveryFormatAndTable();
     void chosenFilterDecidesWhatIsWritten_data();
     void chosenFilterDecidesWhatIsWritten();
@@ -53,9 +57,16 @@ class TestMainWindowExport : public QObject {
     void existingFileReplacedOnlyAfterYes();
 };
 
+void TestMainWindowExport::dialogOffersEveryFormatAndTable_data() {
+    QTest::addColumn<bool>("withCalendar");
+    QTest::newRow("no calendar") << false;
+    QTest::newRow("a calendar") << true;
+}
+
 void TestMainWindowExport::dialogOffersEveryFormatAndTable() {
+    QFETCH(bool, withCalendar);
     Sandbox sandbox;
-    frmtable *window = sandbox.open(sandbox.blankTable("t.TFL", 4));
+    frmtable *window = sandbox.open(seasonTable(sandbox, withCalendar));
     control<QAction>(window, "mnuexport")->trigger();
     QCOMPARE(sandbox.prompter.asked().size(), 1);
     const platform::ScriptedPrompter::Asked &dialog = sandbox.prompter.asked()[0];
@@ -63,12 +74,17 @@ void TestMainWindowExport::dialogOffersEveryFormatAndTable() {
     QStringList patterns;
     for (const platform::FileFilter &filter : dialog.filters)
         patterns << filter.pattern;
-    QCOMPARE(patterns, QStringList({"*.html", "*.csv", "*.csv", "*.csv", "*.pdf"}));
+    QStringList expected({"*.html", "*.csv", "*.csv", "*.csv", "*.pdf"});
+    if (withCalendar)
+        expected << "*.csv";
+    QCOMPARE(patterns, expected);
     QVERIFY(
         dialog.filters[Cross1Csv].description.contains(QStringLiteral("Шахматная таблица (1)")));
     QVERIFY(
         dialog.filters[Cross2Csv].description.contains(QStringLiteral("Шахматная таблица (2)")));
     QVERIFY(dialog.filters[ResultsCsv].description.contains(QStringLiteral("Таблица результатов")));
+    if (withCalendar)
+        QVERIFY(dialog.filters[RoundsCsv].description.contains(QStringLiteral("Туры")));
 }
 
 void TestMainWindowExport::chosenFilterDecidesWhatIsWritten_data() {
@@ -99,6 +115,8 @@ void TestMainWindowExport::chosenFilterDecidesWhatIsWritten_data() {
                          << "pdf" << all;
     QTest::newRow("no extension, PDF") << "out" << int(Pdf) << "out.pdf"
                                        << "pdf" << all;
+    QTest::newRow("rounds CSV") << "out" << int(RoundsCsv) << "out.csv"
+                                << "csv" << std::optional(Kind::Rounds);
     QTest::newRow("PDF typed under a CSV filter") << "out.pdf" << int(Cross2Csv) << "out.pdf"
                                                   << "pdf" << all;
 }
@@ -110,7 +128,8 @@ void TestMainWindowExport::chosenFilterDecidesWhatIsWritten() {
     QFETCH(QString, format);
     QFETCH(std::optional<Kind>, table);
     Sandbox sandbox;
-    frmtable *window = sandbox.open(seasonTable(sandbox));
+    const bool rounds = table == Kind::Rounds;
+    frmtable *window = sandbox.open(seasonTable(sandbox, rounds));
     QCOMPARE(window->league().teamCount, 18);
     QStringList files = filesIn(sandbox);
     sandbox.prompter.queueFile(sandbox.path(typed), filter);
@@ -125,6 +144,11 @@ void TestMainWindowExport::chosenFilterDecidesWhatIsWritten() {
         const soccer::PublishedTable expected = soccer::publishedTable(window->league(), *table);
         QCOMPARE(bytes, soccer::csvTable(expected));
         const QList<QStringList> records = publishkit::parseCsv(bytes.mid(3));
+        if (rounds) {
+            // A line a match of the season's 34 rounds of 9.
+            QCOMPARE(records.size(), 1 + 34 * 9);
+            return;
+        }
         QCOMPARE(records.size(), 19);
         // The header row tells the tables apart; the two halves by their scores.
         QCOMPARE(records[0][0], QString(*table == Kind::Results ? "Место" : "№"));
