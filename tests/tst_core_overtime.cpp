@@ -3,6 +3,8 @@
 // from the shared CSV alone; and the places after round 33 against every outcome of round 34.
 #include "core/files/spelling.h"
 #include "core/league/standings.h"
+#include "core/publish/csvtable.h"
+#include "core/publish/publishedseason.h"
 #include "core/season/seasontable.h"
 #include "tst_kit_season.h"
 #include "tst_places_kit.h"
@@ -88,8 +90,8 @@ class TestOvertime : public QObject {
     void homeAndAwayAddUp();
     void placesAgainstEveryOutcome_data();
     void placesAgainstEveryOutcome();
-    void movementTexts_data();
-    void movementTexts();
+    void publishedResults_data();
+    void publishedResults();
 
   private:
     std::unique_ptr<League> season_;
@@ -134,9 +136,11 @@ void TestOvertime::tableAsOf() {
                                double(l.wins), double(l.losses), double(l.draws),
                                double(l.goalsFor), double(l.goalsAgainst)}));
         QCOMPARE(formText(table.form[team]), l.form.right(5));
-        const int placeBefore = int(std::find(before.begin(), before.end(), team) - before.begin());
-        QCOMPARE(table.movement[team],
-                 afterRound > 1 ? movementText(placeBefore + 1, p + 1) : QString());
+        const int up = int(std::find(before.begin(), before.end(), team) - before.begin()) - p;
+        const QString moved = up > 0   ? "▲" + QString::number(up)
+                              : up < 0 ? "▼" + QString::number(-up)
+                                       : QString();
+        QCOMPARE(table.movement[team], afterRound > 1 ? moved : QString());
     }
 }
 
@@ -183,20 +187,37 @@ void TestOvertime::placesAgainstEveryOutcome() {
     QCOMPARE(table.places, placeskit::exhaustivePlaces(input));
 }
 
-void TestOvertime::movementTexts_data() {
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("now");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("up two") << 5 << 3 << "▲2";
-    QTest::newRow("down one") << 1 << 2 << "▼1";
-    QTest::newRow("unchanged") << 4 << 4 << "";
+void TestOvertime::publishedResults_data() {
+    QTest::addColumn<int>("afterRound");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("added");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("start"); // the header and place 1 as a CSV file has them
+    const QString counters = "Игры;Поражения;Ничьи;Победы;Забито;Пропущено;Очки;Разница";
+    QTest::newRow("the whole table, Bayern docked 20")
+        << 0 << int(MatchSide::All) << false << "Таблица результатов"
+        << "Место;Команда;" + counters + "\r\n1;Borussia Dortmund;34;4;6;24;82;34;78;48\r\n";
+    QTest::newRow("home after round 17, every column")
+        << 17 << int(MatchSide::Home) << true << "Таблица результатов после тура 17 — дома"
+        << "Место;Команда;±;" + counters +
+               ";Последние 5;Места\r\n1;Bayern Munchen;;9;0;0;9;32;3;27;29;ВВВВВ;1–18\r\n";
 }
 
-void TestOvertime::movementTexts() {
-    QFETCH(int, before);
-    QFETCH(int, now);
-    QFETCH(QString, text);
-    QCOMPARE(movementText(before, now), text);
+// Where the added columns stand, and the points docked counted in every results table.
+void TestOvertime::publishedResults() {
+    QFETCH(int, afterRound);
+    QFETCH(int, side);
+    QFETCH(bool, added);
+    QFETCH(QString, caption);
+    QFETCH(QString, start);
+    auto league = std::make_unique<League>(*season_);
+    league->competition.adjustments = {{teamOf(*league, "Bayern München"), -20, "x", {}}};
+    const SeasonPublishing season{{afterRound, {}, MatchSide(side)}, {added, added, added}, {}};
+    const PublishedTable table =
+        seasonPublication(*league, {PublishedTableKind::Results}, {}, season).tables.front();
+    QCOMPARE(table.caption, caption);
+    const QString csv = QString::fromUtf8(csvTable(table)); // the byte-order mark dropped
+    QCOMPARE(csv.left(start.size()), start);
 }
 
 QTEST_APPLESS_MAIN(TestOvertime)

@@ -17,6 +17,7 @@ class QListView;
 class QUndoStack;
 class ResultsModel;
 class RoundView;
+class SeasonView;
 class TableGrid;
 
 // The main window: shows the open table (a LeagueDocument) in three grids, the two
@@ -31,7 +32,8 @@ class TableGrid;
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
 // export and import), frmtable_undo.cpp (undo and redo), frmtable_rounds.cpp (the round view, the
-// draw of the calendar and the changes of a match).
+// draw of the calendar and the changes of a match), frmtable_season.cpp (the results table
+// after a round, home or away, with form and places).
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -108,6 +110,8 @@ class frmtable : public QMainWindow {
     void showStep(void (QUndoStack::*step)());
     void buildGrids();
     void buildRoundView();
+    void buildSeasonView();
+    void fitSeasonGrid();
 
     bool Form_Load(const QString &tablePath);
     void proform(const QString &tablePath);
@@ -148,6 +152,7 @@ class frmtable : public QMainWindow {
     TableGrid *ms1 = nullptr;
     TableGrid *MSF = nullptr;
     RoundView *tours = nullptr;
+    SeasonView *frseason = nullptr;
     QTimer Timer1;
     // Set while the program closes the window itself (New, a failure), which asks nothing.
     bool closingByProgram_ = false;
