@@ -28,12 +28,12 @@ struct TableView {
 bool withinTime(const SeasonMatch &match, const TableView &view);
 
 // The league as the view sees it, for the ranking and the published results table: the names
-// and rules as they are, the cells of the matches the view counts (from the side of the team it
-// counts them for: a home table keeps the home team's cell only, so that a head-to-head
-// criterion reads home matches too) and the counters counted from those cells under the
-// competition's rules. Points docked stay in a table over time, as they do in the whole table;
-// a home or away table leaves them out, as they belong to no match. The whole view is the
-// league itself.
+// and rules as they are and the counters of the matches the view counts, under the
+// competition's rules. When the ranking rule has a head-to-head criterion, also the cells of
+// those matches, from the side of the team they count for (a home table keeps the home team's
+// cell only, so that head-to-head reads home matches too). Points docked stay in a table over
+// time, as they do in the whole table; a home or away table leaves them out, as they belong to
+// no match. The whole view is the league itself.
 std::unique_ptr<League> leagueAsOf(const League &league, const std::vector<SeasonMatch> &matches,
                                    const TableView &view);
 
