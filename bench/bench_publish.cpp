@@ -35,7 +35,7 @@ soccer::League &league() {
 
 // One export's bytes; the argument picks the table (-1: all three, or the format's default).
 void exportBytes(benchmark::State &state, ExportFormat format) {
-    publish::ExportRequest request{format, {}};
+    publish::ExportRequest request{format, {}, {}};
     if (state.range(0) >= 0)
         request.table = static_cast<PublishedTableKind>(state.range(0));
     qsizetype size = 0;
@@ -68,7 +68,7 @@ void BM_ExportCsvUnderRule(benchmark::State &state) {
     auto ruled = std::make_unique<soccer::League>(league());
     ruled->rankingRule =
         soccer::RankingRule::fromPreset(static_cast<soccer::RulePreset>(state.range(0)));
-    const publish::ExportRequest request{ExportFormat::Csv, PublishedTableKind::Results};
+    const publish::ExportRequest request{ExportFormat::Csv, PublishedTableKind::Results, {}};
     for (auto _ : state) {
         const QByteArray bytes = publish::exportBytes(*ruled, request, kDay);
         benchmark::DoNotOptimize(bytes.data());
@@ -88,7 +88,7 @@ void BM_ExportHtmlFile(benchmark::State &state) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("table.html"));
     for (auto _ : state)
-        publish::exportFile(path, league(), {ExportFormat::Html, {}});
+        publish::exportFile(path, league(), {ExportFormat::Html, {}, {}});
 }
 
 void putFile(const QString &path, const QByteArray &bytes) {

@@ -5,6 +5,7 @@
 #include "core/files/tablefile.h"
 #include "core/season/draw.h"
 #include "core/season/roundtext.h"
+#include "core/season/seasontable.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -52,6 +53,16 @@ void BM_SwitchRound99(benchmark::State &state) {
     }
 }
 
+// The results table after round k of the 99-team season (196 rounds), ranked: the table alone
+// (second argument 0) and with the movement against the round before and the form (1).
+void BM_TableAfterRound99(benchmark::State &state) {
+    const auto league = scheduledLeague();
+    const soccer::TableView view{int(state.range(0)), {}, soccer::MatchSide::All};
+    const bool columns = state.range(1) != 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(soccer::seasonTable(*league, view, {columns, columns, false}));
+}
+
 // The draw's figures for the report: rounds, matches and breaks of a half.
 void printDrawFigures() {
     for (int teams : {16, 20, 99}) {
@@ -68,6 +79,11 @@ void printDrawFigures() {
 BENCHMARK(BM_Draw99)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParseTable99)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchRound99)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TableAfterRound99)
+    ->Args({98, 0})
+    ->Args({150, 0})
+    ->Args({150, 1})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
     printDrawFigures();

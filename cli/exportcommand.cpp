@@ -2,6 +2,7 @@
 
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
+#include "cli/seasonoptions.h"
 #include "publish/exportfile.h"
 
 #include <QDate>
@@ -52,7 +53,8 @@ std::optional<publish::ExportRequest> requestOf(const QCommandLineParser &parser
 CommandLine exportCommandLine() {
     return CommandLine(
         QStringLiteral("soccer-cli export ТАБЛИЦА.TFL --format html|csv|pdf "
-                       "[--table results|cross1|cross2] [--rule ПРАВИЛО] [-o ФАЙЛ]"),
+                       "[--table results|cross1|cross2] [--rule ПРАВИЛО] [-o ФАЙЛ]\n    ") +
+            seasonUsage(),
         QStringLiteral(
             "Выгружает таблицы сезона: таблицу результатов в порядке мест и обе шахматные "
             "таблицы,\nпод названием файла таблицы и датой публикации. HTML и PDF содержат все "
@@ -61,15 +63,20 @@ CommandLine exportCommandLine() {
             "PDF требует -o. Файл заменяется\nтолько целиком: при ошибке прежний файл остаётся "
             "как был.\nС --rule места считаются по выбранному правилу, а не по записанному в "
             "таблице;\n"
-            "при любом правиле, кроме program, у таблицы результатов есть столбец «Основание»."),
-        {QCommandLineOption({QStringLiteral("f"), QStringLiteral("format")},
-                            QStringLiteral("формат: html (веб-страница), csv (для электронных "
-                                           "таблиц: UTF-8, «;»), pdf (A4)"),
-                            QStringLiteral("ФОРМАТ")),
-         tableOption(), ruleOption(),
-         QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
-                            QStringLiteral("файл результата; «-» или без -o — стандартный вывод"),
-                            QStringLiteral("ФАЙЛ"))});
+            "при любом правиле, кроме program, у таблицы результатов есть столбец «Основание».\n"
+            "С --after-round или --date таблица результатов — на то время; столбцы «±», «Последние "
+            "5»\nи «Места» — только когда их просят."),
+        QList<QCommandLineOption>{
+            QCommandLineOption({QStringLiteral("f"), QStringLiteral("format")},
+                               QStringLiteral("формат: html (веб-страница), csv (для электронных "
+                                              "таблиц: UTF-8, «;»), pdf (A4)"),
+                               QStringLiteral("ФОРМАТ")),
+            tableOption(), ruleOption(),
+            QCommandLineOption(
+                {QStringLiteral("o"), QStringLiteral("output")},
+                QStringLiteral("файл результата; «-» или без -o — стандартный вывод"),
+                QStringLiteral("ФАЙЛ"))} +
+            seasonOptions());
 }
 
 } // namespace
@@ -93,7 +100,10 @@ int runExport(const QStringList &arguments) {
     const auto league = readLeague(commandLine.tablePath(), rule);
     if (!league)
         return TableUnreadable;
-    const QByteArray bytes = publish::exportBytes(*league, *request, QDate::currentDate());
+    publish::ExportRequest seasonRequest = *request;
+    if (!readSeasonChoice(commandLine.parser(), *league, seasonRequest.season))
+        return BadArguments;
+    const QByteArray bytes = publish::exportBytes(*league, seasonRequest, QDate::currentDate());
     if (bytes.isEmpty()) {
         printError(QStringLiteral("документ PDF не создан"));
         return OutputNotWritten;

@@ -2,6 +2,7 @@
 
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
+#include "cli/seasonoptions.h"
 #include "core/publish/terminaltable.h"
 #include "core/season/roundtext.h"
 
@@ -40,13 +41,17 @@ int showRound(const QString &roundText, const soccer::League &league) {
 int runShow(const QStringList &arguments) {
     CommandLine commandLine(
         QStringLiteral("soccer-cli show ТАБЛИЦА.TFL [--table results|cross1|cross2] "
-                       "[--rule ПРАВИЛО] [--round K]"),
-        QStringLiteral("Печатает таблицу результатов в порядке мест (или шахматную таблицу) "
-                       "текстом\nдля терминала, в UTF-8, столбцы выровнены. С --rule места "
-                       "считаются по выбранному\nправилу; при любом правиле, кроме program, "
-                       "столбец «Основание» говорит,\nчто ставит команду выше следующей. "
-                       "С --round — матчи и результаты одного тура."),
-        {tableOption(), ruleOption(), roundOption()});
+                       "[--rule ПРАВИЛО] [--round K]\n    ") +
+            seasonUsage(),
+        QStringLiteral(
+            "Печатает таблицу результатов в порядке мест (или шахматную таблицу) "
+            "текстом\nдля терминала, в UTF-8, столбцы выровнены. С --rule места "
+            "считаются по выбранному\nправилу; при любом правиле, кроме program, "
+            "столбец «Основание» говорит,\nчто ставит команду выше следующей. "
+            "С --round — матчи и результаты одного тура.\nС --after-round или --date — таблица "
+            "результатов на то время, с --home или --away —\nтолько домашние или "
+            "гостевые матчи."),
+        QList<QCommandLineOption>{tableOption(), ruleOption(), roundOption()} + seasonOptions());
     if (const std::optional<int> finished = commandLine.parse(arguments))
         return *finished;
     std::optional<soccer::PublishedTableKind> table = soccer::PublishedTableKind::Results;
@@ -59,8 +64,11 @@ int runShow(const QStringList &arguments) {
         return TableUnreadable;
     if (commandLine.parser().isSet(QStringLiteral("round")))
         return showRound(commandLine.parser().value(QStringLiteral("round")), *league);
+    soccer::SeasonPublishing season;
+    if (!readSeasonChoice(commandLine.parser(), *league, season))
+        return BadArguments;
     const soccer::Publication publication =
-        soccer::publication(*league, {*table}, QDate::currentDate());
+        soccer::seasonPublication(*league, {*table}, QDate::currentDate(), season);
     return writeOutput(QString(), soccer::terminalText(publication).toUtf8());
 }
 

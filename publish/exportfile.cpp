@@ -42,7 +42,7 @@ QByteArray pdfBytes(const soccer::Publication &publication) {
 
 QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date) {
     const soccer::Publication publication =
-        soccer::publication(league, exportedTables(league, request), date);
+        soccer::seasonPublication(league, exportedTables(league, request), date, request.season);
     switch (request.format) {
     case ExportFormat::Csv:
         return soccer::csvTable(publication.tables.front());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/league/league.h"
+#include "core/publish/publishedseason.h"
 #include "core/publish/publishedtables.h"
 
 #include <QByteArray>
@@ -19,6 +20,8 @@ struct ExportRequest {
     // One table, or none for the full publication; a CSV file holds one table, the results by
     // default.
     std::optional<soccer::PublishedTableKind> table;
+    // The results table after a round or a date, home or away, with form and places.
+    soccer::SeasonPublishing season;
 };
 
 std::vector<soccer::PublishedTableKind> exportedTables(const soccer::League &league,

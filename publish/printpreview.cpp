@@ -25,8 +25,10 @@ bool anyLandscape(const soccer::Publication &publication) {
 
 } // namespace
 
-void printWithPreview(QWidget *parent, const soccer::League &league) {
-    const soccer::Publication publication = soccer::fullPublication(league, QDate::currentDate());
+void printWithPreview(QWidget *parent, const soccer::League &league,
+                      const soccer::SeasonPublishing &season) {
+    const soccer::Publication publication = soccer::seasonPublication(
+        league, soccer::fullPublicationKinds(league), QDate::currentDate(), season);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(anyLandscape(publication) ? QPageLayout::Landscape

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/league/league.h"
+#include "core/publish/publishedseason.h"
 
 class QWidget;
 
@@ -9,7 +10,8 @@ class QWidget;
 namespace publish {
 
 // Shows the print preview of all three tables, dated today, over `parent`; the user prints
-// from it. The pages are those of the PDF export.
-void printWithPreview(QWidget *parent, const soccer::League &league);
+// from it. The pages are those of the PDF export, the results table as `season` chooses it.
+void printWithPreview(QWidget *parent, const soccer::League &league,
+                      const soccer::SeasonPublishing &season = {});
 
 } // namespace publish

@@ -8,6 +8,7 @@
 #include "core/season/roundtext.h"
 #include "tst_bundesliga_kit.h"
 #include "tst_kit.h"
+#include "tst_kit_season.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -17,6 +18,9 @@
 #include <memory>
 
 using namespace soccer;
+using seasonkit::blankTable;
+using seasonkit::flatJson;
+using seasonkit::jsonMatch;
 
 namespace {
 
@@ -84,12 +88,6 @@ std::unique_ptr<League> namedTable(Rename nameOf) {
     return league;
 }
 
-std::unique_ptr<League> blankTable(int teamCount) {
-    auto league = std::make_unique<League>();
-    parseTable(blankTableBytes(teamCount), *league);
-    return league;
-}
-
 // A CSV in the layout of a Russian spreadsheet: ';', Russian header, round and date first.
 QByteArray russianCsv() {
     QString text = QStringLiteral("Тур;Дата;Хозяева;Гости;Голы хозяев;Голы гостей\r\n");
@@ -103,26 +101,6 @@ QByteArray russianCsv() {
                     .join(QLatin1Char(';')) +
                 QStringLiteral("\r\n");
     return testkit::cp1251(text);
-}
-
-QJsonObject jsonMatch(const bundesliga::Match &match) {
-    return QJsonObject{
-        {QStringLiteral("round"), QStringLiteral("Matchday ") + match.round},
-        {QStringLiteral("date"), match.date},
-        {QStringLiteral("team1"), match.home},
-        {QStringLiteral("team2"), match.away},
-        {QStringLiteral("score"),
-         QJsonObject{{QStringLiteral("ft"), QJsonArray{match.homeGoals, match.awayGoals}}}}};
-}
-
-// openfootball's layout: { "name": ..., "matches": [ ... ] }.
-QByteArray flatJson() {
-    QJsonArray matches;
-    for (const bundesliga::Match &match : bundesliga::readMatches())
-        matches.append(jsonMatch(match));
-    const QJsonObject root{{QStringLiteral("name"), QStringLiteral("Bundesliga 2015/16")},
-                           {QStringLiteral("matches"), matches}};
-    return QJsonDocument(root).toJson();
 }
 
 // The older layout, { "rounds": [ { "name": ..., "matches": [ ... ] } ] }, with a mark.

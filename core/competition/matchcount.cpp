@@ -40,13 +40,18 @@ bool countCell(CrossTable &table, const CompetitionRules &rules, int r, int c, c
     const MatchResult result = readMatchResult(cell);
     if (result.kind == MatchResult::Kind::None)
         return false;
-    if (rules.isAnnulled(r) || rules.isAnnulled(c))
-        return true;
+    countMatchResult(table, rules, r, c, result, sign);
+    return true;
+}
+
+void countMatchResult(CrossTable &table, const CompetitionRules &rules, int r, int c,
+                      const MatchResult &result, int sign) {
+    if (result.kind == MatchResult::Kind::None || rules.isAnnulled(r) || rules.isAnnulled(c))
+        return;
     if (result.kind == MatchResult::Kind::Technical)
         countTechnical(table, rules, r, c, result, sign);
     else
         countResult(table, r, c, result.homeGoals, result.awayGoals, sign, rules.points);
-    return true;
 }
 
 void recountStatistics(League &league) {

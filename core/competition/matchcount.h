@@ -2,6 +2,7 @@
 
 #include "core/competition/competitionrules.h"
 #include "core/league/league.h"
+#include "core/league/matchresult.h"
 
 #include <QString>
 
@@ -14,6 +15,10 @@ namespace soccer {
 // true.
 bool countCell(CrossTable &table, const CompetitionRules &rules, int r, int c, const QString &cell,
                int sign);
+// The same for a result read already, r's side first: what counts a season's matches without
+// reading their texts twice.
+void countMatchResult(CrossTable &table, const CompetitionRules &rules, int r, int c,
+                      const MatchResult &result, int sign);
 
 // Both halves' statistics of teams 1..N counted afresh from the cells under the league's
 // rules, each pair once from its row team's cell: what a change of the rules does.

@@ -33,12 +33,27 @@ PublishedColumn publishedColumn(const StatisticColumn &statistic) {
             ColumnRole::Statistic, statistic.counter == Counter::Points};
 }
 
-std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
+ResultsColumn resultsColumn(const AddedColumn &added) {
+    return {added.column,
+            [text = added.text](const ResultsLine &line) { return text(line.totals.team); }};
+}
+
+void appendAdded(std::vector<ResultsColumn> &columns, const std::vector<AddedColumn> &added,
+                 bool afterName) {
+    for (const AddedColumn &column : added) {
+        if (column.afterName == afterName)
+            columns.push_back(resultsColumn(column));
+    }
+}
+
+std::vector<ResultsColumn> resultsColumns(const RankingRule &rule,
+                                          const std::vector<AddedColumn> &added) {
     std::vector<ResultsColumn> columns;
     columns.push_back({{QStringLiteral("Место"), {}, ColumnRole::Place},
                        [](const ResultsLine &line) { return line.ranked.place; }});
     columns.push_back({{QStringLiteral("Команда"), {}, ColumnRole::TeamName},
                        [](const ResultsLine &line) { return line.totals.name; }});
+    appendAdded(columns, added, true);
     for (const StatisticColumn &statistic : kPublishedResultsColumns) {
         columns.push_back(
             {publishedColumn(statistic), [counter = statistic.counter](const ResultsLine &line) {
@@ -51,6 +66,7 @@ std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
               ColumnRole::Reason},
              [](const ResultsLine &line) { return line.ranked.reason; }});
     }
+    appendAdded(columns, added, false);
     return columns;
 }
 
@@ -68,6 +84,7 @@ std::vector<ResultsLine> rankedLines(const League &league) {
     auto ranked = std::make_unique<League>();
     ranked->teamCount = publishedCount(league);
     ranked->teamNames = league.teamNames;
+    ranked->competition = league.competition;
     for (int k = 1; k <= 2; ++k) {
         ranked->crossTables[k].stats = league.crossTables[k].stats;
         if (readsScores(league.rankingRule))
@@ -107,10 +124,14 @@ QString statisticHeader(Counter counter) {
 }
 
 PublishedTable publishedResults(const League &league) {
+    return publishedResults(league, {});
+}
+
+PublishedTable publishedResults(const League &league, const std::vector<AddedColumn> &added) {
     PublishedTable table;
     table.kind = PublishedTableKind::Results;
     table.caption = QStringLiteral("Таблица результатов");
-    const std::vector<ResultsColumn> columns = resultsColumns(league.rankingRule);
+    const std::vector<ResultsColumn> columns = resultsColumns(league.rankingRule, added);
     for (const ResultsColumn &column : columns)
         table.columns.push_back(column.column);
     for (const ResultsLine &line : rankedLines(league)) {

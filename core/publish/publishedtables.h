@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // The tables of a league as they are published on paper, on a web page or in a spreadsheet:
@@ -67,6 +68,15 @@ bool publishesReasons(const RankingRule &rule);
 // now: place (shared places as "5–6"), team, the seven totals in screen order and the goal
 // difference; under any rule but the program's also the reason for each place.
 PublishedTable publishedResults(const League &league);
+// A column a results table over time adds (core/publish/publishedseason.h): its text by team,
+// after the team's name or at the end of the row.
+struct AddedColumn {
+    PublishedColumn column;
+    std::function<QString(int team)> text;
+    bool afterName = false;
+};
+// The results table with the added columns, each where it asks to stand.
+PublishedTable publishedResults(const League &league, const std::vector<AddedColumn> &added);
 // Cross-table 1 or 2: number, team, one score column per team, the half's seven statistics.
 PublishedTable publishedCrossTable(const League &league, int half);
 PublishedTable publishedTable(const League &league, PublishedTableKind kind);

@@ -50,6 +50,7 @@ frmtable::frmtable()
     buildCommands();
     buildGrids();
     buildRoundView();
+    buildSeasonView();
     resize(platform::twipsToPixelsX(kClientWidth),
            platform::twipsToPixelsY(kClientHeight) + menuBar()->sizeHint().height());
 
@@ -158,6 +159,7 @@ void frmtable::fitGridsToWindow() {
     for (QWidget *wide : QWidgetList{MS, ms1, tours})
         wide->resize(outer.width(), wide->height());
     fitResultsWidth();
+    fitSeasonGrid();
 }
 
 // The results grid keeps the place and width the layout gives it while its columns fit in;

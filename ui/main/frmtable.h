@@ -19,6 +19,7 @@ class QListView;
 class QUndoStack;
 class ResultsModel;
 class RoundView;
+class SeasonView;
 class TableGrid;
 class TableRecovery;
 
@@ -34,7 +35,8 @@ class TableRecovery;
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
 // export and import), frmtable_undo.cpp (undo and redo), frmtable_rounds.cpp (the round view, the
-// draw of the calendar and the changes of a match).
+// draw of the calendar and the changes of a match), frmtable_season.cpp (the results table
+// after a round, home or away, with form and places).
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -117,6 +119,8 @@ class frmtable : public QMainWindow {
     void showStep(void (QUndoStack::*step)());
     void buildGrids();
     void buildRoundView();
+    void buildSeasonView();
+    void fitSeasonGrid();
 
     bool Form_Load(const QString &tablePath, tableopening::Opening opening);
     void proform(const QString &tablePath, tableopening::Opening opening);
@@ -159,6 +163,7 @@ class frmtable : public QMainWindow {
     TableGrid *ms1 = nullptr;
     TableGrid *MSF = nullptr;
     RoundView *tours = nullptr;
+    SeasonView *frseason = nullptr;
     QTimer Timer1;
     TableRecovery *recovery_ = nullptr;
     soccer::TableLock lock_;

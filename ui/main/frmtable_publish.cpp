@@ -9,6 +9,7 @@
 #include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
+#include "ui/main/seasonview.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
@@ -108,7 +109,7 @@ void frmtable::prorules() {
 }
 
 void frmtable::proprint() {
-    publish::printWithPreview(this, league());
+    publish::printWithPreview(this, league(), frseason->publishing());
 }
 
 void frmtable::proexport() {
@@ -118,7 +119,9 @@ void frmtable::proexport() {
     if (!chosen)
         return;
     QString path = chosen->path;
-    const publish::ExportRequest request = exportRequestFor(choices, path, chosen->filter);
+    publish::ExportRequest request = exportRequestFor(choices, path, chosen->filter);
+    // The results table is published as the window shows it.
+    request.season = frseason->publishing();
     // The dialog leaves replacing to the program, as for tables: a page published last week
     // is not written over without a word.
     if (!platform::confirmReplace(this, path))

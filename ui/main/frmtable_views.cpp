@@ -5,18 +5,25 @@
 #include "ui/main/frmtable.h"
 #include "ui/main/resultsmodel.h"
 #include "ui/main/roundview.h"
+#include "ui/main/seasonview.h"
 #include "ui/main/tablegrid.h"
 
 #include <QAction>
 
 void frmtable::showView(View view) {
-    MSF->setVisible(view == View::Results);
+    // The selectors choose between the results grid of old and the table over time.
+    const bool overTime = view == View::Results && !frseason->isPlain();
+    frseason->setVisible(view == View::Results);
+    frseason->grid()->setVisible(overTime);
+    MSF->setVisible(view == View::Results && !overTime);
     ms1->setVisible(view == View::CrossTable2);
     MS->setVisible(view == View::CrossTable1);
     tours->setVisible(view == View::Rounds);
     // The keys move through the view on show, so that a season can be kept without a mouse.
     if (view == View::Rounds)
         tours->takeFocus();
+    else if (overTime)
+        frseason->grid()->setFocus();
     else
         (view == View::Results ? MSF : view == View::CrossTable2 ? ms1 : MS)->setFocus();
     mnuchess->setEnabled(view != View::CrossTable1);

@@ -1,0 +1,166 @@
+#include "ui/main/seasonview.h"
+
+#include "ui/document/leaguedocument.h"
+#include "ui/main/formdelegate.h"
+#include "ui/main/seasonmodel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QThread>
+#include <atomic>
+
+// One computation of the places: what it reads is its own copy, so the table may change while
+// it runs; a cancelled one ends at the solver's next look at the flag and is thrown away.
+struct SeasonView::PlacesJob {
+    std::atomic_bool cancel{false};
+    soccer::PlacesInput input;
+    soccer::PlacesResult result;
+};
+
+SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridParent)
+    : QWidget(parent), document_(document), model_(new SeasonModel(this)),
+      cborounds(new QComboBox(this)), cboside(new QComboBox(this)),
+      chkform(new QCheckBox(QStringLiteral("Последние 5"), this)),
+      chkplaces(new QCheckBox(QStringLiteral("Места"), this)), MSV(new QTableView(gridParent)) {
+    setObjectName(QStringLiteral("frseason"));
+    cborounds->setObjectName(QStringLiteral("cborounds"));
+    cboside->setObjectName(QStringLiteral("cboside"));
+    chkform->setObjectName(QStringLiteral("chkform"));
+    chkplaces->setObjectName(QStringLiteral("chkplaces"));
+    MSV->setObjectName(QStringLiteral("MSV"));
+    MSV->setAccessibleName(QStringLiteral("Таблица результатов"));
+    cboside->addItems(
+        {QStringLiteral("Все матчи"), QStringLiteral("Дома"), QStringLiteral("В гостях")});
+    auto *layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("После тура:"), cborounds);
+    layout->addRow(QStringLiteral("Матчи:"), cboside);
+    layout->addRow(chkform);
+    layout->addRow(chkplaces);
+    MSV->setModel(model_);
+    formDelegate_ = new FormDelegate(MSV);
+    MSV->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSV->verticalHeader()->hide();
+    MSV->hide();
+
+    connect(cborounds, &QComboBox::currentIndexChanged, this, &SeasonView::cborounds_Click);
+    connect(cboside, &QComboBox::currentIndexChanged, this, &SeasonView::cboside_Click);
+    connect(chkform, &QCheckBox::clicked, this, &SeasonView::chkform_Click);
+    connect(chkplaces, &QCheckBox::clicked, this, &SeasonView::chkplaces_Click);
+    // Any change of the table: the view is counted again and the places computed afresh.
+    for (auto signal : {&LeagueDocument::reloaded, &LeagueDocument::resultsCleared,
+                        &LeagueDocument::resultsOrderChanged, &LeagueDocument::calendarChanged})
+        connect(document_, signal, this, [this] {
+            fillRounds();
+            refresh();
+        });
+    connect(document_, &LeagueDocument::matchesChanged, this, &SeasonView::refresh);
+    connect(document_, &LeagueDocument::namesChanged, this, &SeasonView::refresh);
+    // A change of the points or of how technical results count touches no cell.
+    connect(document_, &LeagueDocument::statisticsChanged, this, &SeasonView::refresh);
+    fillRounds();
+}
+
+SeasonView::~SeasonView() {
+    cancelPlaces();
+    for (QThread *thread : running_)
+        thread->wait();
+}
+
+soccer::SeasonPublishing SeasonView::publishing() const {
+    soccer::SeasonPublishing season;
+    season.view.afterRound = cborounds->currentIndex() > 0 ? cborounds->currentIndex() : 0;
+    season.view.side = soccer::MatchSide(std::max(cboside->currentIndex(), 0));
+    season.columns.movement = season.view.afterRound > 0;
+    season.columns.form = chkform->isChecked();
+    season.columns.places = chkplaces->isChecked();
+    return season;
+}
+
+// "все матчи" and the calendar's rounds; a table without a calendar offers only the first,
+// and without one there is no telling home from away.
+void SeasonView::fillRounds() {
+    const int rounds = soccer::roundCount(document_->league().calendar);
+    const QSignalBlocker quietRounds(cborounds);
+    const QSignalBlocker quietSide(cboside);
+    const int kept = cborounds->currentIndex();
+    cborounds->clear();
+    cborounds->addItem(QStringLiteral("все матчи"));
+    for (int round = 1; round <= rounds; ++round)
+        cborounds->addItem(QString::number(round));
+    cborounds->setCurrentIndex(kept >= 0 && kept <= rounds ? kept : 0);
+    cborounds->setEnabled(rounds > 0);
+    cboside->setEnabled(rounds > 0);
+    if (rounds == 0)
+        cboside->setCurrentIndex(0);
+}
+
+// The grid counted again for the selectors; the window's own grid needs nothing of it.
+void SeasonView::refresh() {
+    cancelPlaces();
+    const soccer::SeasonPublishing season = publishing();
+    if (season.isPlain())
+        return;
+    model_->show(document_->league(), season.view, season.columns);
+    const int formColumn = model_->columnCount() - (season.columns.places ? 2 : 1);
+    for (int column = 0; column < model_->columnCount(); ++column)
+        MSV->setItemDelegateForColumn(column, nullptr);
+    if (season.columns.form)
+        MSV->setItemDelegateForColumn(formColumn, formDelegate_);
+    MSV->resizeColumnsToContents();
+    if (season.columns.places)
+        startPlaces();
+}
+
+void SeasonView::startPlaces() {
+    auto job = std::make_shared<PlacesJob>();
+    const soccer::League &league = document_->league();
+    job->input = soccer::placesInputAsOf(league, soccer::seasonMatches(league), publishing().view);
+    QThread *thread = QThread::create([job] {
+        soccer::PlacesOptions options;
+        options.cancel = &job->cancel;
+        job->result = soccer::reachablePlaces(job->input, options);
+    });
+    running_.append(thread);
+    connect(thread, &QThread::finished, this, [this, job, thread] {
+        running_.removeOne(thread);
+        thread->deleteLater();
+        if (job != job_ || job->cancel || job->result.cancelled)
+            return;
+        job_.reset();
+        model_->setPlaces(job->result.teams, 0);
+        MSV->resizeColumnsToContents();
+        emit placesShown();
+    });
+    job_ = job;
+    thread->start(QThread::LowPriority);
+}
+
+void SeasonView::cancelPlaces() {
+    if (job_)
+        job_->cancel = true;
+    job_.reset();
+}
+
+void SeasonView::cborounds_Click(int) {
+    refresh();
+    emit viewChanged();
+}
+
+void SeasonView::cboside_Click(int) {
+    refresh();
+    emit viewChanged();
+}
+
+void SeasonView::chkform_Click() {
+    refresh();
+    emit viewChanged();
+}
+
+void SeasonView::chkplaces_Click() {
+    refresh();
+    emit viewChanged();
+}
