@@ -93,23 +93,29 @@ std::array<int, kArraySize> placesByTeam(const std::vector<RankedRow> &ranking) 
     return places;
 }
 
-std::vector<FormResult> teamForm(const std::vector<SeasonMatch> &matches,
-                                 const CompetitionRules &rules, const TableView &view, int team,
-                                 int count) {
+std::array<std::vector<FormResult>, kArraySize> teamForms(const std::vector<SeasonMatch> &matches,
+                                                          const CompetitionRules &rules,
+                                                          const TableView &view, int count) {
     std::vector<const SeasonMatch *> played;
     for (const SeasonMatch &match : matches) {
-        if (match.result.kind != MatchResult::Kind::None && countedFor(match, view.side, team) &&
-            withinTime(match, view) && counts(match, rules))
+        if (match.result.kind != MatchResult::Kind::None && withinTime(match, view) &&
+            counts(match, rules) && match.home <= kMaxTeams && match.away <= kMaxTeams)
             played.push_back(&match);
     }
     std::stable_sort(played.begin(), played.end(), [](const SeasonMatch *a, const SeasonMatch *b) {
         return std::tie(a->round, a->date) < std::tie(b->round, b->date);
     });
-    const auto first = played.size() > std::size_t(count) ? played.end() - count : played.begin();
-    std::vector<FormResult> form;
-    for (auto it = first; it != played.end(); ++it)
-        form.push_back(resultFor(**it, team));
-    return form;
+    // From the latest match back, each team takes results until it has `count`.
+    std::array<std::vector<FormResult>, kArraySize> forms;
+    for (auto it = played.rbegin(); it != played.rend(); ++it) {
+        for (const int team : {(*it)->home, (*it)->away}) {
+            if (countedFor(**it, view.side, team) && int(forms[team].size()) < count)
+                forms[team].push_back(resultFor(**it, team));
+        }
+    }
+    for (std::vector<FormResult> &form : forms)
+        std::reverse(form.begin(), form.end());
+    return forms;
 }
 
 PlacesInput placesInputAsOf(const League &league, const std::vector<SeasonMatch> &matches,
@@ -137,8 +143,8 @@ SeasonTable seasonTable(const League &league, const TableView &view, const Seaso
     table.ranking = rankByRule(*table.league);
     if (columns.movement)
         fillMovement(table, league, matches, view);
-    for (int t = 1; columns.form && t <= table.league->teamCount; ++t)
-        table.form[t] = teamForm(matches, league.competition, view, t);
+    if (columns.form)
+        table.form = teamForms(matches, league.competition, view);
     if (columns.places)
         table.places = reachablePlaces(placesInputAsOf(league, matches, view), options).teams;
     return table;

@@ -42,11 +42,11 @@ QString formText(const std::vector<FormResult> &form);
 // The place (the first of a shared one) of each team in a ranking, by team.
 std::array<int, kArraySize> placesByTeam(const std::vector<RankedRow> &ranking);
 
-// The team's last `count` results among the matches the view counts, by round (then date),
-// oldest first; the matches of a team whose results are annulled are none.
-std::vector<FormResult> teamForm(const std::vector<SeasonMatch> &matches,
-                                 const CompetitionRules &rules, const TableView &view, int team,
-                                 int count = 5);
+// Every team's last `count` results among the matches the view counts, by round (then date),
+// oldest first, by team; the matches of a team whose results are annulled are none.
+std::array<std::vector<FormResult>, kArraySize> teamForms(const std::vector<SeasonMatch> &matches,
+                                                          const CompetitionRules &rules,
+                                                          const TableView &view, int count = 5);
 
 // The season as it stood at the view's time, for the places: the points of the whole table
 // then (points docked included) and every match not yet played by then as remaining.
