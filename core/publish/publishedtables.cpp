@@ -2,6 +2,7 @@
 
 #include "core/publish/publishedrounds.h"
 
+#include "core/competition/competitionnotes.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
 #include "core/ranking/ranking.h"
@@ -33,17 +34,24 @@ PublishedColumn publishedColumn(const StatisticColumn &statistic) {
             ColumnRole::Statistic, statistic.counter == Counter::Points};
 }
 
-std::vector<ResultsColumn> resultsColumns(const RankingRule &rule) {
+// The columns read `rules` for the marks of the organiser's decisions: keep it alive while
+// they are used.
+std::vector<ResultsColumn> resultsColumns(const RankingRule &rule, const CompetitionRules &rules) {
     std::vector<ResultsColumn> columns;
     columns.push_back({{QStringLiteral("Место"), {}, ColumnRole::Place},
                        [](const ResultsLine &line) { return line.ranked.place; }});
-    columns.push_back({{QStringLiteral("Команда"), {}, ColumnRole::TeamName},
-                       [](const ResultsLine &line) { return line.totals.name; }});
+    columns.push_back(
+        {{QStringLiteral("Команда"), {}, ColumnRole::TeamName}, [&rules](const ResultsLine &line) {
+             return markedName(rules, line.totals.team, line.totals.name);
+         }});
     for (const StatisticColumn &statistic : kPublishedResultsColumns) {
-        columns.push_back(
-            {publishedColumn(statistic), [counter = statistic.counter](const ResultsLine &line) {
-                 return statisticText(line.totals.value(counter));
-             }});
+        columns.push_back({publishedColumn(statistic),
+                           [&rules, counter = statistic.counter](const ResultsLine &line) {
+                               const QString text = statisticText(line.totals.value(counter));
+                               if (counter != Counter::Points)
+                                   return text;
+                               return markedPoints(rules, line.totals.team, text);
+                           }});
     }
     if (publishesReasons(rule)) {
         columns.push_back(
@@ -68,6 +76,7 @@ std::vector<ResultsLine> rankedLines(const League &league) {
     auto ranked = std::make_unique<League>();
     ranked->teamCount = publishedCount(league);
     ranked->teamNames = league.teamNames;
+    ranked->competition = league.competition;
     for (int k = 1; k <= 2; ++k) {
         ranked->crossTables[k].stats = league.crossTables[k].stats;
         if (readsScores(league.rankingRule))
@@ -110,7 +119,8 @@ PublishedTable publishedResults(const League &league) {
     PublishedTable table;
     table.kind = PublishedTableKind::Results;
     table.caption = QStringLiteral("Таблица результатов");
-    const std::vector<ResultsColumn> columns = resultsColumns(league.rankingRule);
+    const std::vector<ResultsColumn> columns =
+        resultsColumns(league.rankingRule, league.competition);
     for (const ResultsColumn &column : columns)
         table.columns.push_back(column.column);
     for (const ResultsLine &line : rankedLines(league)) {
@@ -120,6 +130,7 @@ PublishedTable publishedResults(const League &league) {
             cells.push_back({column.text(line)});
         table.rows.push_back(std::move(cells));
     }
+    table.notes = competitionNotes(league);
     return table;
 }
 
