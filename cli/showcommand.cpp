@@ -40,21 +40,23 @@ int showRound(const QString &roundText, const soccer::League &league) {
 int runShow(const QStringList &arguments) {
     CommandLine commandLine(
         QStringLiteral("soccer-cli show ТАБЛИЦА.TFL [--table results|cross1|cross2] "
-                       "[--rule ПРАВИЛО] [--round K]"),
+                       "[--rule ПРАВИЛО] [--points В-Н-П] [--round K]"),
         QStringLiteral("Печатает таблицу результатов в порядке мест (или шахматную таблицу) "
                        "текстом\nдля терминала, в UTF-8, столбцы выровнены. С --rule места "
                        "считаются по выбранному\nправилу; при любом правиле, кроме program, "
                        "столбец «Основание» говорит,\nчто ставит команду выше следующей. "
                        "С --round — матчи и результаты одного тура."),
-        {tableOption(), ruleOption(), roundOption()});
+        {tableOption(), ruleOption(), lookPointsOption(), roundOption()});
     if (const std::optional<int> finished = commandLine.parse(arguments))
         return *finished;
     std::optional<soccer::PublishedTableKind> table = soccer::PublishedTableKind::Results;
     std::optional<soccer::RankingRule> rule;
+    std::optional<soccer::PointsScheme> points;
     if (!readTableChoice(commandLine.parser(), table) ||
-        !readRuleChoice(commandLine.parser(), rule))
+        !readRuleChoice(commandLine.parser(), rule) ||
+        !readPointsChoice(commandLine.parser(), points))
         return BadArguments;
-    const auto league = readLeague(commandLine.tablePath(), rule);
+    const auto league = readLeague(commandLine.tablePath(), rule, points);
     if (!league)
         return TableUnreadable;
     if (commandLine.parser().isSet(QStringLiteral("round")))
