@@ -30,7 +30,8 @@ class TableGrid;
 // results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
-// export and import), frmtable_undo.cpp (undo and redo), frmtable_rounds.cpp (the round view, the
+// export and import), frmtable_competition.cpp (points docked and teams withdrawn),
+// frmtable_undo.cpp (undo and redo), frmtable_rounds.cpp (the round view, the
 // draw of the calendar and the changes of a match).
 class frmtable : public QMainWindow {
     Q_OBJECT
@@ -67,6 +68,8 @@ class frmtable : public QMainWindow {
     void proclear();
     void prooption();
     void prorules();
+    void prodeduct();
+    void prowithdraw();
     void proprint();
     void proexport();
     void proimport();
@@ -120,6 +123,7 @@ class frmtable : public QMainWindow {
     void enterScore(const Half &own, int row, int column);
     void showMatch(const Half &own, int x, int y);
     void renameTeam(int team);
+    int currentTeam() const;
 
     void showView(View view);
     void fillResults();
