@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -110,8 +111,8 @@ int frmwithdraw::chosenTeam() const {
 void frmwithdraw::showTeam() {
     const bool withdrawn = league_->competition.hasWithdrawn(chosenTeam());
     lblstate->setText(stateText(*league_, chosenTeam()));
-    for (QWidget *control : {static_cast<QWidget *>(optannul), static_cast<QWidget *>(opttechnical),
-                             static_cast<QWidget *>(optrules), static_cast<QWidget *>(cmdok)})
+    const std::initializer_list<QWidget *> choosing = {optannul, opttechnical, optrules, cmdok};
+    for (QWidget *control : choosing)
         control->setEnabled(!withdrawn);
     cmdback->setEnabled(withdrawn);
 }
