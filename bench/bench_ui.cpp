@@ -9,11 +9,14 @@
 #include "classic/frmtable.h"
 #include "core/files/options.h"
 #include "core/files/tablefile.h"
+#include "core/files/tablelock.h"
 #include "core/league/score.h"
 #include "core/season/draw.h"
+#include "core/recovery/recoverycopy.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/main/frmtable.h"
+#include "ui/document/tablerecovery.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
@@ -35,6 +38,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <atomic>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -102,6 +106,8 @@ struct Folder {
         if (!dir.isValid())
             throw std::runtime_error("no temporary folder");
         soccer::setProgramFolder(dir.path());
+        soccer::setRecoveryFolder(dir.filePath(QStringLiteral("recovery")));
+        soccer::setLockFolder(dir.filePath(QStringLiteral("locks")));
         soccer::writeOptionsFile(soccer::optionsFilePath(), soccer::ColorScheme::standard());
         soccer::writeTableFile(tablePath, *playedLeague(kTeams));
         const auto withCalendar = playedLeague(kTeams);
@@ -133,6 +139,8 @@ const QString kAnswers[2] = {QStringLiteral("2 1"), QStringLiteral("1 3")};
 constexpr int kRow = 3;
 constexpr int kColumn = 5;
 
+// Argument 1: with the recovery copy, as the program runs; 0: without it. The copy taken at
+// each quiet moment runs inside the loop's processEvents and is counted in the entry's time.
 void BM_ScoreEntryMainWindow(benchmark::State &state) {
     platform::ScriptedPrompter prompter;
     frmtable *window = openMainWindow();
@@ -140,6 +148,7 @@ void BM_ScoreEntryMainWindow(benchmark::State &state) {
         state.SkipWithError("the table did not open");
         return;
     }
+    window->recovery()->setEnabled(state.range(0) != 0);
     settle();
     auto *grid = window->findChild<QAbstractItemView *>(QStringLiteral("MS"));
     PaintCounter counter;
@@ -156,6 +165,34 @@ void BM_ScoreEntryMainWindow(benchmark::State &state) {
     }
     state.counters["paints"] =
         benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
+    deleteAllWindows();
+}
+
+// From a score entered in the 99-team table to its recovery copy on the disk (written and
+// flushed): the quiet moment the copy waits for and the write on the writer's thread.
+void BM_RecoveryCopyOnDisk(benchmark::State &state) {
+    platform::ScriptedPrompter prompter;
+    frmtable *window = openMainWindow();
+    if (!window) {
+        state.SkipWithError("the table did not open");
+        return;
+    }
+    settle();
+    std::atomic<bool> written = false;
+    window->recovery()->writer().onWritten([&written](const QString &) { written = true; });
+    auto *grid = window->findChild<QAbstractItemView *>(QStringLiteral("MS"));
+    int flip = 0;
+    for (auto _ : state) {
+        written = false;
+        prompter.queueInput(kAnswers[flip]);
+        grid->setCurrentIndex(grid->model()->index(kRow, kColumn + 1));
+        window->MS_Click();
+        while (!written)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        flip ^= 1;
+        prompter.clear();
+    }
+    window->recovery()->writer().onWritten({});
     deleteAllWindows();
 }
 
@@ -468,7 +505,8 @@ void BM_PaintsUntilIdleMainWindow99(benchmark::State &state) {
 
 } // namespace
 
-BENCHMARK(BM_ScoreEntryMainWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScoreEntryMainWindow)->Arg(0)->Arg(1)->MinTime(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecoveryCopyOnDisk)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScoreEntryPlainGridFloor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SwitchRoundMainWindow99)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartMainWindow99)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include "core/files/listreader.h"
 #include "core/files/wholefile.h"
 
+#include <QFileInfo>
 #include <functional>
 
 namespace classic {
@@ -89,10 +90,10 @@ void readCounters(soccer::League &league, soccer::ListReader &reader) {
 
 using FileReading = std::function<void(soccer::League &, soccer::ListReader &)>;
 
-void readDataFile(soccer::League &league, const QDir &folder, const QString &fileName,
+void readDataFile(soccer::League &league, const DataFileSource &bytesOf, const QString &fileName,
                   const FileReading &read) {
     try {
-        soccer::ListReader reader(soccer::readWholeFile(folder.filePath(fileName)));
+        soccer::ListReader reader(bytesOf(fileName));
         read(league, reader);
     } catch (const soccer::CoreError &error) {
         throw DataFileError(fileName, error);
@@ -101,11 +102,46 @@ void readDataFile(soccer::League &league, const QDir &folder, const QString &fil
 
 } // namespace
 
-void loadLeague(soccer::League &league, const QDir &folder) {
+void loadLeague(soccer::League &league, const DataFileSource &bytesOf) {
     league.teamCount = kTeams;
-    readDataFile(league, folder, kCellsFile, readCells);
-    readDataFile(league, folder, kNamesFile, readNames);
-    readDataFile(league, folder, kCountersFile, readCounters);
+    readDataFile(league, bytesOf, kCellsFile, readCells);
+    readDataFile(league, bytesOf, kNamesFile, readNames);
+    readDataFile(league, bytesOf, kCountersFile, readCounters);
+}
+
+void loadLeague(soccer::League &league, const QDir &folder) {
+    loadLeague(league, [&folder](const QString &fileName) {
+        return soccer::readWholeFile(folder.filePath(fileName));
+    });
+}
+
+std::vector<soccer::FileFingerprint> dataFilesAsTheyLie(const QDir &folder) {
+    std::vector<soccer::FileFingerprint> prints;
+    for (const QString &fileName : {kCellsFile, kNamesFile, kCountersFile})
+        prints.push_back(soccer::FileFingerprint::ofFile(folder.filePath(fileName)));
+    return prints;
+}
+
+soccer::RecoveryRecord recoveryRecord(const soccer::League &league, const QDir &folder,
+                                      const std::vector<soccer::FileFingerprint> &loadedFrom) {
+    const QByteArray bytes[] = {cellsFileBytes(league), namesFileBytes(league),
+                                countersFileBytes(league)};
+    const QString names[] = {kCellsFile, kNamesFile, kCountersFile};
+    soccer::RecoveryRecord record{folder.absolutePath(), QDateTime::currentDateTime(), {}};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        record.parts.push_back({folder.absoluteFilePath(names[i]), bytes[i],
+                                i < loadedFrom.size() ? loadedFrom[i] : soccer::FileFingerprint()});
+    return record;
+}
+
+// A copy that lacks one of the files reads as that file missing.
+DataFileSource recoveredFiles(const soccer::RecoveryRecord &record) {
+    return [record](const QString &fileName) {
+        for (const soccer::RecoveryPart &part : record.parts)
+            if (QFileInfo(part.path).fileName() == fileName)
+                return part.bytes;
+        throw soccer::CoreError(soccer::ErrFileNotFound, fileName);
+    };
 }
 
 namespace {

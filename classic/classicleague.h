@@ -4,11 +4,13 @@
 #include "core/league/errors.h"
 #include "core/league/league.h"
 #include "core/league/score.h"
+#include "core/recovery/recoverycopy.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QString>
 #include <array>
+#include <functional>
 #include <stdexcept>
 
 // The fixed league of the classic edition: the core's league of 16 teams played as one round,
@@ -73,6 +75,19 @@ QByteArray countersFileBytes(const soccer::League &league);
 // teams. Throws DataFileError for the first file that is missing, unreadable or too short;
 // `league` then holds what was read.
 void loadLeague(soccer::League &league, const QDir &folder);
+
+// The bytes of a data file by its name: as it lies in the folder, or as a recovery copy holds
+// it. Throws CoreError when there are none.
+using DataFileSource = std::function<QByteArray(const QString &fileName)>;
+void loadLeague(soccer::League &league, const DataFileSource &bytesOf);
+
+// The recovery copy of the league: the three data files of `folder` as a save would write them
+// now, each with the file as it lay when last read or written (dataFilesAsTheyLie, in the
+// order s.dat, komand.dat, file.dat). The copy's owner is the folder.
+std::vector<soccer::FileFingerprint> dataFilesAsTheyLie(const QDir &folder);
+soccer::RecoveryRecord recoveryRecord(const soccer::League &league, const QDir &folder,
+                                      const std::vector<soccer::FileFingerprint> &loadedFrom);
+DataFileSource recoveredFiles(const soccer::RecoveryRecord &record);
 
 // Saves file.dat, s.dat and komand.dat into `folder` as one, even through a kill: the three
 // old files are replaced only when all three new ones are completely written and a journal

@@ -6,6 +6,7 @@
 #include "core/league/league.h"
 #include "core/league/score.h"
 #include "ui/document/leaguedocument.h"
+#include "ui/document/tablerecovery.h"
 #include "ui/platform/columnfit.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
@@ -100,7 +101,9 @@ QList<int> columnWidths(int middle, int middleWidth) {
 
 } // namespace
 
-frmtable::frmtable(QWidget *parent) : QMainWindow(parent), document_(new LeagueDocument(this)) {
+frmtable::frmtable(QWidget *parent)
+    : QMainWindow(parent), document_(new LeagueDocument(this)),
+      recovery_(new TableRecovery(document_, this)) {
     setWindowTitle(kTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -115,7 +118,11 @@ frmtable::frmtable(QWidget *parent) : QMainWindow(parent), document_(new LeagueD
     Form_Load();
 }
 
-frmtable::~frmtable() = default;
+// The undo stack empties itself as it goes, which is no change of the league: the copy stays
+// for the next start, as it would had the program been killed.
+frmtable::~frmtable() {
+    document_->undoStack()->disconnect(recovery_);
+}
 
 const soccer::League &frmtable::league() const {
     return document_->league();
@@ -206,7 +213,10 @@ void frmtable::Form_Load() {
     try {
         folder_ = leagueFolder();
         reportUnfinishedSave(finishUnfinishedSave(folder_));
-        document_->load([this](soccer::League &read) { loadLeague(read, folder_); });
+        if (!openLeague()) {
+            platform::endProgram(0);
+            return;
+        }
     } catch (const DataFileError &error) {
         reportLoadFailure(error);
         return;

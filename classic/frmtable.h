@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classic/classicleague.h"
+#include "core/files/tablelock.h"
 #include "ui/document/savequestion.h"
 #include "ui/platform/commandbuilder.h"
 
@@ -11,6 +12,7 @@
 class LeagueDocument;
 class QAction;
 class QTableWidget;
+class TableRecovery;
 
 namespace classic {
 
@@ -21,8 +23,9 @@ class frmAbout;
 // The league is a LeagueDocument, as in the main edition: every change is a step that Правка
 // takes back, and the grids follow the document's signals.
 //
-// frmtable.cpp makes the window, loads the league and shows it; frmtable_commands.cpp holds
-// the command table and the commands.
+// frmtable.cpp makes the window, loads the league and shows it; frmtable_opening.cpp asks
+// about another program on the folder and about unsaved changes left behind, and keeps the
+// recovery copy; frmtable_commands.cpp holds the command table and the commands.
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -38,6 +41,9 @@ class frmtable : public QMainWindow {
 
   private:
     void Form_Load();
+    bool openLeague();
+    void setReadOnly(bool readOnly);
+    void giveUpLeague();
     void MS_Click();
     void cmdhelp_Click();
 
@@ -77,8 +83,12 @@ class frmtable : public QMainWindow {
     void reportSaveFailure(const DataFileError &error);
 
     LeagueDocument *document_;
-    // Where the league was read from and is saved to.
+    TableRecovery *recovery_;
+    // Where the league was read from and is saved to, and its files as last read or written.
     QDir folder_;
+    std::vector<soccer::FileFingerprint> filesAsKnown_;
+    soccer::TableLock lock_;
+    bool readOnly_ = false;
     bool loaded_ = false;
 
     platform::CommandSet commands_;

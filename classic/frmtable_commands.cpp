@@ -7,6 +7,7 @@
 #include "core/league/columns.h"
 #include "core/league/score.h"
 #include "ui/document/leaguedocument.h"
+#include "ui/document/teamrename.h"
 #include "ui/document/undoactions.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/nameprompt.h"
@@ -119,11 +120,7 @@ void frmtable::MS_Click() {
 }
 
 void frmtable::renameTeam(int team) {
-    const QString name = league().teamNames[team];
-    const std::optional<QString> renamed =
-        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
-    if (renamed)
-        document_->rename(team, *renamed);
+    document::renameTeam(this, *document_, team);
 }
 
 void frmtable::setCrossTableCommandsEnabled(bool enabled) {
@@ -163,11 +160,17 @@ void frmtable::prosave() {
 }
 
 document::SaveOutcome frmtable::saveLeagueFiles() {
+    if (readOnly_) {
+        platform::message(this, commands_.action("save")->toolTip(), kTitle, platform::Buttons::Ok,
+                          platform::Icon::Information);
+        return document::SaveOutcome::Failed;
+    }
     if (platform::message(this, QStringLiteral("Сохранить?"), kTitle, platform::Buttons::YesNo,
                           platform::Icon::Information) == platform::Answer::No)
         return document::SaveOutcome::Declined;
     try {
         document_->save([this](const soccer::League &saved) { saveLeague(saved, folder_); });
+        filesAsKnown_ = dataFilesAsTheyLie(folder_);
     } catch (const DataFileError &error) {
         reportSaveFailure(error);
         return document::SaveOutcome::Failed;
@@ -239,8 +242,10 @@ void frmtable::proredo() {
 }
 
 void frmtable::proexit() {
-    if (confirmExit())
-        platform::endProgram(0);
+    if (!confirmExit())
+        return;
+    giveUpLeague();
+    platform::endProgram(0);
 }
 
 bool frmtable::confirmExit() {
@@ -255,6 +260,8 @@ void frmtable::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    if (loaded_)
+        giveUpLeague();
     QMainWindow::closeEvent(event);
 }
 

@@ -26,7 +26,7 @@ echo "== Fuzz the table and options readers"
 # above 64 MB or more than 512 MB in all ends the fuzzer with a failure, and so the script.
 # The seeds are copied so that what the fuzzer adds stays in the build folder. Inputs may use
 # the whole length from the start: only long inputs reach the larger team counts.
-fuzz_dir=build-san/fuzz
+fuzz_dir=build-san/fuzz-readers
 rm -rf "$fuzz_dir" && mkdir -p "$fuzz_dir/corpus" "$fuzz_dir/artifacts"
 cp fuzz/corpus/* "$fuzz_dir/corpus/"
 # A small quarantine keeps the resident size a measure of the readers, not of freed memory.

@@ -103,6 +103,8 @@ class TestTableFile : public QObject {
     void hugeStatisticSavesLoadably();
     void manyDifferentTextsReadBack();
 
+    void errorLineFollowsLineEnds_data();
+    void errorLineFollowsLineEnds();
     void failedReadLeavesLeagueUntouched_data();
     void failedReadLeavesLeagueUntouched();
     void failedWriteNumbers_data();
@@ -311,6 +313,30 @@ void TestTableFile::failedReadLeavesLeagueUntouched_data() {
     QTest::newRow("count 100") << "c.tfl" << withCount("100") << int(ErrSubscriptOutOfRange);
     QTest::newRow("count negative") << "c.tfl" << withCount("-4") << int(ErrSubscriptOutOfRange);
     QTest::newRow("statistic not a number") << "s.tfl" << badStatistic << int(ErrTypeMismatch);
+}
+
+// The line an error names is the line a text editor shows, whatever the file's line ends.
+void TestTableFile::errorLineFollowsLineEnds_data() {
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("CR only") << QByteArray("\r");
+    QTest::newRow("LF only") << QByteArray("\n");
+}
+
+void TestTableFile::errorLineFollowsLineEnds() {
+    QFETCH(QByteArray, lineEnd);
+    QByteArray bytes = blankTableBytes(4);
+    bytes.replace(" 0  0  0  0  0  0  0 \r\n 1", " 0  0  0  0  0  zero  0 \r\n 1");
+    const qsizetype badLine = bytes.left(bytes.indexOf("zero")).count("\r\n") + 1;
+    bytes.replace("\r\n", lineEnd);
+    League league;
+    try {
+        parseTable(bytes, league);
+        QFAIL("the table was read");
+    } catch (const CoreError &error) {
+        QVERIFY2(error.detail().startsWith(QStringLiteral("строка %1:").arg(badLine)),
+                 qPrintable(error.detail()));
+    }
 }
 
 // Open must not leave the table half replaced when the file turns out to be unusable.

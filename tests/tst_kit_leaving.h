@@ -24,8 +24,9 @@ inline void enterScore(Sandbox &sandbox, frmtable *window, int row, int column,
 
 // The main window on a table of four named teams, with one result entered unless `unsaved`
 // is false; the prompter has forgotten the questions of the entry.
-inline frmtable *openTable(Sandbox &sandbox, bool unsaved, QString *path = nullptr) {
-    const QString table = sandbox.table("t.TFL", *namedLeague({"Альфа", "Бета", "Вега", "Гамма"}));
+inline frmtable *openTable(Sandbox &sandbox, bool unsaved, QString *path = nullptr,
+                           const QString &name = QStringLiteral("t.TFL")) {
+    const QString table = sandbox.table(name, *namedLeague({"Альфа", "Бета", "Вега", "Гамма"}));
     if (path)
         *path = table;
     frmtable *window = sandbox.open(table);

@@ -6,6 +6,8 @@
 // The main window's grids have their own helpers in tst_kit_mainwindow.h.
 #include "core/files/options.h"
 #include "core/files/tablefile.h"
+#include "core/files/tablelock.h"
+#include "core/recovery/recoverycopy.h"
 #include "tst_kit.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
@@ -71,8 +73,15 @@ class Sandbox {
     explicit Sandbox(const soccer::ColorScheme &scheme = soccer::ColorScheme::standard()) {
         soccer::setProgramFolder(dir.path());
         soccer::writeOptionsFile(soccer::optionsFilePath(), scheme);
+        // Recovery copies and locks of the sandbox's own, never the user's.
+        soccer::setRecoveryFolder(path(QStringLiteral("recovery")));
+        soccer::setLockFolder(path(QStringLiteral("locks")));
     }
-    ~Sandbox() { deleteAllWindows(); }
+    ~Sandbox() {
+        deleteAllWindows();
+        soccer::setRecoveryFolder(QString());
+        soccer::setLockFolder(QString());
+    }
 
     QString path(const QString &name) const { return dir.path() + QStringLiteral("/") + name; }
 

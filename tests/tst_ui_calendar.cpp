@@ -57,7 +57,8 @@ QStringList expectedLines(const soccer::League &league, int round) {
 
 void showRound(frmtable *window, int round) {
     window->protours();
-    control<QComboBox>(window, "cmbtour")->setCurrentIndex(round - 1);
+    auto *rounds = control<QComboBox>(window, "cmbtour");
+    rounds->setCurrentIndex(rounds->findData(round));
 }
 
 void key(frmtable *window, Qt::Key pressed) {
@@ -210,13 +211,16 @@ void TestMainWindowCalendar::matchChangesAreOneStepEach_data() {
     QTest::addColumn<int>("round");      // the round that shows the match afterwards
     QTest::addColumn<QString>("line");   // its line there
     QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("roundsAdded"); // to the rounds offered
     QTest::newRow("moved") << Qt::Key_F6 << "4 01.10.2026" << 4
                            << "Спартак – Ротор  2:1  (перенесён)"
-                           << "перенос матча Спартак – Ротор";
+                           << "перенос матча Спартак – Ротор" << 0;
+    QTest::newRow("moved far") << Qt::Key_F6 << "999" << 999 << "Спартак – Ротор  2:1  (перенесён)"
+                               << "перенос матча Спартак – Ротор" << 1;
     QTest::newRow("swapped") << Qt::Key_F7 << "" << 1 << "Ротор – Спартак  1:2"
-                             << "обмен хозяев и гостей Спартак – Ротор";
+                             << "обмен хозяев и гостей Спартак – Ротор" << 0;
     QTest::newRow("no round") << Qt::Key_F6 << "сорок" << 1 << "Спартак – Ротор  2:1"
-                              << "";
+                              << "" << 0;
 }
 
 // A result entered in the cross-table shows in the round at once; the change of its match is
@@ -227,6 +231,7 @@ void TestMainWindowCalendar::matchChangesAreOneStepEach() {
     QFETCH(int, round);
     QFETCH(QString, line);
     QFETCH(QString, step);
+    QFETCH(int, roundsAdded);
     Sandbox sandbox;
     const auto league = drawnLeague(kDated);
     frmtable *window = openActive(sandbox, sandbox.table("t.TFL", *league));
@@ -243,6 +248,8 @@ void TestMainWindowCalendar::matchChangesAreOneStepEach() {
     key(window, pressed);
     showRound(window, round);
     QVERIFY(shownLines(window).contains(line));
+    QCOMPARE(control<QComboBox>(window, "cmbtour")->count(),
+             soccer::roundCount(league->calendar) + roundsAdded);
     QCOMPARE(window->league().crossTables[1].cells[6][1], QStringLiteral(" 1: 2"));
     if (step.isEmpty()) {
         QCOMPARE(window->league().calendar, league->calendar);

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 namespace soccer {
 
@@ -33,6 +34,26 @@ FileFingerprint FileFingerprint::ofFile(const QString &path) {
     print.present_ = true;
     print.size_ = file.size();
     print.hash_ = hash.result();
+    return print;
+}
+
+// Eight bytes of size (big-endian) and the hash; nothing at all for the fingerprint of nothing.
+QByteArray FileFingerprint::toBytes() const {
+    if (!present_)
+        return {};
+    QByteArray bytes(8, '\0');
+    qToBigEndian<qint64>(size_, bytes.data());
+    return bytes + hash_;
+}
+
+FileFingerprint FileFingerprint::fromBytes(const QByteArray &bytes) {
+    constexpr qsizetype kHashLength = 32;
+    if (bytes.size() != 8 + kHashLength)
+        return {};
+    FileFingerprint print;
+    print.present_ = true;
+    print.size_ = qFromBigEndian<qint64>(bytes.constData());
+    print.hash_ = bytes.mid(8);
     return print;
 }
 

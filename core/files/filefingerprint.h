@@ -18,6 +18,11 @@ class FileFingerprint {
     static FileFingerprint ofFile(const QString &path);
 
     bool isOfNothing() const { return !present_; }
+
+    // The fingerprint as bytes to keep in a file, and back; fromBytes gives nothing for
+    // bytes that toBytes did not make.
+    QByteArray toBytes() const;
+    static FileFingerprint fromBytes(const QByteArray &bytes);
     bool operator==(const FileFingerprint &) const = default;
 
   private:

@@ -68,8 +68,20 @@ void ListReader::endField() {
     }
 }
 
+// Lines are counted as consumeLineEnd splits them: CR LF is one line end, and so is a lone CR
+// or a lone LF, so that a file with CR-only line ends is not all "line 1".
+qsizetype ListReader::lineNumberAt(qsizetype pos) const {
+    qsizetype lines = 1;
+    for (qsizetype i = 0; i < pos && i < bytes_.size(); ++i) {
+        const char ch = bytes_.constData()[i];
+        if (ch == '\r' || (ch == '\n' && (i == 0 || bytes_.constData()[i - 1] != '\r')))
+            ++lines;
+    }
+    return lines;
+}
+
 void ListReader::fail(int number, const QString &what) const {
-    const qsizetype lineNumber = bytes_.left(pos_).count('\n') + 1;
+    const qsizetype lineNumber = lineNumberAt(pos_);
     throw CoreError(number, QStringLiteral("строка %1: %2").arg(lineNumber).arg(what));
 }
 

@@ -53,6 +53,7 @@ class ListReader {
     void endField(); // consumes the comma or the line end that ends a value
     TextSpan readQuotedSpan();
     QString decode(QByteArrayView raw) const;
+    qsizetype lineNumberAt(qsizetype pos) const;
     [[noreturn]] void fail(int number, const QString &what) const;
 
     QByteArray bytes_;

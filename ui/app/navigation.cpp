@@ -8,6 +8,7 @@
 #include "ui/dialogs/frmopen.h"
 #include "ui/dialogs/frmoption.h"
 #include "ui/main/frmtable.h"
+#include "ui/document/tableopening.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
 
@@ -38,7 +39,14 @@ std::optional<soccer::CoreError> loadFailure(const QString &tablePath) {
 
 } // namespace
 
+// Changes a program left unsaved when it died are offered first; a table restored opens at
+// once, as one named on the command line would.
 void start() {
+    if (std::optional<tableopening::Opening> restored = tableopening::offerCopiesAtStart()) {
+        const QString path = restored->recovered->owner;
+        frmtable::create(path, std::move(*restored));
+        return;
+    }
     frmopen::create();
 }
 
@@ -59,7 +67,22 @@ void startWith(const QString &tablePath) {
 }
 
 frmtable *tableChosen() {
-    return frmtable::create(frmopen::pros());
+    return openChosenTable().window;
+}
+
+// The questions come before the table is read; the window of the table left (hidden behind
+// the new-table dialog) closes only once another table is to take its place.
+Opened openChosenTable() {
+    const QString path = frmopen::pros();
+    tableopening::Opening opening = tableopening::ask(nullptr, path);
+    if (opening.cancelled) {
+        if (!frmopen::current())
+            frmopen::create();
+        return {nullptr, true};
+    }
+    if (frmtable *left = frmtable::current())
+        left->leave();
+    return {frmtable::create(path, std::move(opening)), false};
 }
 
 void newTableRequested(NewTableOrigin from) {
@@ -67,11 +90,15 @@ void newTableRequested(NewTableOrigin from) {
 }
 
 // At start-up no table has been opened yet, so the way back is the open-table dialog; later
-// it is the main window, reloading the table that pros names.
+// it is the main window, with its table as the user left it, unsaved changes included (or,
+// when there is no window any more, the table that pros names).
 void newTableCancelled(NewTableOrigin from) {
     if (from == NewTableOrigin::OpenDialog)
         frmopen::create();
-    else
+    else if (frmtable *left = frmtable::current()) {
+        left->show();
+        bringForward(left);
+    } else
         tableChosen();
 }
 

@@ -12,7 +12,8 @@ namespace navigation {
 // Where the new-table dialog was opened from, and so where its Cancel returns to.
 enum class NewTableOrigin { OpenDialog, MainWindow };
 
-// The program starts with the open-table dialog.
+// The program starts with the open-table dialog, after offering the unsaved changes a program
+// left when it died.
 void start();
 // The program starts on a table named on its command line (`soccer FILE`, as a file manager
 // runs it for a double-clicked table): the main window on it, as OK in the open-table dialog
@@ -23,6 +24,13 @@ void startWith(const QString &tablePath);
 // window on the table that frmopen::pros() names. nullptr when it could not be loaded (the
 // user has been told and the program ends).
 frmtable *tableChosen();
+// The same, saying also whether the user cancelled at a question before the table was read
+// (the table is open in another window): the dialog that chose it then stays.
+struct Opened {
+    frmtable *window;
+    bool cancelled;
+};
+Opened openChosenTable();
 // New in the open-table dialog or in the main window.
 void newTableRequested(NewTableOrigin from);
 // The new-table dialog left without a table: the window it came from.

@@ -291,7 +291,8 @@ void frmopen::cmdok_Click() {
         return;
     }
     pros() = path;
-    navigation::tableChosen();
+    if (navigation::openChosenTable().cancelled)
+        return;
     close();
 }
 

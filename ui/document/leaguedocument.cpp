@@ -5,6 +5,7 @@
 #include "core/files/wholefile.h"
 #include "core/import/importapply.h"
 #include "core/league/standings.h"
+#include "core/recovery/recoverycopy.h"
 #include "ui/document/calendarcommands.h"
 #include "ui/document/leaguecommands.h"
 
@@ -43,6 +44,21 @@ void LeagueDocument::startAfresh() {
     emit reloaded();
 }
 
+void LeagueDocument::loadRecovered(const soccer::RecoveryPart &copy) {
+    loadNotes_ = soccer::parseTable(copy.bytes, *league_);
+    league_->tablePath = copy.path;
+    fileAsKnown_ = copy.loadedFrom;
+    ranked_.clear();
+    undoStack_->clear();
+    undoStack_->resetClean();
+    emit reloaded();
+}
+
+void LeagueDocument::loadRecovered(const std::function<void(soccer::League &)> &read) {
+    load(read);
+    undoStack_->resetClean();
+}
+
 // The fingerprint is of the file as it now lies on the disk, whatever the writer made of it.
 void LeagueDocument::save() {
     soccer::writeTableFile(league_->tablePath, *league_);
@@ -53,6 +69,17 @@ void LeagueDocument::save() {
 void LeagueDocument::save(const std::function<void(const soccer::League &)> &write) {
     write(*league_);
     undoStack_->setClean();
+}
+
+void LeagueDocument::saveAs(const QString &path) {
+    const QString before = league_->tablePath;
+    league_->tablePath = path;
+    try {
+        save();
+    } catch (...) {
+        league_->tablePath = before;
+        throw;
+    }
 }
 
 bool LeagueDocument::isModified() const {

@@ -9,7 +9,8 @@
 
 namespace soccer {
 struct ImportPlan;
-}
+struct RecoveryPart;
+} // namespace soccer
 
 #include <QObject>
 #include <functional>
@@ -61,6 +62,14 @@ class LeagueDocument : public QObject {
     // may throw, leaving the table as it was), and `write` writes the table.
     void load(const std::function<void(soccer::League &)> &read);
     void save(const std::function<void(const soccer::League &)> &write);
+    // Replaces the table by the one a recovery copy holds, as changes not yet saved: the
+    // table's path and the file it was loaded from are the copy's, the undo stack starts
+    // empty and is not clean. Throws CoreError when the copy's bytes are no table.
+    void loadRecovered(const soccer::RecoveryPart &copy);
+    // The same for a league kept in files of another kind, `read` filling it from the copy.
+    void loadRecovered(const std::function<void(soccer::League &)> &read);
+    // Writes the table to `path` (Save as), which becomes the table's path only when written.
+    void saveAs(const QString &path);
     // A path the user chose to write over (Save as), so its file is not watched until saved.
     void setTablePath(const QString &path);
 
@@ -71,6 +80,8 @@ class LeagueDocument : public QObject {
     // True when something else has written the table's file since this document loaded or
     // saved it. A file that has gone since is not changed: saving simply writes it again.
     bool fileChangedOnDisk() const;
+    // The file as this document last read or wrote it.
+    const soccer::FileFingerprint &fileAsKnown() const { return fileAsKnown_; }
 
     // The score rules of a click on cell (row, column) of cross-table `half` (1 or 2): the
     // core's unless an edition has rules of its own.

@@ -8,6 +8,7 @@
 #include "ui/main/resultsmodel.h"
 #include "ui/main/roundview.h"
 #include "ui/main/tablegrid.h"
+#include "ui/document/tablerecovery.h"
 #include "ui/platform/look.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
+#include <QUndoStack>
 #include <algorithm>
 
 using namespace mainlayout;
@@ -26,9 +28,9 @@ frmtable *instance = nullptr;
 
 } // namespace
 
-frmtable *frmtable::create(const QString &tablePath) {
+frmtable *frmtable::create(const QString &tablePath, tableopening::Opening opening) {
     auto *window = new frmtable();
-    if (!window->Form_Load(tablePath))
+    if (!window->Form_Load(tablePath, std::move(opening)))
         return nullptr;
     window->Timer1.start();
     return window;
@@ -38,7 +40,8 @@ frmtable *frmtable::current() {
     return instance;
 }
 
-frmtable::frmtable() : document_(new LeagueDocument(this)) {
+frmtable::frmtable()
+    : document_(new LeagueDocument(this)), recovery_(new TableRecovery(document_, this)) {
     instance = this;
     setObjectName(QStringLiteral("frmtable"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +58,10 @@ frmtable::frmtable() : document_(new LeagueDocument(this)) {
     connect(&Timer1, &QTimer::timeout, this, &frmtable::Timer1_Timer);
 }
 
+// The undo stack empties itself as it goes, which is no change of the table: the copy stays
+// for the next start, as it would had the program been killed.
 frmtable::~frmtable() {
+    document_->undoStack()->disconnect(recovery_);
     if (instance == this)
         instance = nullptr;
 }
@@ -102,6 +108,10 @@ void frmtable::buildGrids() {
     connect(MS, &TableGrid::pointerMoved, this, [this](int x, int y) { MS_MouseMove(0, 0, x, y); });
     connect(ms1, &TableGrid::pointerMoved, this,
             [this](int x, int y) { ms1_MouseMove(0, 0, x, y); });
+}
+
+void frmtable::leave() {
+    closeWithoutAsking();
 }
 
 void frmtable::closeWithoutAsking() {
@@ -176,6 +186,9 @@ void frmtable::closeEvent(QCloseEvent *event) {
         return;
     }
     QMainWindow::closeEvent(event);
-    if (event->isAccepted() && instance == this)
+    if (!event->isAccepted())
+        return;
+    giveUpTable();
+    if (instance == this)
         instance = nullptr;
 }

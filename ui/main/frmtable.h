@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/files/tablelock.h"
 #include "core/league/league.h"
 #include "ui/document/savequestion.h"
+#include "ui/document/tableopening.h"
 #include "ui/platform/commandbuilder.h"
 
 #include <QMainWindow>
@@ -18,6 +20,7 @@ class QUndoStack;
 class ResultsModel;
 class RoundView;
 class TableGrid;
+class TableRecovery;
 
 // The main window: shows the open table (a LeagueDocument) in three grids, the two
 // cross-tables and the results table, each a view of its own model, and runs the commands.
@@ -26,8 +29,8 @@ class TableGrid;
 //
 // Its methods are spread over files named for their concern: frmtable.cpp (making the window,
 // its grids and its size), frmtable_commands.cpp (the command table), frmtable_loading.cpp
-// (loading, colours and the display refresh), frmtable_views.cpp (the three views and the
-// results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
+// (loading, read-only, colours and the display refresh), frmtable_views.cpp (the three views and
+// the results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
 // export and import), frmtable_competition.cpp (points docked and teams withdrawn),
@@ -39,12 +42,18 @@ class frmtable : public QMainWindow {
   public:
     // Creates the main window and loads the table at `tablePath` into it; it shows itself
     // when loaded (or reports the failure, ends the program and gives nullptr).
-    static frmtable *create(const QString &tablePath);
+    static frmtable *create(const QString &tablePath, tableopening::Opening opening = {});
     // The main window of this run, or nullptr while none exists.
     static frmtable *current();
 
     // Runs the display refresh once more, shortly (after the colours were saved).
     void armRefresh();
+    // Closes the window without a question: its table is left for another (the user was
+    // asked about its changes before).
+    void leave();
+    // True when the table was opened read-only beside another window that has it open.
+    bool isReadOnly() const { return readOnly_; }
+    TableRecovery *recovery() const { return recovery_; }
 
     ~frmtable() override;
 
@@ -112,8 +121,9 @@ class frmtable : public QMainWindow {
     void buildGrids();
     void buildRoundView();
 
-    bool Form_Load(const QString &tablePath);
-    void proform(const QString &tablePath);
+    bool Form_Load(const QString &tablePath, tableopening::Opening opening);
+    void proform(const QString &tablePath, tableopening::Opening opening);
+    void setReadOnly(bool readOnly);
     void proe(int errorNumber);
     void shapeGrids();
     void applyColors();
@@ -129,7 +139,8 @@ class frmtable : public QMainWindow {
     void fillResults();
     void fitGridsToWindow();
     void fitResultsWidth();
-    SaveOutcome saveTable();
+    SaveOutcome saveTable(const std::optional<QString> &newPath = std::nullopt);
+    void giveUpTable();
     std::optional<QString> chooseSaveAsPath();
     bool offerToSave(const QString &question);
     bool confirmOverwrite();
@@ -153,6 +164,9 @@ class frmtable : public QMainWindow {
     TableGrid *MSF = nullptr;
     RoundView *tours = nullptr;
     QTimer Timer1;
+    TableRecovery *recovery_ = nullptr;
+    soccer::TableLock lock_;
+    bool readOnly_ = false;
     // Set while the program closes the window itself (New, a failure), which asks nothing.
     bool closingByProgram_ = false;
 };

@@ -7,6 +7,7 @@
 #include "ui/document/savequestion.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
+#include "ui/document/tablerecovery.h"
 #include "ui/platform/confirmreplace.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/prompts.h"
@@ -29,22 +30,34 @@ void frmtable::prosave() {
     saveTable();
 }
 
-frmtable::SaveOutcome frmtable::saveTable() {
+// Saves to the table's path, or to `newPath` (Save as), which becomes the table's path only
+// once the table is written there. A table opened read-only is never written.
+frmtable::SaveOutcome frmtable::saveTable(const std::optional<QString> &newPath) {
+    if (readOnly_) {
+        platform::message(this, commands_.action("save")->toolTip(), kTitle, platform::Buttons::Ok,
+                          platform::Icon::Information);
+        return SaveOutcome::Failed;
+    }
     if (platform::message(this, QStringLiteral("Сохранить?"), kTitle, platform::Buttons::YesNo,
                           platform::Icon::Information) != platform::Answer::Yes)
         return SaveOutcome::Declined;
-    if (document_->fileChangedOnDisk() && !confirmOverwrite())
+    // The user has already agreed to replace the file Save as chose.
+    if (!newPath && document_->fileChangedOnDisk() && !confirmOverwrite())
         return SaveOutcome::Withheld;
     hide();
+    const QString path = newPath.value_or(league().tablePath);
     try {
-        document_->save();
+        if (newPath)
+            document_->saveAs(*newPath);
+        else
+            document_->save();
     } catch (const soccer::CoreError &error) {
         show();
         platform::message(
             this,
             platform::failureText(
-                QStringLiteral("Таблица не сохранена, она осталась открытой в программе."),
-                league().tablePath, error),
+                QStringLiteral("Таблица не сохранена, она осталась открытой в программе."), path,
+                error),
             kTitle, platform::Buttons::Ok, platform::Icon::Critical);
         return SaveOutcome::Failed;
     }
@@ -71,8 +84,10 @@ bool frmtable::offerToSave(const QString &question) {
 void frmtable::mnunew_Click() {
     if (!offerToSave(QStringLiteral("Сохранить этот файл перед созданием нового")))
         return;
+    // Hidden, not closed: Отмена in the new-table dialog brings this table back as it is,
+    // changes included; a new table made there closes it.
+    hide();
     navigation::newTableRequested(navigation::NewTableOrigin::MainWindow);
-    closeWithoutAsking();
 }
 
 void frmtable::cmdopen_Click() {
@@ -81,8 +96,11 @@ void frmtable::cmdopen_Click() {
     const std::optional<QString> chosen = platform::openFileName(this, tableFilters());
     if (!chosen)
         return;
+    tableopening::Opening opening = tableopening::ask(this, *chosen, &lock_);
+    if (opening.cancelled)
+        return;
     try {
-        proform(*chosen);
+        proform(*chosen, std::move(opening));
     } catch (const soccer::CoreError &error) {
         // Nothing was read into the table, so the previous one is still the open one.
         show();
@@ -98,10 +116,9 @@ void frmtable::cmdopen_Click() {
 
 void frmtable::mnusaveas_Click() {
     const std::optional<QString> chosen = chooseSaveAsPath();
-    if (!chosen)
+    if (!chosen || saveTable(*chosen) != SaveOutcome::Saved)
         return;
-    document_->setTablePath(*chosen);
-    saveTable();
+    lock_ = soccer::TableLock(*chosen);
 }
 
 // The path Save as writes to. Before an existing file is replaced the user is asked; Нет opens
@@ -118,8 +135,17 @@ std::optional<QString> frmtable::chooseSaveAsPath() {
 }
 
 void frmtable::proexit() {
-    if (confirmExit())
-        platform::endProgram();
+    if (!confirmExit())
+        return;
+    giveUpTable();
+    platform::endProgram();
+}
+
+// The table is left: what it holds unsaved the user has saved or given up, so its recovery
+// copy goes, and another window may have it.
+void frmtable::giveUpTable() {
+    recovery_->discard();
+    lock_.release();
 }
 
 bool frmtable::confirmExit() {

@@ -2,6 +2,7 @@
 #include "core/files/options.h"
 #include "core/league/errors.h"
 #include "ui/document/leaguedocument.h"
+#include "ui/document/tablerecovery.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/roundview.h"
@@ -20,10 +21,10 @@ constexpr int kInternalError = 51;
 
 } // namespace
 
-bool frmtable::Form_Load(const QString &tablePath) {
+bool frmtable::Form_Load(const QString &tablePath, tableopening::Opening opening) {
     okno->resize(width(), okno->height());
     try {
-        proform(tablePath);
+        proform(tablePath, std::move(opening));
         return true;
     } catch (const soccer::CoreError &error) {
         proe(error.number());
@@ -33,20 +34,41 @@ bool frmtable::Form_Load(const QString &tablePath) {
     return false;
 }
 
-// Loads the table at `tablePath` and shows it in the cross-table 1 view, drawn once in its
-// final state. When the file cannot be read the open table and everything on screen stay as
-// they were.
-void frmtable::proform(const QString &tablePath) {
-    document_->load(tablePath);
+// Loads the table at `tablePath` (or the recovery copy the user chose to restore) and shows it
+// in the cross-table 1 view, drawn once in its final state. When the file cannot be read the
+// open table, its lock and everything on screen stay as they were.
+void frmtable::proform(const QString &tablePath, tableopening::Opening opening) {
+    // A read-only window writes nothing, not even a recovery copy, from the load on.
+    recovery_->setEnabled(!opening.readOnly);
+    try {
+        if (opening.recovered)
+            document_->loadRecovered(opening.recovered->parts.front());
+        else
+            document_->load(tablePath);
+    } catch (...) {
+        recovery_->setEnabled(!readOnly_);
+        throw;
+    }
+    if (opening.recovered)
+        recovery_->adopt(opening.recovered->owner);
+    lock_ = std::move(opening.lock);
+    setReadOnly(opening.readOnly);
     shapeGrids();
     document_->setColors(soccer::loadColorScheme());
     applyColors();
     setWindowTitle(mainlayout::kTitle + QStringLiteral(" - ") +
-                   QDir::toNativeSeparators(tablePath));
+                   QDir::toNativeSeparators(tablePath) +
+                   (readOnly_ ? QStringLiteral(" (только для чтения)") : QString()));
     showView(View::CrossTable1);
     show();
     if (!document_->loadNotes().isEmpty())
         platform::message(this, document_->loadNotes().join(u'\n'), mainlayout::kTitle);
+}
+
+// Save and Save as stay disabled, and their tips say why, while another window has the table.
+void frmtable::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    tableopening::showReadOnly({commands_.action("save"), commands_.action("saveas")}, readOnly);
 }
 
 void frmtable::proe(int errorNumber) {

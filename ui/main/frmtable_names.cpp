@@ -1,6 +1,7 @@
 // Renaming one team or every team, and clearing the whole table.
 #include "core/league/league.h"
 #include "ui/document/leaguedocument.h"
+#include "ui/document/teamrename.h"
 #include "ui/main/crosstablemodel.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
@@ -16,11 +17,7 @@ using mainlayout::kTitle;
 
 // A dismissed prompt keeps the name.
 void frmtable::renameTeam(int team) {
-    const QString name = league().teamNames[team];
-    const std::optional<QString> renamed =
-        platform::askTeamName(this, QStringLiteral("Введите новое имя команды ") + name, name);
-    if (renamed)
-        document_->rename(team, *renamed);
+    document::renameTeam(this, *document_, team);
 }
 
 // The whole sequence is one change of the table, made when every name has been asked; the

@@ -25,6 +25,8 @@ class RoundModel : public QAbstractListModel {
     int roundCount() const { return int(roundTitles_.size()); }
     // "Тур 5 — 12.10.2026" of round 1..roundCount().
     QString roundTitle(int round) const { return roundTitles_[std::size_t(round - 1)]; }
+    // False for a round between the draw's and one a match was moved far out to.
+    bool hasMatches(int round) const { return !fixturesOfRound_[std::size_t(round - 1)].empty(); }
 
     // Shows round 1..roundCount() (0: none).
     void showRound(int round);

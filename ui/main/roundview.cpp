@@ -75,7 +75,9 @@ void RoundView::paint(const QColor &main, const QColor &text) {
     }
 }
 
-// The rounds anew after a change of the calendar, the round shown kept where it still is.
+// The rounds anew after a change of the calendar, the round shown kept where it still is. Only
+// rounds with a match are offered: a match moved to a far-off round adds that round, not every
+// empty one before it.
 void RoundView::fillRounds() {
     const bool any = model_->roundCount() > 0;
     lblnotours->setVisible(!any);
@@ -84,12 +86,16 @@ void RoundView::fillRounds() {
     const QSignalBlocker quiet(cmbtour);
     cmbtour->clear();
     for (int round = 1; round <= model_->roundCount(); ++round)
-        cmbtour->addItem(model_->roundTitle(round));
-    cmbtour->setCurrentIndex(model_->round() - 1);
+        if (model_->hasMatches(round))
+            cmbtour->addItem(model_->roundTitle(round), round);
+    const int shown = cmbtour->findData(model_->round());
+    if (shown < 0 && cmbtour->count() > 0)
+        model_->showRound(cmbtour->itemData(0).toInt());
+    cmbtour->setCurrentIndex(std::max(shown, 0));
 }
 
 // Another round starts at its first match.
 void RoundView::cmbtour_Click(int index) {
-    model_->showRound(index + 1);
+    model_->showRound(cmbtour->itemData(index).toInt());
     lsttour->setCurrentIndex(model_->index(0));
 }

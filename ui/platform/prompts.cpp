@@ -111,6 +111,20 @@ class WidgetPrompter : public Prompter {
         return answerOf(box.exec());
     }
 
+    int choice(QWidget *parent, const QString &text, const QString &title,
+               const QStringList &buttons) override {
+        QMessageBox box(QMessageBox::Question, title, withBreakOpportunities(text),
+                        QMessageBox::NoButton, parent);
+        QList<QAbstractButton *> added;
+        for (const QString &caption : buttons)
+            added.append(box.addButton(caption, QMessageBox::ActionRole));
+        if (!added.isEmpty())
+            box.setEscapeButton(added.last());
+        box.exec();
+        const qsizetype chosen = added.indexOf(box.clickedButton());
+        return chosen < 0 ? int(buttons.size()) - 1 : int(chosen);
+    }
+
     std::optional<QString> input(QWidget *parent, const QString &text, const QString &title,
                                  const QString &defaultAnswer) override {
         QInputDialog dialog(parent);
@@ -211,6 +225,7 @@ void ScriptedPrompter::clear() {
     answers_.clear();
     inputs_.clear();
     files_.clear();
+    choices_.clear();
     asked_.clear();
     ended_ = false;
     unexpected_ = 0;
@@ -284,6 +299,21 @@ std::optional<SaveChoice> ScriptedPrompter::saveChoice(QWidget *, const QList<Fi
         return QDir::match(f.pattern, name);
     });
     return SaveChoice{*file->path, matching == filters.end() ? 0 : int(matching - filters.begin())};
+}
+
+int ScriptedPrompter::choice(QWidget *, const QString &text, const QString &title,
+                             const QStringList &buttons) {
+    Asked question;
+    question.kind = Kind::Choice;
+    question.text = text;
+    question.title = title;
+    question.choices = buttons;
+    asked_.append(question);
+    if (choices_.isEmpty()) {
+        ++unexpected_;
+        return int(buttons.size()) - 1;
+    }
+    return choices_.takeFirst();
 }
 
 void ScriptedPrompter::endProgram(int exitCode) {

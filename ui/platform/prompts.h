@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -47,6 +48,10 @@ class Prompter {
     // filters say what to write and not only which names to show.
     virtual std::optional<SaveChoice> saveChoice(QWidget *parent, const QList<FileFilter> &filters,
                                                  const QString &suggested) = 0;
+    // A question answered by one of `buttons` (their captions, in order): the index of the
+    // one chosen. The last is the way out: Escape or closing the box chooses it.
+    virtual int choice(QWidget *parent, const QString &text, const QString &title,
+                       const QStringList &buttons) = 0;
     // Ends the program at once, nothing saved.
     virtual void endProgram(int exitCode) = 0;
 };
@@ -75,6 +80,10 @@ inline std::optional<SaveChoice> saveFileNameAndFilter(QWidget *parent,
                                                        const QString &suggested = QString()) {
     return prompter().saveChoice(parent, filters, suggested);
 }
+inline int choice(QWidget *parent, const QString &text, const QString &title,
+                  const QStringList &buttons) {
+    return prompter().choice(parent, text, title, buttons);
+}
 inline void endProgram(int exitCode = 0) {
     prompter().endProgram(exitCode);
 }
@@ -83,7 +92,7 @@ inline void endProgram(int exitCode = 0) {
 // queue) is recorded in `unexpected` and answered as if dismissed: No / Cancel / nothing.
 class ScriptedPrompter : public Prompter {
   public:
-    enum class Kind { Message, Input, File, End };
+    enum class Kind { Message, Input, File, Choice, End };
     struct Asked {
         Kind kind = Kind::Message;
         QString text;
@@ -93,6 +102,7 @@ class ScriptedPrompter : public Prompter {
         Icon icon = Icon::None;
         FileMode mode = FileMode::Open;
         QList<FileFilter> filters;
+        QStringList choices; // the buttons of a choice
         int exitCode = 0;
     };
 
@@ -107,13 +117,15 @@ class ScriptedPrompter : public Prompter {
     // A file saved under the filter at `filter`. Without one, a save dialog that reports its
     // filter reports the first whose pattern matches the name, else the first of all.
     void queueFile(const QString &path, int filter) { files_.append({path, filter}); }
+    // The index of the button chosen in the next choice.
+    void queueChoice(int button) { choices_.append(button); }
 
     const QList<Asked> &asked() const { return asked_; }
     QStringList askedTexts() const;
     bool ended() const { return ended_; }
     int unexpected() const { return unexpected_; }
     bool allAnswersUsed() const {
-        return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty();
+        return answers_.isEmpty() && inputs_.isEmpty() && files_.isEmpty() && choices_.isEmpty();
     }
     void clear();
 
@@ -126,6 +138,8 @@ class ScriptedPrompter : public Prompter {
                                     const QString &suggested) override;
     std::optional<SaveChoice> saveChoice(QWidget *parent, const QList<FileFilter> &filters,
                                          const QString &suggested) override;
+    int choice(QWidget *parent, const QString &text, const QString &title,
+               const QStringList &buttons) override;
     void endProgram(int exitCode) override;
 
   private:
@@ -139,6 +153,7 @@ class ScriptedPrompter : public Prompter {
     QList<Answer> answers_;
     QList<std::optional<QString>> inputs_;
     QList<ScriptedFile> files_;
+    QList<int> choices_;
     QList<Asked> asked_;
     bool ended_ = false;
     int unexpected_ = 0;

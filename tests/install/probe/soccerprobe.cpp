@@ -17,6 +17,12 @@
 //                 into the folder SOCCER_PROBE_PICTURES: the main window on the whole screen
 //                 showing cross-table 1 (cross-table.png) and the results table
 //                 (results-table.png), then the print preview (published-page.png).
+//   enter-scores  enters kScores results in cross-table 1 of the main (or classic) window (result k
+//   in row
+//                 1 + k / 5, against the (k % 5)-th other team, "k%10 k/10"), says "entered"
+//                 and waits to be killed.
+//   save-table    Save in the main window (every question answered Yes), then ends.
+//   answer-no     answers No where a message asks, and ends once the main window shows.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -70,7 +76,11 @@ class Probe : public QObject {
         }
         if (auto *prompt = qobject_cast<QInputDialog *>(window)) {
             report(QStringLiteral("input ") + prompt->labelText());
-            prompt->reject();
+            if (scenario_ != QStringLiteral("enter-scores"))
+                return prompt->reject();
+            prompt->setTextValue(QStringLiteral("%1 %2").arg(entered_ % 10).arg(entered_ / 10));
+            ++entered_;
+            prompt->accept();
             return;
         }
         const QString kind = QString::fromLatin1(window->metaObject()->className());
@@ -81,6 +91,42 @@ class Probe : public QObject {
             newTableStep(kind, window);
         else if (scenario_ == QStringLiteral("pictures"))
             picturesStep(kind, window);
+        else if (kind == QStringLiteral("frmtable") || kind == QStringLiteral("classic::frmtable"))
+            tableStep(window);
+    }
+
+    void tableStep(QWidget *window) {
+        if (scenario_ == QStringLiteral("enter-scores")) {
+            enterNext(window);
+        } else if (scenario_ == QStringLiteral("save-table")) {
+            if (auto *save = window->findChild<QAction *>(QStringLiteral("mnusave")))
+                save->trigger();
+            finish();
+        } else if (scenario_ == QStringLiteral("answer-no")) {
+            finish();
+        }
+    }
+
+    // Each result is entered once the prompt of the one before has closed.
+    void enterNext(QWidget *window) {
+        if (entered_ == kScores)
+            return report(QStringLiteral("entered"));
+        auto *grid = window->findChild<QAbstractItemView *>(QStringLiteral("MS"));
+        const int row = 1 + entered_ / 5;
+        const int other = entered_ % 5 + 1;
+        const int opponent = other >= row ? other + 1 : other;
+        grid->setCurrentIndex(grid->model()->index(row, opponent + 1));
+        // The main window's grid takes a click as a slot of its own; the classic window's is a
+        // table widget, whose click is a signal.
+        if (grid->inherits("QTableWidget"))
+            QMetaObject::invokeMethod(grid, "cellClicked", Q_ARG(int, row),
+                                      Q_ARG(int, opponent + 1));
+        else
+            QMetaObject::invokeMethod(grid, "cellClicked");
+        later([this, window = QPointer<QWidget>(window)] {
+            if (window)
+                enterNext(window);
+        });
     }
 
     void picturesStep(const QString &kind, QWidget *window) {
@@ -154,6 +200,8 @@ class Probe : public QObject {
     void answer(QMessageBox *box) {
         report(QStringLiteral("message ") + box->text().replace(QLatin1Char('\n'), " | "));
         QAbstractButton *button = box->button(QMessageBox::Ok);
+        if (!button && scenario_ == QStringLiteral("answer-no"))
+            button = box->button(QMessageBox::No);
         if (!button)
             button = box->button(QMessageBox::Yes);
         if (button)
@@ -195,9 +243,12 @@ class Probe : public QObject {
             file.write(line.toUtf8() + '\n');
     }
 
+    static constexpr int kScores = 12;
+
     QString scenario_;
     bool optionsAsked_ = false;
     bool picturesTaken_ = false;
+    int entered_ = 0;
 };
 
 } // namespace
