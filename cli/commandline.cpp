@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/exitcodes.h"
+#include "core/competition/matchcount.h"
 #include "core/files/tablefile.h"
 #include "core/files/wholefile.h"
 #include "core/league/errors.h"
@@ -197,6 +198,33 @@ bool readRuleChoice(const QCommandLineParser &parser, std::optional<soccer::Rank
     return choice.has_value();
 }
 
+QCommandLineOption pointsOption(const QString &description) {
+    return QCommandLineOption(QStringLiteral("points"), description, QStringLiteral("В-Н-П"));
+}
+
+QCommandLineOption lookPointsOption() {
+    return pointsOption(QStringLiteral("очки за победу, ничью и поражение вместо записанных в "
+                                       "таблице, например 2-1-0 (файл не меняется)"));
+}
+
+bool readPointsChoice(const QCommandLineParser &parser,
+                      std::optional<soccer::PointsScheme> &choice) {
+    if (!parser.isSet(QStringLiteral("points")))
+        return true;
+    const QString text = parser.value(QStringLiteral("points"));
+    choice = soccer::pointsSchemeFromKey(text);
+    if (!choice) {
+        printError(QStringLiteral("очки «%1» не прочитаны: нужны три целых числа через дефис, "
+                                  "за победу, ничью и поражение, например 3-1-0")
+                       .arg(text));
+        return false;
+    }
+    const QString problem = soccer::pointsSchemeProblem(*choice);
+    if (!problem.isEmpty())
+        printError(QStringLiteral("очки «%1»: ").arg(text) + problem);
+    return problem.isEmpty();
+}
+
 std::unique_ptr<soccer::League> loadLeague(const QString &path, QString &problem) {
     auto league = std::make_unique<soccer::League>();
     try {
@@ -214,7 +242,8 @@ QString notWrittenMessage(const std::exception &error) {
 }
 
 std::unique_ptr<soccer::League> readLeague(const QString &path,
-                                           const std::optional<soccer::RankingRule> &rule) {
+                                           const std::optional<soccer::RankingRule> &rule,
+                                           const std::optional<soccer::PointsScheme> &points) {
     QString problem;
     auto league = loadLeague(path, problem);
     if (!league) {
@@ -223,6 +252,10 @@ std::unique_ptr<soccer::League> readLeague(const QString &path,
     }
     if (rule)
         league->rankingRule = *rule;
+    if (points && *points != league->competition.points) {
+        league->competition.points = *points;
+        soccer::recountStatistics(*league);
+    }
     return league;
 }
 

@@ -71,6 +71,15 @@ QString ruleNamesText();
 // names no rule.
 bool readRuleChoice(const QCommandLineParser &parser, std::optional<soccer::RankingRule> &choice);
 
+// The --points option: "W-D-L", the points of a win, a draw and a loss.
+QCommandLineOption pointsOption(const QString &description);
+// --points of show and export: the points for this look only.
+QCommandLineOption lookPointsOption();
+// Reads --points when given; false (after a message saying what is wrong) for a text that is
+// not three whole numbers or a scheme no competition can have.
+bool readPointsChoice(const QCommandLineParser &parser,
+                      std::optional<soccer::PointsScheme> &choice);
+
 // The table file, its path kept for the title; nullptr, with the message in `problem`, when it
 // cannot be read. Says nothing to the user.
 std::unique_ptr<soccer::League> loadLeague(const QString &path, QString &problem);
@@ -78,10 +87,11 @@ std::unique_ptr<soccer::League> loadLeague(const QString &path, QString &problem
 QString notWrittenMessage(const std::exception &error);
 
 // The table file, its path kept for the title and, when `rule` is given, ranked by that rule
-// instead of its own (the file itself is not changed); nullptr after a message when it cannot
-// be read.
+// instead of its own, and when `points` are given, counted under them (the file itself is not
+// changed); nullptr after a message when it cannot be read.
 std::unique_ptr<soccer::League> readLeague(const QString &path,
-                                           const std::optional<soccer::RankingRule> &rule = {});
+                                           const std::optional<soccer::RankingRule> &rule = {},
+                                           const std::optional<soccer::PointsScheme> &points = {});
 
 // Writes to the file (replacing it only when complete) or, for an empty path or "-", to the
 // standard output. Returns Done or OutputNotWritten after a message with the reason.

@@ -52,8 +52,9 @@ std::optional<publish::ExportRequest> requestOf(const QCommandLineParser &parser
 
 CommandLine exportCommandLine() {
     return CommandLine(
-        QStringLiteral("soccer-cli export ТАБЛИЦА.TFL --format html|csv|pdf "
-                       "[--table results|cross1|cross2] [--rule ПРАВИЛО] [-o ФАЙЛ]\n    ") +
+        QStringLiteral(
+            "soccer-cli export ТАБЛИЦА.TFL --format html|csv|pdf "
+            "[--table results|cross1|cross2] [--rule ПРАВИЛО] [--points В-Н-П] [-o ФАЙЛ]\n    ") +
             seasonUsage(),
         QStringLiteral(
             "Выгружает таблицы сезона: таблицу результатов в порядке мест и обе шахматные "
@@ -71,7 +72,7 @@ CommandLine exportCommandLine() {
                                QStringLiteral("формат: html (веб-страница), csv (для электронных "
                                               "таблиц: UTF-8, «;»), pdf (A4)"),
                                QStringLiteral("ФОРМАТ")),
-            tableOption(), ruleOption(),
+            tableOption(), ruleOption(), lookPointsOption(),
             QCommandLineOption(
                 {QStringLiteral("o"), QStringLiteral("output")},
                 QStringLiteral("файл результата; «-» или без -o — стандартный вывод"),
@@ -95,9 +96,11 @@ int runExport(const QStringList &arguments) {
         return *finished;
     const std::optional<publish::ExportRequest> request = requestOf(commandLine.parser());
     std::optional<soccer::RankingRule> rule;
-    if (!request || !readRuleChoice(commandLine.parser(), rule))
+    std::optional<soccer::PointsScheme> points;
+    if (!request || !readRuleChoice(commandLine.parser(), rule) ||
+        !readPointsChoice(commandLine.parser(), points))
         return BadArguments;
-    const auto league = readLeague(commandLine.tablePath(), rule);
+    const auto league = readLeague(commandLine.tablePath(), rule, points);
     if (!league)
         return TableUnreadable;
     publish::ExportRequest seasonRequest = *request;

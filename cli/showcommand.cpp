@@ -41,7 +41,7 @@ int showRound(const QString &roundText, const soccer::League &league) {
 int runShow(const QStringList &arguments) {
     CommandLine commandLine(
         QStringLiteral("soccer-cli show ТАБЛИЦА.TFL [--table results|cross1|cross2] "
-                       "[--rule ПРАВИЛО] [--round K]\n    ") +
+                       "[--rule ПРАВИЛО] [--points В-Н-П] [--round K]\n    ") +
             seasonUsage(),
         QStringLiteral(
             "Печатает таблицу результатов в порядке мест (или шахматную таблицу) "
@@ -51,15 +51,18 @@ int runShow(const QStringList &arguments) {
             "С --round — матчи и результаты одного тура.\nС --after-round или --date — таблица "
             "результатов на то время, с --home или --away —\nтолько домашние или "
             "гостевые матчи."),
-        QList<QCommandLineOption>{tableOption(), ruleOption(), roundOption()} + seasonOptions());
+        QList<QCommandLineOption>{tableOption(), ruleOption(), lookPointsOption(), roundOption()} +
+            seasonOptions());
     if (const std::optional<int> finished = commandLine.parse(arguments))
         return *finished;
     std::optional<soccer::PublishedTableKind> table = soccer::PublishedTableKind::Results;
     std::optional<soccer::RankingRule> rule;
+    std::optional<soccer::PointsScheme> points;
     if (!readTableChoice(commandLine.parser(), table) ||
-        !readRuleChoice(commandLine.parser(), rule))
+        !readRuleChoice(commandLine.parser(), rule) ||
+        !readPointsChoice(commandLine.parser(), points))
         return BadArguments;
-    const auto league = readLeague(commandLine.tablePath(), rule);
+    const auto league = readLeague(commandLine.tablePath(), rule, points);
     if (!league)
         return TableUnreadable;
     if (commandLine.parser().isSet(QStringLiteral("round")))

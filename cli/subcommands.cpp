@@ -5,6 +5,7 @@
 #include "cli/exitcodes.h"
 #include "cli/exportcommand.h"
 #include "cli/importcommand.h"
+#include "cli/rulescommand.h"
 #include "cli/showcommand.h"
 
 namespace cli {
@@ -33,10 +34,11 @@ const std::vector<Subcommand> &subcommands() {
     static const std::vector<Subcommand> table = {
         {QStringLiteral("export"), QStringLiteral("выгрузить таблицы в HTML, CSV или PDF"),
          QStringLiteral("ТАБЛИЦА.TFL --format html|csv|pdf [--table results|cross1|cross2] "
-                        "[--rule ПРАВИЛО] [-o ФАЙЛ]"),
+                        "[--rule ПРАВИЛО] [--points В-Н-П] [-o ФАЙЛ]"),
          exportPaints, runExport},
         {QStringLiteral("show"), QStringLiteral("показать таблицу результатов в терминале"),
-         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2] [--rule ПРАВИЛО] [--round K]"),
+         QStringLiteral("ТАБЛИЦА.TFL [--table results|cross1|cross2] [--rule ПРАВИЛО] [--points "
+                        "В-Н-П] [--round K]"),
          nullptr, runShow},
         {QStringLiteral("import"),
          QStringLiteral("внести результаты матчей из файла CSV или JSON в таблицу"),
@@ -49,6 +51,12 @@ const std::vector<Subcommand> &subcommands() {
          QStringLiteral("ТАБЛИЦА.TFL --draw [--start ДАТА] [--every ДНИ] [--shuffle ЧИСЛО] -o "
                         "ФАЙЛ.TFL | --format text|html|csv|ics|pdf [-o ФАЙЛ]"),
          calendarPaints, runCalendar},
+        {QStringLiteral("rules"),
+         QStringLiteral("записать правила турнира: очки за результат, снятие очков, снятие "
+                        "команды"),
+         QStringLiteral("ТАБЛИЦА.TFL [--deduct \"КОМАНДА=-3:причина\"]... [--withdraw "
+                        "\"КОМАНДА=annul|technical|regulations\"]... [--points В-Н-П] -o ФАЙЛ.TFL"),
+         nullptr, runRules},
     };
     return table;
 }

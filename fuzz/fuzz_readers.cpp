@@ -24,6 +24,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -32,6 +33,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -195,6 +197,8 @@ void checkTableRoundTrip(const soccer::League &loaded) {
         return;
     if (reread->teamCount != loaded.teamCount || !sameTableRead(loaded, *reread, loaded.teamCount))
         broken("a loaded table, written back and read again, is not the same table");
+    if (!(reread->competition == loaded.competition))
+        broken("a loaded table's competition rules, written back and read again, are others");
     // Compared from the second writing on: the first may round a statistic near the largest
     // double up past it, which then reads back as infinite and is written so from then on.
     const QByteArray rewritten = soccer::tableBytes(*reread);
@@ -202,6 +206,16 @@ void checkTableRoundTrip(const soccer::League &loaded) {
     soccer::parseTable(rewritten, *third);
     if (soccer::tableBytes(*third) != rewritten)
         broken("a loaded table, written back, read and written again, gives other bytes");
+}
+
+// The competition's rules but the texts of the adjustments, which the writer may have had to
+// put in the code page with question marks.
+bool sameDecisions(const soccer::CompetitionRules &a, const soccer::CompetitionRules &b) {
+    const auto figures = [](const soccer::PointsAdjustment &adjustment) {
+        return std::pair(adjustment.team, adjustment.points);
+    };
+    return a.points == b.points && a.technical == b.technical && a.withdrawals == b.withdrawals &&
+           std::ranges::equal(a.adjustments, b.adjustments, {}, figures, figures);
 }
 
 void checkRankings(soccer::League &league) {
@@ -271,6 +285,8 @@ void fuzzSectionReaders(const QByteArray &bytes) {
     soccer::readTableSection(again, *reread);
     if (!(reread->rankingRule == league->rankingRule))
         broken("a section's rule, written back and read again, is another rule");
+    if (!sameDecisions(reread->competition, league->competition))
+        broken("a section's competition rules, written back and read again, are other rules");
     soccer::LineWriter rewriter;
     soccer::writeTableSection(rewriter, *reread);
     if (rewriter.bytes() != writer.bytes())

@@ -162,6 +162,17 @@ class PagePainter {
         }
 
         paintRules(lefts, right, top, page, bottom);
+        paintNotes(table, page, bottom);
+    }
+
+    // The notes under the rows, left-aligned across the page.
+    void paintNotes(const PublishedTable &table, const PlannedPage &page, double top) {
+        painter_.setPen(kInk);
+        for (int k = 0; k < page.noteCount; ++k) {
+            const QRectF box(PageMetrics::kMargin, top + k * page.setting.rowHeight, width_,
+                             page.setting.rowHeight);
+            drawText(box, table.notes.value(page.firstNote + k), Qt::AlignLeft | Qt::AlignVCenter);
+        }
     }
 
     // A statistics header reads upwards from the foot of its box; others sit centred on one line.

@@ -154,6 +154,7 @@ std::vector<PlannedPage> planPages(const soccer::Publication &publication,
         const PublishedTable &table = publication.tables[std::size_t(index)];
         const TableSetting setting = tableSetting(table, orientation);
         const int rows = int(table.rows.size());
+        const int lines = rows + int(table.notes.size());
         // One page per run of rows in each band, all bands first set up to count the parts.
         std::vector<PlannedPage> bandPages;
         int partCount = 0;
@@ -164,16 +165,20 @@ std::vector<PlannedPage> planPages(const soccer::Publication &publication,
             page.setting = setting;
             page.headerHeight = headerHeightOf(table, page.columns, setting.points);
             page.rowCount = rowsPerPage(setting, page.headerHeight);
-            partCount += runsOf(rows, page.rowCount);
+            partCount += runsOf(lines, page.rowCount);
             bandPages.push_back(std::move(page));
         }
         int part = 0;
         for (const PlannedPage &band : bandPages) {
             const int perPage = band.rowCount;
-            for (int run = 0; run < runsOf(rows, perPage); ++run) {
+            for (int run = 0; run < runsOf(lines, perPage); ++run) {
                 PlannedPage page = band;
-                page.firstRow = run * perPage;
-                page.rowCount = std::min(perPage, rows - page.firstRow);
+                const int firstLine = run * perPage;
+                const int endLine = std::min(firstLine + perPage, lines);
+                page.firstRow = std::min(firstLine, rows);
+                page.rowCount = std::max(0, std::min(endLine, rows) - firstLine);
+                page.firstNote = std::max(0, firstLine - rows);
+                page.noteCount = std::max(0, endLine - std::max(firstLine, rows));
                 page.part = ++part;
                 page.partCount = partCount;
                 pages.push_back(std::move(page));
@@ -188,7 +193,7 @@ QString pageCaption(const soccer::Publication &publication, const PlannedPage &p
     if (page.partCount <= 1)
         return table.caption;
     QStringList cuts;
-    if (page.rowCount < int(table.rows.size())) {
+    if (page.rowCount > 0 && page.rowCount < int(table.rows.size())) {
         cuts.append(QStringLiteral("строки ") +
                     rangeText(QString::number(page.firstRow + 1),
                               QString::number(page.firstRow + page.rowCount)));

@@ -69,6 +69,10 @@ struct PlannedPage {
     int partCount = 1;
     TableSetting setting;
     int headerHeight = 0; // tall only over a band with upward headers
+    // The table's notes printed under this page's rows, one a row's height: they follow the
+    // last row as more rows would.
+    int firstNote = 0;
+    int noteCount = 0;
 };
 
 // Every page of the publication in print order: the tables one after the other, each cut

@@ -151,6 +151,10 @@ class TestCliRules : public QObject {
     void unknownRuleIsABadArgument_data();
     void unknownRuleIsABadArgument();
     void helpNamesTheRules();
+    void rulesCommandSetsTheDecisions_data();
+    void rulesCommandSetsTheDecisions();
+    void badDecisionsWriteNothing_data();
+    void badDecisionsWriteNothing();
 
   private:
     QString path(const QString &name) const { return folder_.filePath(name); }
@@ -351,6 +355,100 @@ void TestCliRules::helpNamesTheRules() {
     }
     const Run general = clikit::runCli({"--help"});
     QCOMPARE(QString::fromUtf8(general.out).count(QStringLiteral("[--rule ПРАВИЛО]")), 2);
+}
+
+// The points of `team` in `soccer-cli show`'s results table: the last column but one.
+QString shownPoints(const QByteArray &out, const QString &team) {
+    static const QRegularExpression gap(QStringLiteral(" {2,}"));
+    for (const QString &line : QString::fromUtf8(out).split(u'\n')) {
+        const QStringList cells = line.trimmed().split(gap);
+        if (cells.value(1) == team)
+            return cells.value(cells.size() - 2);
+    }
+    return QStringLiteral("<no team>");
+}
+
+// The rules set by `soccer-cli rules` (a team by its name or its number: Bayern is 1), then the
+// table shown as it is saved, or with --points for the look only.
+void TestCliRules::rulesCommandSetsTheDecisions_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("look"); // options of show
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("3 docked by name")
+        << QStringList{"--deduct", "FC Schalke 04=-3:неуплата взносов"} << QStringList()
+        << "FC Schalke 04"
+        << "7"
+        << "49*"
+        << "* FC Schalke 04: -3 — неуплата взносов";
+    QTest::newRow("withdrawn by number")
+        << QStringList{"--withdraw", "1=annul"} << QStringList() << "Bayern Munchen (снялась)"
+        << "18"
+        << "0"
+        << "Bayern Munchen снялась: её результаты аннулированы.";
+    QTest::newRow("2-1-0 saved") << QStringList{"--points", "2-1-0"} << QStringList()
+                                 << "Bayern Munchen"
+                                 << "1"
+                                 << "60"
+                                 << "";
+    QTest::newRow("2-1-0 for a look")
+        << QStringList() << QStringList{"--points", "2-1-0"} << "Borussia Dortmund"
+        << "2"
+        << "54"
+        << "";
+}
+
+void TestCliRules::rulesCommandSetsTheDecisions() {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, look);
+    QFETCH(QString, team);
+    QFETCH(QString, place);
+    QFETCH(QString, points);
+    QFETCH(QString, note);
+    auto season = std::make_unique<League>();
+    readTableFile(season_, *season);
+    const QString out = path(QStringLiteral("ruled.TFL"));
+    const Run ruled = clikit::runCli(QStringList{"rules", season_, "-o", out} + options);
+    QCOMPARE(ruled.exitCode, 0);
+    const Run shown = clikit::runCli(QStringList{"show", out} + look);
+    QCOMPARE(shown.exitCode, 0);
+    QCOMPARE(rankedOfShow(shown.out).places.value(rankedOfShow(shown.out).names.indexOf(team)),
+             place);
+    QCOMPARE(shownPoints(shown.out, team), points);
+    QVERIFY(note.isEmpty() || shown.out.endsWith(("\n" + note + "\n").toUtf8()));
+    // No option: the table as the program writes it, byte for byte.
+    QCOMPARE(testkit::fileBytes(out) == tableBytes(*season), options.isEmpty());
+}
+
+void TestCliRules::badDecisionsWriteNothing_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a fraction") << QStringList{"--deduct", "FC Schalke 04=-1.5:x"}
+                                << "целым числом";
+    QTest::newRow("no such team") << QStringList{"--deduct", "Zenit=-3:x"}
+                                  << "команды «Zenit» нет в таблице";
+    QTest::newRow("no such number")
+        << QStringList{"--withdraw", "19=annul"} << "команды «19» нет в таблице";
+    QTest::newRow("loss above draw")
+        << QStringList{"--points", "3-0-1"} << "Поражение не может стоить больше";
+    QTest::newRow("unknown way") << QStringList{"--withdraw", "3=leave"} << "annul, technical";
+    // A good decision before a bad one is not written either.
+    QTest::newRow("good then bad")
+        << QStringList{"--deduct", "3=-3:x", "--deduct", "3=x:y"} << "целым числом";
+}
+
+void TestCliRules::badDecisionsWriteNothing() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const QString out = path(QStringLiteral("bad.TFL"));
+    const Run result = clikit::runCli(QStringList{"rules", season_, "-o", out} + arguments);
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    QVERIFY(!QFile::exists(out));
+    if (arguments.first() == QLatin1String("--points"))
+        QCOMPARE(clikit::runCli(QStringList{"show", season_} + arguments).exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(TestCliRules)

@@ -1,9 +1,11 @@
 // The rules of a competition in the core: points per result and the counts that follow them.
 #include "core/competition/matchcount.h"
 #include "core/competition/pointsscheme.h"
+#include "core/competition/withdrawal.h"
 #include "core/files/tablefile.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
+#include "core/ranking/ranking.h"
 #include "tst_bundesliga_kit.h"
 
 #include <QtTest>
@@ -23,6 +25,8 @@ class TestCompetition : public QObject {
     void technicalResults();
     void rulesSurviveSaveAndReopen();
     void tableWithoutRulesKeepsItsBytes();
+    void withdrawal_data();
+    void withdrawal();
 };
 
 namespace {
@@ -32,6 +36,20 @@ using Figures = QList<double>; // played, points, wins, losses, draws, goals for
 Figures figuresOf(const TeamStats &stats) {
     return {stats.played, stats.points,   stats.wins,        stats.losses,
             stats.draws,  stats.goalsFor, stats.goalsAgainst};
+}
+
+// The season's first `count` matches in file order (rounds 1, 2, ...), nine a round, saved
+// and opened again.
+std::unique_ptr<League> seasonUpTo(qsizetype count) {
+    auto league = std::make_unique<League>();
+    for (const bundesliga::Match &match : bundesliga::readMatches().first(count)) {
+        const int home = bundesliga::teamNumber(*league, match.home);
+        const int away = bundesliga::teamNumber(*league, match.away);
+        enterScore(*league, match.half, home, away, match.answer);
+    }
+    auto reopened = std::make_unique<League>();
+    parseTable(tableBytes(*league), *reopened);
+    return reopened;
 }
 
 } // namespace
@@ -177,6 +195,63 @@ void TestCompetition::tableWithoutRulesKeepsItsBytes() {
     league->competition = {};
     QCOMPARE(tableBytes(*league), before);
     QVERIFY(!before.contains("points: ") && !before.contains("deduction: "));
+}
+
+// Hannover 96 withdraws after `rounds` rounds (each team plays 34 matches).
+void TestCompetition::withdrawal_data() {
+    QTest::addColumn<int>("rounds");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<int>("kind");
+    const int annul = int(WithdrawalChoice::Annul);
+    const int technical = int(WithdrawalChoice::TechnicalDefeats);
+    const int regulations = int(WithdrawalChoice::ByRegulations);
+    const int annulled = int(WithdrawalKind::Annulled);
+    const int defeats = int(WithdrawalKind::TechnicalDefeats);
+    QTest::newRow("annulled at the end") << 34 << annul << annulled;
+    QTest::newRow("defeats after the first half") << 17 << technical << defeats;
+    QTest::newRow("regulations, half played") << 17 << regulations << defeats;
+    QTest::newRow("regulations, fewer than half") << 16 << regulations << annulled;
+    QTest::newRow("annulled after three rounds") << 3 << annul << annulled;
+}
+
+void TestCompetition::withdrawal() {
+    QFETCH(int, rounds);
+    QFETCH(int, choice);
+    QFETCH(int, kind);
+    auto league = seasonUpTo(9 * rounds);
+    const int team = bundesliga::teamNumber(*league, QStringLiteral("Hannover 96"));
+    QVERIFY(team <= 18);
+    const QByteArray before = tableBytes(*league);
+    QCOMPARE(playedMatches(*league, team), rounds);
+    QCOMPARE(withdrawTeam(*league, team, WithdrawalChoice(choice)), WithdrawalKind(kind));
+    QVERIFY(!withdrawTeam(*league, team, WithdrawalChoice::Annul));
+    const Withdrawal &withdrawal = league->competition.withdrawals.back();
+    const TeamStats sum = totals(*league, team);
+    if (WithdrawalKind(kind) == WithdrawalKind::Annulled) {
+        QCOMPARE(sum, TeamStats{});
+        QVERIFY(withdrawal.filled.empty());
+        // Last under the program's rule and under any other, marked as withdrawn.
+        for (const RankingRule &rule :
+             {RankingRule(), RankingRule::fromPreset(RulePreset::HeadToHeadFirst)}) {
+            const std::vector<RankedRow> rows = rankByRule(*league, rule);
+            QCOMPARE(rows.back().team, team);
+            QCOMPARE(rows[rows.size() - 2].reason, QStringLiteral("следующая команда снялась"));
+        }
+    } else {
+        QCOMPARE(int(withdrawal.filled.size()), 34 - rounds);
+        QCOMPARE(sum.played, 34.0);
+        for (const Withdrawal::Cell &cell : withdrawal.filled) {
+            QCOMPARE(league->crossTables[cell.half].cells[team][cell.column],
+                     QStringLiteral("-:+"));
+            QCOMPARE(league->crossTables[cell.half].cells[cell.column][team],
+                     QStringLiteral("+:-"));
+        }
+    }
+    auto reopened = std::make_unique<League>();
+    QCOMPARE(parseTable(tableBytes(*league), *reopened), QStringList());
+    QVERIFY(reopened->competition == league->competition);
+    QVERIFY(takeBackWithdrawal(*reopened, team));
+    QCOMPARE(tableBytes(*reopened), before);
 }
 
 QTEST_APPLESS_MAIN(TestCompetition)

@@ -25,6 +25,10 @@ struct PointsAdjustment {
     bool operator==(const PointsAdjustment &) const = default;
 };
 
+// Why the adjustment cannot be kept in a table of `teamCount` teams, as the user reads it;
+// empty when it can. The reason and the round go into a line of the table file.
+QString adjustmentProblem(const PointsAdjustment &adjustment, int teamCount);
+
 // A team that left the competition: its results struck from every count (the cells kept for
 // the record), or its remaining matches given to its opponents as technical defeats.
 enum class WithdrawalKind { Annulled, TechnicalDefeats };

@@ -30,6 +30,55 @@ std::optional<PointsAdjustment> adjustmentOf(const QString &value, int teamCount
     return adjustment;
 }
 
+const QString kAnnul = QStringLiteral("annul");
+const QString kTechnical = QStringLiteral("technical");
+
+// "1.3 2.3": half and column of each filled cell of the team's rows.
+std::optional<std::vector<Withdrawal::Cell>> filledCellsOf(const QString &text, int team,
+                                                           int teamCount) {
+    std::vector<Withdrawal::Cell> cells;
+    for (const QString &item : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = item.split(QLatin1Char('.'));
+        bool halfRead = false;
+        bool columnRead = false;
+        const int half = parts.value(0).toInt(&halfRead);
+        const int column = parts.value(1).toInt(&columnRead);
+        if (parts.size() != 2 || !halfRead || !columnRead || half < 1 || half > 2 || column < 1 ||
+            column > teamCount || column == team)
+            return std::nullopt;
+        cells.push_back({half, team, column});
+    }
+    return cells;
+}
+
+std::optional<Withdrawal> withdrawalOf(const QString &value, int teamCount) {
+    const QStringList fields = value.split(QLatin1Char(';'));
+    bool teamRead = false;
+    Withdrawal withdrawal;
+    withdrawal.team = fields[0].toInt(&teamRead);
+    if (!teamRead || withdrawal.team < 1 || withdrawal.team > teamCount)
+        return std::nullopt;
+    if (fields.size() == 2 && fields[1] == kAnnul)
+        return withdrawal;
+    if (fields.size() != 3 || fields[1] != kTechnical)
+        return std::nullopt;
+    withdrawal.kind = WithdrawalKind::TechnicalDefeats;
+    const auto filled = filledCellsOf(fields[2], withdrawal.team, teamCount);
+    if (!filled)
+        return std::nullopt;
+    withdrawal.filled = *filled;
+    return withdrawal;
+}
+
+QString withdrawalValue(const Withdrawal &withdrawal) {
+    if (withdrawal.kind == WithdrawalKind::Annulled)
+        return QStringLiteral("%1;%2").arg(withdrawal.team).arg(kAnnul);
+    QStringList cells;
+    for (const Withdrawal::Cell &cell : withdrawal.filled)
+        cells.append(QStringLiteral("%1.%2").arg(cell.half).arg(cell.column));
+    return QStringLiteral("%1;%2;%3").arg(withdrawal.team).arg(kTechnical, cells.join(' '));
+}
+
 } // namespace
 
 // One line of points that are a scheme; the last line read counts.
@@ -92,6 +141,27 @@ QStringList writeDeductionPart(const League &league) {
                           .arg(adjustment.team)
                           .arg(adjustment.points)
                           .arg(adjustment.when, adjustment.reason));
+    return values;
+}
+
+QStringList readWithdrawalPart(const QStringList &values, League &into, QStringList &notes) {
+    into.competition.withdrawals.clear();
+    QStringList unread;
+    for (const QString &value : values) {
+        const auto withdrawal = withdrawalOf(value, into.teamCount);
+        if (withdrawal && !into.competition.hasWithdrawn(withdrawal->team))
+            into.competition.withdrawals.push_back(*withdrawal);
+        else
+            unread.append(value);
+    }
+    noteUnread(unread, QStringLiteral("Снятие команды"), notes);
+    return unread;
+}
+
+QStringList writeWithdrawalPart(const League &league) {
+    QStringList values;
+    for (const Withdrawal &withdrawal : league.competition.withdrawals)
+        values.append(withdrawalValue(withdrawal));
     return values;
 }
 

@@ -10,6 +10,9 @@
 //   technical: points-only              technical results count no goals (3:0 writes nothing)
 //   deduction: 5;-3;12 тур;неуплата     team, points (minus: taken), when (may be empty), and
 //                                       the reason, the rest of the line; one line each
+//   withdrawal: 7;annul                 the team's results struck from the counts
+//   withdrawal: 7;technical;1.3 2.3     its remaining matches lost technically: half and
+//                                       column of each cell the withdrawal filled
 // A line that cannot be read (no such team, not a number) is kept as it is and reported.
 namespace soccer {
 
@@ -19,5 +22,7 @@ QStringList readTechnicalPart(const QStringList &values, League &into, QStringLi
 QStringList writeTechnicalPart(const League &league);
 QStringList readDeductionPart(const QStringList &values, League &into, QStringList &notes);
 QStringList writeDeductionPart(const League &league);
+QStringList readWithdrawalPart(const QStringList &values, League &into, QStringList &notes);
+QStringList writeWithdrawalPart(const League &league);
 
 } // namespace soccer

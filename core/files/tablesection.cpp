@@ -48,6 +48,7 @@ constexpr std::array kParts = {
     SectionPart{QLatin1StringView("points"), readPointsPart, writePointsPart},
     SectionPart{QLatin1StringView("technical"), readTechnicalPart, writeTechnicalPart},
     SectionPart{QLatin1StringView("deduction"), readDeductionPart, writeDeductionPart},
+    SectionPart{QLatin1StringView("withdrawal"), readWithdrawalPart, writeWithdrawalPart},
     SectionPart{QLatin1StringView("calendar"),     readCalendarPart, writeCalendarPart},
 };
 // clang-format on

@@ -67,8 +67,13 @@ TeamStats totals(const League &league, int team) {
 
 void rankTeams(League &league) {
     const auto teamTotals = allTotals(league);
-    selectByScan(league,
-                 [&](int j, int leader) { return ranksAbove(teamTotals[j], teamTotals[leader]); });
+    const CompetitionRules &rules = league.competition;
+    // A team whose results are annulled stands below every team still in the competition.
+    selectByScan(league, [&](int j, int leader) {
+        if (rules.isAnnulled(j) != rules.isAnnulled(leader))
+            return rules.isAnnulled(leader);
+        return ranksAbove(teamTotals[j], teamTotals[leader]);
+    });
 }
 
 void orderByCounter(League &league, Counter counter) {
@@ -88,6 +93,7 @@ std::vector<ResultsRow> resultsRows(const League &league) {
         row.team = std::clamp(league.standingsOrder[p], 0, kMaxTeams);
         row.name = league.teamNames[row.team];
         row.totals = totals(league, row.team);
+        row.withdrawn = league.competition.hasWithdrawn(row.team);
         rows.push_back(row);
     }
     return rows;

@@ -26,6 +26,7 @@ struct ResultsRow {
     int team = 0;
     QString name;
     TeamStats totals;
+    bool withdrawn = false; // the team has left the competition, either way
 
     double value(Counter counter) const { return counterValue(totals, counter); }
 };

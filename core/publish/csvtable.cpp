@@ -74,6 +74,11 @@ QByteArray csvTable(const PublishedTable &table) {
             return csvCellText(cell.text, table.columns[column++].role);
         });
     }
+    // The notes below the rows, after an empty line, one a row in the first column.
+    if (!table.notes.isEmpty())
+        text += QLatin1String("\r\n");
+    for (const QString &note : table.notes)
+        appendLine(text, QStringList{note}, formulaGuarded);
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 

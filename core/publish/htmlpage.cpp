@@ -201,7 +201,13 @@ class PageWriter {
         out_ += QLatin1String("<tbody>\n");
         for (const std::vector<PublishedCell> &row : table.rows)
             writeRow(table, row);
-        out_ += QLatin1String("</tbody>\n</table>\n</div>\n");
+        out_ += QLatin1String("</tbody>\n</table>\n");
+        for (const QString &note : table.notes) {
+            out_ += QLatin1String("<p class=\"note\">");
+            appendEscaped(out_, note);
+            out_ += QLatin1String("</p>\n");
+        }
+        out_ += QLatin1String("</div>\n");
     }
 
     void writeHeaderRow(const PublishedTable &table) {

@@ -2,6 +2,7 @@
 
 #include "core/publish/publishedrounds.h"
 
+#include "core/competition/competitionnotes.h"
 #include "core/league/score.h"
 #include "core/league/standings.h"
 #include "core/ranking/ranking.h"
@@ -46,19 +47,26 @@ void appendAdded(std::vector<ResultsColumn> &columns, const std::vector<AddedCol
     }
 }
 
-std::vector<ResultsColumn> resultsColumns(const RankingRule &rule,
+// The columns read `rules` for the marks of the organiser's decisions: keep it alive while
+// they are used.
+std::vector<ResultsColumn> resultsColumns(const RankingRule &rule, const CompetitionRules &rules,
                                           const std::vector<AddedColumn> &added) {
     std::vector<ResultsColumn> columns;
     columns.push_back({{QStringLiteral("Место"), {}, ColumnRole::Place},
                        [](const ResultsLine &line) { return line.ranked.place; }});
-    columns.push_back({{QStringLiteral("Команда"), {}, ColumnRole::TeamName},
-                       [](const ResultsLine &line) { return line.totals.name; }});
+    columns.push_back(
+        {{QStringLiteral("Команда"), {}, ColumnRole::TeamName}, [&rules](const ResultsLine &line) {
+             return markedName(rules, line.totals.team, line.totals.name);
+         }});
     appendAdded(columns, added, true);
     for (const StatisticColumn &statistic : kPublishedResultsColumns) {
-        columns.push_back(
-            {publishedColumn(statistic), [counter = statistic.counter](const ResultsLine &line) {
-                 return statisticText(line.totals.value(counter));
-             }});
+        columns.push_back({publishedColumn(statistic),
+                           [&rules, counter = statistic.counter](const ResultsLine &line) {
+                               const QString text = statisticText(line.totals.value(counter));
+                               if (counter != Counter::Points)
+                                   return text;
+                               return markedPoints(rules, line.totals.team, text);
+                           }});
     }
     if (publishesReasons(rule)) {
         columns.push_back(
@@ -131,7 +139,8 @@ PublishedTable publishedResults(const League &league, const std::vector<AddedCol
     PublishedTable table;
     table.kind = PublishedTableKind::Results;
     table.caption = QStringLiteral("Таблица результатов");
-    const std::vector<ResultsColumn> columns = resultsColumns(league.rankingRule, added);
+    const std::vector<ResultsColumn> columns =
+        resultsColumns(league.rankingRule, league.competition, added);
     for (const ResultsColumn &column : columns)
         table.columns.push_back(column.column);
     for (const ResultsLine &line : rankedLines(league)) {
@@ -141,6 +150,7 @@ PublishedTable publishedResults(const League &league, const std::vector<AddedCol
             cells.push_back({column.text(line)});
         table.rows.push_back(std::move(cells));
     }
+    table.notes = competitionNotes(league);
     return table;
 }
 

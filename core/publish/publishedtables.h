@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -43,6 +44,8 @@ struct PublishedTable {
     QString caption;
     std::vector<PublishedColumn> columns;
     std::vector<std::vector<PublishedCell>> rows; // every row has one cell per column
+    // Lines printed under the table: the organiser's decisions behind a marked figure.
+    QStringList notes;
 
     // The leading columns that say whose row it is (place or number, and the name): printed
     // again on every page that shows a later part of the row.

@@ -75,6 +75,10 @@ QString terminalTable(const PublishedTable &table) {
     out += QString(ruleWidth, u'-') + u'\n';
     for (std::size_t i = 1; i < lines.size(); ++i)
         appendLine(out, lines[i], widths, left);
+    if (!table.notes.isEmpty())
+        out += u'\n';
+    for (const QString &note : table.notes)
+        out += withoutControls(note) + u'\n';
     return out;
 }
 

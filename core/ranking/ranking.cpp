@@ -58,17 +58,26 @@ class CriteriaRanking {
         gaps_.resize(order_.size());
     }
 
+    // The teams still in the competition above those whose results are annulled, each group
+    // ranked on its own.
     void rank() {
+        const CompetitionRules &rules = league_.competition;
         const int end = int(order_.size());
-        splitBy(0, end, Separation::By::Points, Criterion::Wins,
-                [&](int team) { return totals_[team].points; });
-        forEachTie(0, end, [&](int begin, int tieEnd) { applyFrom(begin, tieEnd, 0); });
+        splitBy(0, end, Separation::By::Withdrawal, Criterion::Wins,
+                [&](int team) { return rules.isAnnulled(team) ? 0.0 : 1.0; });
+        forEachTie(0, end, [&](int begin, int groupEnd) { rankGroup(begin, groupEnd); });
     }
 
     const std::vector<int> &order() const { return order_; }
     const std::vector<Separation> &gaps() const { return gaps_; }
 
   private:
+    void rankGroup(int begin, int end) {
+        splitBy(begin, end, Separation::By::Points, Criterion::Wins,
+                [&](int team) { return totals_[team].points; });
+        forEachTie(begin, end, [&](int b, int e) { applyFrom(b, e, 0); });
+    }
+
     // The tied teams order_[begin..end) from criterion `step` on.
     void applyFrom(int begin, int end, std::size_t step) {
         if (step >= criteria_.size())
@@ -146,9 +155,12 @@ class CriteriaRanking {
 
 // Why the program's rule put `above` right before `below`: the first of its criteria on which
 // the two differ, or their numbers when they are equal on all of them.
-Separation programSeparation(const TeamStats &above, const TeamStats &below, int aboveTeam,
-                             int belowTeam) {
+Separation programSeparation(const League &league, int aboveTeam, int belowTeam) {
     using enum Criterion;
+    const TeamStats above = totals(league, aboveTeam);
+    const TeamStats below = totals(league, belowTeam);
+    if (league.competition.isAnnulled(aboveTeam) != league.competition.isAnnulled(belowTeam))
+        return {Separation::By::Withdrawal, Wins, 1, 0};
     if (above.points != below.points)
         return {Separation::By::Points, Wins, above.points, below.points};
     for (Criterion criterion : {Wins, GoalDifference, GoalsFor}) {
@@ -167,8 +179,7 @@ void rankByProgramRule(League &league, std::vector<int> &order, std::vector<Sepa
         order.push_back(league.standingsOrder[p]);
     gaps.resize(order.size());
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        gaps[i] = programSeparation(totals(league, order[i]), totals(league, order[i + 1]),
-                                    order[i], order[i + 1]);
+        gaps[i] = programSeparation(league, order[i], order[i + 1]);
     }
 }
 

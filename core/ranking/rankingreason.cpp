@@ -45,6 +45,8 @@ QString reasonText(const Separation &separation) {
         return criterionReason(separation);
     case Separation::By::TeamNumber:
         return QStringLiteral("по номеру команды: ") + figuresText(separation, false);
+    case Separation::By::Withdrawal:
+        return QStringLiteral("следующая команда снялась");
     }
     return {};
 }

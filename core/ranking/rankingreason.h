@@ -13,6 +13,7 @@ struct Separation {
         Points,     // total points
         Criterion,  // `criterion`
         TeamNumber, // the program's rule: equal on all it compares, the lower number first
+        Withdrawal, // the next team's results are annulled: it stands below every other
     };
     By by = By::Nothing;
     Criterion criterion = Criterion::Wins;
@@ -25,7 +26,8 @@ struct Separation {
 // The reason as a reader of the table sees it, in Russian:
 //   "по победам: 10 – 9", "по разнице мячей: +4 – 0", "по забитым мячам: 50 – 38",
 //   "по личным встречам: очки 4 – 1", "по личным встречам: разница +2 – -1",
-//   "по личным встречам: забитые 3 – 2", "по номеру команды: 3 – 7".
+//   "по личным встречам: забитые 3 – 2", "по номеру команды: 3 – 7",
+//   "следующая команда снялась".
 // Differences carry a sign ('+' above zero); numbers are written as the results table shows
 // them. Empty for Nothing and Points: a place decided by points needs no explanation.
 QString reasonText(const Separation &separation);

@@ -34,9 +34,10 @@ class TableRecovery;
 // the results order), frmtable_scores.cpp (score entry and the hover caption), frmtable_names.cpp
 // (renaming and clearing), frmtable_files.cpp (New, Open, Save, Save as and the other
 // commands that leave the table), frmtable_publish.cpp (the tournament rules, printing,
-// export and import), frmtable_undo.cpp (undo and redo), frmtable_rounds.cpp (the round view, the
-// draw of the calendar and the changes of a match), frmtable_season.cpp (the results table
-// after a round, home or away, with form and places).
+// export and import), frmtable_competition.cpp (points docked and teams withdrawn),
+// frmtable_undo.cpp (undo and redo), frmtable_rounds.cpp (the round view, the draw of the
+// calendar and the changes of a match), frmtable_season.cpp (the results table after a round,
+// home or away, with form and places).
 class frmtable : public QMainWindow {
     Q_OBJECT
 
@@ -78,6 +79,8 @@ class frmtable : public QMainWindow {
     void proclear();
     void prooption();
     void prorules();
+    void prodeduct();
+    void prowithdraw();
     void proprint();
     void proexport();
     void proimport();
@@ -134,6 +137,7 @@ class frmtable : public QMainWindow {
     void enterScore(const Half &own, int row, int column);
     void showMatch(const Half &own, int x, int y);
     void renameTeam(int team);
+    int currentTeam() const;
 
     void showView(View view);
     void fillResults();

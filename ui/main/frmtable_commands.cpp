@@ -31,6 +31,8 @@ const platform::Command<frmtable> kCommands[] = {
     {{"clear",  "clear",  4200, "Очистить",              "&Очистить",              "Ctrl+D",               Main, false}, &frmtable::proclear},
     {{"option", "option", 4800, "Опции",                 "Оп&ции",                 "Ctrl+P",               Main, true},  &frmtable::prooption},
     {{"rules",  nullptr,  0,    nullptr,                 "Правила т&урнира...",    "",                     Main, false}, &frmtable::prorules},
+    {{"deduct", nullptr,  0,    nullptr,                 "Сн&ятие очков...",       "",                     Main, false}, &frmtable::prodeduct},
+    {{"withdraw", nullptr, 0,   nullptr,                 "Ко&манда снялась...",    "",                     Main, false}, &frmtable::prowithdraw},
     {{"print",  nullptr,  0,    nullptr,                 "Пе&чать...",             "",                     Main, false}, &frmtable::proprint},
     {{"export", nullptr,  0,    nullptr,                 "&Экспорт...",            "",                     Main, false}, &frmtable::proexport},
     {{"import", nullptr,  0,    nullptr,                 "&Импорт результатов...", "",                     Main, false}, &frmtable::proimport},

@@ -1,5 +1,6 @@
 #include "ui/main/resultsmodel.h"
 
+#include "core/competition/competitionnotes.h"
 #include "core/league/score.h"
 #include "ui/document/leaguedocument.h"
 
@@ -42,10 +43,21 @@ QString ResultsModel::text(int row, int column) const {
                                             : QString();
 }
 
+// The points of a team with adjustments tell their reasons; every other cell tells the reason
+// of the place, under a table's own rule.
 QVariant ResultsModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::ToolTipRole || !index.isValid())
         return GridModel::data(index, role);
-    const soccer::RankedRow *ranked = rankedRow(index.row());
+    const soccer::StatisticColumn *statistic = statisticAt(index.column());
+    const int row = index.row();
+    if (statistic && statistic->counter == soccer::Counter::Points && row >= 1 &&
+        std::size_t(row) <= rows_.size()) {
+        const QString reasons = soccer::adjustmentsOf(document().league().competition,
+                                                      rows_[std::size_t(row - 1)].team);
+        if (!reasons.isEmpty())
+            return reasons;
+    }
+    const soccer::RankedRow *ranked = rankedRow(row);
     return ranked ? QVariant(ranked->reason) : QVariant();
 }
 
@@ -68,10 +80,16 @@ QString ResultsModel::headerText(int column) const {
 }
 
 QString ResultsModel::rowText(const soccer::ResultsRow &row, int column) const {
+    const soccer::CompetitionRules &rules = document().league().competition;
     if (column == kNameColumn)
-        return row.name.toUpper();
+        return soccer::markedName(rules, row.team, row.name.toUpper());
     const soccer::StatisticColumn *statistic = statisticAt(column);
-    return statistic ? soccer::statisticText(row.value(statistic->counter)) : QString();
+    if (!statistic)
+        return QString();
+    const QString text = soccer::statisticText(row.value(statistic->counter));
+    return statistic->counter == soccer::Counter::Points
+               ? soccer::markedPoints(rules, row.team, text)
+               : text;
 }
 
 // Announces, row by row, the span of cells whose text the new order changes.
