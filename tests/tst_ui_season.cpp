@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableView>
 
 using namespace testkit;
@@ -29,16 +30,21 @@ void TestUiSeason::selectorsChooseTheGrid_data() {
     QTest::addColumn<int>("offered");
     QTest::addColumn<QStringList>("added");  // empty: the results grid of old is shown
     QTest::addColumn<QString>("leaderLast"); // the last column of place 1
-    QTest::newRow("all matches") << true << 0 << 0 << false << false << 35 << QStringList() << "";
+    QTest::addColumn<int>("relegated");      // the last places that go down
+    QTest::newRow("all matches") << true << 0 << 0 << false << false << 35 << QStringList() << ""
+                                 << 0;
     QTest::newRow("after round 17")
-        << true << 17 << 0 << false << false << 35 << QStringList{"±"} << "46";
+        << true << 17 << 0 << false << false << 35 << QStringList{"±"} << "46" << 0;
     QTest::newRow("home, form") << true << 0 << 1 << true << false << 35
-                                << QStringList{"Последние 5"} << "ВВВНВ";
-    QTest::newRow("no calendar") << false << 0 << 0 << false << false << 1 << QStringList() << "";
+                                << QStringList{"Последние 5"} << "ВВВНВ" << 0;
+    QTest::newRow("no calendar") << false << 0 << 0 << false << false << 1 << QStringList() << ""
+                                 << 0;
     QTest::newRow("places after round 33")
-        << true << 33 << 0 << false << true << 35 << QStringList{"±", "Места"} << "1 Чемпион";
+        << true << 33 << 0 << false << true << 35 << QStringList{"±", "Места"} << "1 Чемпион" << 0;
+    QTest::newRow("places after round 33, two go down")
+        << true << 33 << 0 << false << true << 35 << QStringList{"±", "Места"} << "1 Чемпион" << 2;
     QTest::newRow("places after round 30")
-        << true << 30 << 0 << false << true << 35 << QStringList{"±", "Места"} << "1–2";
+        << true << 30 << 0 << false << true << 35 << QStringList{"±", "Места"} << "1–2" << 0;
 }
 
 void TestUiSeason::selectorsChooseTheGrid() {
@@ -50,6 +56,7 @@ void TestUiSeason::selectorsChooseTheGrid() {
     QFETCH(int, offered);
     QFETCH(QStringList, added);
     QFETCH(QString, leaderLast);
+    QFETCH(int, relegated);
     Sandbox sandbox;
     auto league = seasonkit::importedSeason();
     if (!calendar)
@@ -59,6 +66,8 @@ void TestUiSeason::selectorsChooseTheGrid() {
     QCOMPARE(control<QComboBox>(window, "cboside")->isEnabled(), calendar);
     QSignalSpy placesShown(control<SeasonView>(window, "frseason"), &SeasonView::placesShown);
     window->protable();
+    // Without a calendar the results table is shown as it always was, with nothing beside it.
+    QCOMPARE(control<SeasonView>(window, "frseason")->isVisible(), calendar);
     control<QComboBox>(window, "cborounds")->setCurrentIndex(round);
     control<QComboBox>(window, "cboside")->setCurrentIndex(side);
     for (auto [name, on] : {std::pair{"chkform", form}, std::pair{"chkplaces", places}}) {
@@ -75,6 +84,13 @@ void TestUiSeason::selectorsChooseTheGrid() {
     QCOMPARE(headers.filter(QRegularExpression("^(±|Последние 5|Места)$")), added);
     const QModelIndex last = overTime->model()->index(0, overTime->model()->columnCount() - 1);
     QCOMPARE(added.isEmpty() ? QString() : last.data().toString(), leaderLast);
+    if (!places)
+        return;
+    // The organiser's number of places that go down marks the last team once it is settled.
+    control<QSpinBox>(window, "spnrelegation")->setValue(relegated);
+    const QModelIndex bottom = overTime->model()->index(overTime->model()->rowCount() - 1,
+                                                        overTime->model()->columnCount() - 1);
+    QCOMPARE(bottom.data().toString().endsWith(QStringLiteral("Вылет")), relegated > 0);
 }
 
 QTEST_MAIN(TestUiSeason)

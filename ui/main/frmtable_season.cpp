@@ -1,6 +1,7 @@
 // The results table over time beside the results grid: its selectors in the room left of the
 // grid, and its own grid in the grid's place while the selectors choose anything but the table
 // as it always was.
+#include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/seasonview.h"
@@ -33,6 +34,11 @@ void frmtable::buildSeasonView() {
         showView(View::Results);
     });
     connect(frseason, &SeasonView::placesShown, this, &frmtable::fitSeasonGrid);
+    // A calendar drawn or taken away while the results are shown brings or takes the selectors.
+    connect(document_, &LeagueDocument::calendarChanged, this, [this] {
+        if (MSF->isVisible() || frseason->isVisible())
+            showView(View::Results);
+    });
 }
 
 // The grid starts where the results grid does and grows to the right as its columns need,

@@ -11,9 +11,12 @@
 #include <QAction>
 
 void frmtable::showView(View view) {
-    // The selectors choose between the results grid of old and the table over time.
-    const bool overTime = view == View::Results && !frseason->isPlain();
-    frseason->setVisible(view == View::Results);
+    // The selectors choose between the results grid of old and the table over time. They
+    // need the rounds of a calendar: a table without one shows its results table as it always
+    // has, and nothing beside it.
+    const bool selectors = view == View::Results && !league().calendar.empty();
+    const bool overTime = selectors && !frseason->isPlain();
+    frseason->setVisible(selectors);
     frseason->grid()->setVisible(overTime);
     MSF->setVisible(view == View::Results && !overTime);
     ms1->setVisible(view == View::CrossTable2);

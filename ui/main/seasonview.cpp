@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTableView>
 #include <QThread>
 #include <atomic>
@@ -25,12 +26,17 @@ SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridP
     : QWidget(parent), document_(document), model_(new SeasonModel(this)),
       cborounds(new QComboBox(this)), cboside(new QComboBox(this)),
       chkform(new QCheckBox(QStringLiteral("Последние 5"), this)),
-      chkplaces(new QCheckBox(QStringLiteral("Места"), this)), MSV(new QTableView(gridParent)) {
+      chkplaces(new QCheckBox(QStringLiteral("Места"), this)), spnrelegation(new QSpinBox(this)),
+      MSV(new QTableView(gridParent)) {
     setObjectName(QStringLiteral("frseason"));
     cborounds->setObjectName(QStringLiteral("cborounds"));
     cboside->setObjectName(QStringLiteral("cboside"));
     chkform->setObjectName(QStringLiteral("chkform"));
     chkplaces->setObjectName(QStringLiteral("chkplaces"));
+    // The organiser's number of last places that go down, for the mark "Вылет"; none at first.
+    spnrelegation->setObjectName(QStringLiteral("spnrelegation"));
+    spnrelegation->setSpecialValueText(QStringLiteral("нет"));
+    spnrelegation->setRange(0, soccer::kMaxTeams - 1);
     MSV->setObjectName(QStringLiteral("MSV"));
     MSV->setAccessibleName(QStringLiteral("Таблица результатов"));
     cboside->addItems(
@@ -40,6 +46,7 @@ SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridP
     layout->addRow(QStringLiteral("Матчи:"), cboside);
     layout->addRow(chkform);
     layout->addRow(chkplaces);
+    layout->addRow(QStringLiteral("Вылет, мест:"), spnrelegation);
     MSV->setModel(model_);
     formDelegate_ = new FormDelegate(MSV);
     MSV->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -50,6 +57,7 @@ SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridP
     connect(cboside, &QComboBox::currentIndexChanged, this, &SeasonView::cboside_Click);
     connect(chkform, &QCheckBox::clicked, this, &SeasonView::chkform_Click);
     connect(chkplaces, &QCheckBox::clicked, this, &SeasonView::chkplaces_Click);
+    connect(spnrelegation, &QSpinBox::valueChanged, this, &SeasonView::spnrelegation_Change);
     // Any change of the table: the view is counted again and the places computed afresh.
     for (auto signal : {&LeagueDocument::reloaded, &LeagueDocument::resultsCleared,
                         &LeagueDocument::resultsOrderChanged, &LeagueDocument::calendarChanged})
@@ -131,7 +139,8 @@ void SeasonView::startPlaces() {
         if (job != job_ || job->cancel || job->result.cancelled)
             return;
         job_.reset();
-        model_->setPlaces(job->result.teams, 0);
+        places_ = job->result.teams;
+        model_->setPlaces(places_, spnrelegation->value());
         MSV->resizeColumnsToContents();
         emit placesShown();
     });
@@ -163,4 +172,10 @@ void SeasonView::chkform_Click() {
 void SeasonView::chkplaces_Click() {
     refresh();
     emit viewChanged();
+}
+
+// The marks change, not the places: the places shown are marked again.
+void SeasonView::spnrelegation_Change(int places) {
+    if (chkplaces->isChecked() && !job_ && !places_.isEmpty())
+        model_->setPlaces(places_, places);
 }

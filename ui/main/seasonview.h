@@ -10,6 +10,7 @@ class FormDelegate;
 class LeagueDocument;
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QTableView;
 class QThread;
 class SeasonModel;
@@ -53,6 +54,7 @@ class SeasonView : public QWidget {
     void cboside_Click(int index);
     void chkform_Click();
     void chkplaces_Click();
+    void spnrelegation_Change(int places);
 
     LeagueDocument *document_;
     SeasonModel *model_;
@@ -60,8 +62,10 @@ class SeasonView : public QWidget {
     QComboBox *cboside;
     QCheckBox *chkform;
     QCheckBox *chkplaces;
+    QSpinBox *spnrelegation;
     QTableView *MSV;
     FormDelegate *formDelegate_ = nullptr;
     std::shared_ptr<PlacesJob> job_;
+    QList<soccer::TeamPlaces> places_; // the last the worker found
     QList<QThread *> running_;
 };
