@@ -11,12 +11,15 @@
 #include "core/files/tablefile.h"
 #include "core/files/tablelock.h"
 #include "core/league/score.h"
+#include "core/publish/placeschart.h"
 #include "core/recovery/recoverycopy.h"
 #include "core/season/draw.h"
+#include "core/season/placeshistory.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/document/tablerecovery.h"
 #include "ui/main/frmtable.h"
+#include "ui/main/placeschartview.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
@@ -27,11 +30,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
@@ -505,8 +510,29 @@ void BM_PaintsUntilIdleMainWindow99(benchmark::State &state) {
     state.counters["grid paints"] = paints;
 }
 
+// The chart of places of 99 teams over the 196 rounds of their calendar: the places counted
+// once (their time reported), then the chart painted as the window paints it, all lines
+// coloured, on an image of its full size.
+void BM_PaintPlacesChart99(benchmark::State &state) {
+    auto league = playedLeague(kTeams);
+    league->calendar = soccer::drawCalendar(kTeams, {QDate(2026, 8, 15), 7, false, 0});
+    QElapsedTimer counting;
+    counting.start();
+    const soccer::PlacesHistory history = soccer::placesHistory(*league);
+    state.counters["count_ms"] = double(counting.elapsed());
+    state.counters["rounds"] = double(history.rounds.size());
+    QImage image(int(soccer::placeschart::chartWidth(history)),
+                 int(soccer::placeschart::chartHeight(history)), QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintPlacesChart(painter, *league, history, {});
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_PaintPlacesChart99)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScoreEntryMainWindow)->Arg(0)->Arg(1)->MinTime(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecoveryCopyOnDisk)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScoreEntryPlainGridFloor)->Unit(benchmark::kMicrosecond);

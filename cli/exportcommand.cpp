@@ -3,6 +3,8 @@
 #include "cli/commandline.h"
 #include "cli/exitcodes.h"
 #include "cli/seasonoptions.h"
+#include "core/publish/placeschart.h"
+#include "core/season/placeshistory.h"
 #include "publish/exportfile.h"
 
 #include <QDate>
@@ -66,18 +68,39 @@ CommandLine exportCommandLine() {
             "таблице;\n"
             "при любом правиле, кроме program, у таблицы результатов есть столбец «Основание».\n"
             "С --after-round или --date таблица результатов — на то время; столбцы «±», «Последние "
-            "5»\nи «Места» — только когда их просят."),
+            "5»\nи «Места» — только когда их просят.\nС --chart вместо таблиц выгружается "
+            "график мест по турам, картинка SVG."),
         QList<QCommandLineOption>{
             QCommandLineOption({QStringLiteral("f"), QStringLiteral("format")},
                                QStringLiteral("формат: html (веб-страница), csv (для электронных "
                                               "таблиц: UTF-8, «;»), pdf (A4)"),
                                QStringLiteral("ФОРМАТ")),
             tableOption(), ruleOption(), lookPointsOption(),
+            QCommandLineOption(QStringLiteral("chart"),
+                               QStringLiteral("график мест по турам (SVG) вместо таблиц")),
             QCommandLineOption(
                 {QStringLiteral("o"), QStringLiteral("output")},
                 QStringLiteral("файл результата; «-» или без -o — стандартный вывод"),
                 QStringLiteral("ФАЙЛ"))} +
             seasonOptions());
+}
+
+// The chart of places after each round, under the table's rule or the one asked for.
+int runChart(CommandLine &commandLine) {
+    std::optional<soccer::RankingRule> rule;
+    std::optional<soccer::PointsScheme> points;
+    if (!readRuleChoice(commandLine.parser(), rule) ||
+        !readPointsChoice(commandLine.parser(), points))
+        return BadArguments;
+    const auto league = readLeague(commandLine.tablePath(), rule, points);
+    if (!league)
+        return TableUnreadable;
+    const QString svg = soccer::placesChartSvg(*league, soccer::placesHistory(*league));
+    if (svg.isEmpty()) {
+        printError(QStringLiteral("графика мест нет: в таблице нет календаря с сыгранными турами"));
+        return BadArguments;
+    }
+    return writeOutput(commandLine.parser().value(QStringLiteral("output")), svg.toUtf8());
 }
 
 } // namespace
@@ -94,6 +117,8 @@ int runExport(const QStringList &arguments) {
     CommandLine commandLine = exportCommandLine();
     if (const std::optional<int> finished = commandLine.parse(arguments))
         return *finished;
+    if (commandLine.parser().isSet(QStringLiteral("chart")))
+        return runChart(commandLine);
     const std::optional<publish::ExportRequest> request = requestOf(commandLine.parser());
     std::optional<soccer::RankingRule> rule;
     std::optional<soccer::PointsScheme> points;

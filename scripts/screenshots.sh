@@ -30,9 +30,11 @@ HOME="$work" LC_ALL=C.UTF-8 QT_PLUGIN_PATH="$PWD/build/tests/plugins" \
     timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" build/bin/soccer "$table"
 cat "$work/report"
 grep -qx done "$work/report" || { echo "Снимки не сняты" >&2; exit 1; }
-for picture in cross-table results-table rounds published-page; do
+for picture in cross-table results-table rounds places-chart published-page; do
     cp "$work/pictures/$picture.png" "dist/screenshots/$picture.png"
 done
 cp dist/screenshots/rounds.png docs/screenshot-rounds.png
-echo "dist/screenshots/: cross-table.png results-table.png rounds.png published-page.png"
-echo "docs/: screenshot-rounds.png"
+cp dist/screenshots/places-chart.png docs/screenshot-places-chart.png
+echo "dist/screenshots/: cross-table.png results-table.png rounds.png places-chart.png" \
+    "published-page.png"
+echo "docs/: screenshot-rounds.png screenshot-places-chart.png"

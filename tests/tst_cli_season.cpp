@@ -39,6 +39,9 @@ void TestCliSeason::options_data() {
     QTest::newRow("round and date")
         << QStringList{"show", "--after-round", "3", "--date", "2016-01-01"} << true << 1
         << "--after-round и --date вместе не указываются";
+    QTest::newRow("chart") << QStringList{"export", "--chart"} << true << 0 << "<polyline";
+    QTest::newRow("chart without a calendar")
+        << QStringList{"export", "--chart"} << false << 1 << "графика мест нет";
     QTest::newRow("home and away") << csv + QStringList{"--home", "--away"} << true << 1
                                    << "--home и --away вместе не указываются";
 }

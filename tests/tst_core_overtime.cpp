@@ -4,10 +4,14 @@
 #include "core/files/spelling.h"
 #include "core/league/standings.h"
 #include "core/publish/csvtable.h"
+#include "core/publish/placeschart.h"
 #include "core/publish/publishedseason.h"
+#include "core/season/placeshistory.h"
 #include "core/season/seasontable.h"
 #include "tst_kit_season.h"
 #include "tst_places_kit.h"
+
+#include <QXmlStreamReader>
 
 #include <QtTest>
 #include <algorithm>
@@ -92,6 +96,8 @@ class TestOvertime : public QObject {
     void placesAgainstEveryOutcome();
     void publishedResults_data();
     void publishedResults();
+    void chartOfPlaces_data();
+    void chartOfPlaces();
 
   private:
     std::unique_ptr<League> season_;
@@ -218,6 +224,49 @@ void TestOvertime::publishedResults() {
     QCOMPARE(table.caption, caption);
     const QString csv = QString::fromUtf8(csvTable(table)); // the byte-order mark dropped
     QCOMPARE(csv.left(start.size()), start);
+}
+
+void TestOvertime::chartOfPlaces_data() {
+    QTest::addColumn<bool>("calendar");
+    QTest::addColumn<int>("lastRound"); // the last round with a result
+    QTest::newRow("the whole season") << true << 34;
+    QTest::newRow("up to round 20") << true << 20;
+    QTest::newRow("no calendar") << false << 0;
+}
+
+// The places after each round are those of the table after that round, and the picture draws
+// a line a team through all of them.
+void TestOvertime::chartOfPlaces() {
+    QFETCH(bool, calendar);
+    QFETCH(int, lastRound);
+    auto league = std::make_unique<League>(*season_);
+    if (!calendar)
+        league->calendar = {};
+    for (const Fixture &f : league->calendar.fixtures) {
+        if (f.round > lastRound)
+            league->crossTables[f.half].cells[f.home][f.away].clear();
+    }
+    const PlacesHistory history = placesHistory(*league);
+    QCOMPARE(int(history.rounds.size()), lastRound);
+    for (int k = 1; k <= lastRound; ++k) {
+        QCOMPARE(history.rounds[std::size_t(k - 1)], k);
+        const SeasonTable table = seasonTable(*league, TableView{k, {}, MatchSide::All}, {});
+        const auto expected = placesByTeam(table.ranking);
+        for (int team = 1; team <= 18; ++team)
+            QCOMPARE(history.places[std::size_t(k - 1)][team], expected[team]);
+    }
+    const QString svg = placesChartSvg(*league, history);
+    QCOMPARE(svg.isEmpty(), lastRound == 0);
+    QXmlStreamReader xml(svg);
+    QStringList lines;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline")
+            lines << xml.attributes().value(QStringLiteral("points")).toString();
+    }
+    QVERIFY2(!xml.hasError() || svg.isEmpty(), qPrintable(xml.errorString()));
+    QCOMPARE(lines.size(), lastRound ? 18 : 0);
+    for (const QString &points : lines)
+        QCOMPARE(points.split(u' ').size(), lastRound);
 }
 
 QTEST_APPLESS_MAIN(TestOvertime)

@@ -232,11 +232,11 @@ void TestMainWindowLoad::menusHoldTheItemsInOrder() {
     QCOMPARE(control<QMenu>(window, "menu")->title(), QStringLiteral("&Меню"));
     QCOMPARE(control<QMenu>(window, "mnus")->title(), QStringLiteral("Сп&равка"));
     QCOMPARE(menuItems(window, "menu"),
-             QStringList({"mnunew",    "mnuopen",   "mnusave",     "mnusaveas", "-",
-                          "mnuchess",  "mnuchess1", "mnutable",    "mnutours",  "mnucalendar",
-                          "-",         "mnurename", "mnuclear",    "-",         "mnuoption",
-                          "mnurules",  "mnudeduct", "mnuwithdraw", "mnuprint",  "mnuexport",
-                          "mnuimport", "-",         "mnuexit"}));
+             QStringList({"mnunew",      "mnuopen",   "mnusave",   "mnusaveas",   "-",
+                          "mnuchess",    "mnuchess1", "mnutable",  "mnutours",    "mnuchart",
+                          "mnucalendar", "-",         "mnurename", "mnuclear",    "-",
+                          "mnuoption",   "mnurules",  "mnudeduct", "mnuwithdraw", "mnuprint",
+                          "mnuexport",   "mnuimport", "-",         "mnuexit"}));
     QCOMPARE(menuItems(window, "mnus"), QStringList({"mnuhelp", "-", "mnuabout"}));
     QVERIFY(window->findChild<QToolButton *>(QStringLiteral("cmdsaveas")) == nullptr);
     QCOMPARE(window->findChildren<QToolButton *>(QRegularExpression("^cmd")).size(), 14);

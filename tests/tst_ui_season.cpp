@@ -3,10 +3,12 @@
 // worker.
 #include "tst_kit_mainwindow.h"
 #include "tst_kit_season.h"
+#include "ui/main/placeschartview.h"
 #include "ui/main/seasonview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
@@ -19,6 +21,7 @@ class TestUiSeason : public QObject {
   private slots:
     void selectorsChooseTheGrid_data();
     void selectorsChooseTheGrid();
+    void chartFollowsTheTable();
 };
 
 void TestUiSeason::selectorsChooseTheGrid_data() {
@@ -91,6 +94,21 @@ void TestUiSeason::selectorsChooseTheGrid() {
     const QModelIndex bottom = overTime->model()->index(overTime->model()->rowCount() - 1,
                                                         overTime->model()->columnCount() - 1);
     QCOMPARE(bottom.data().toString().endsWith(QStringLiteral("Вылет")), relegated > 0);
+}
+
+// The chart counts the places when shown, and again after a result is cleared while shown.
+void TestUiSeason::chartFollowsTheTable() {
+    Sandbox sandbox;
+    frmtable *window = sandbox.open(sandbox.table("SEASON.TFL", *seasonkit::importedSeason()));
+    auto *chart = control<PlacesChartView>(window, "frchart");
+    QVERIFY(chart->history().rounds.empty());
+    control<QAction>(window, "mnuchart")->trigger();
+    QVERIFY(chart->isVisible());
+    QCOMPARE(int(chart->history().rounds.size()), 34);
+    QCOMPARE(control<QListWidget>(window, "lstteams")->count(), 18);
+    sandbox.prompter.queueAnswer(platform::Answer::Yes);
+    window->proclear();
+    QTRY_VERIFY(chart->history().rounds.empty());
 }
 
 QTEST_MAIN(TestUiSeason)

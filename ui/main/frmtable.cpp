@@ -3,12 +3,13 @@
 #include "ui/main/frmtable.h"
 
 #include "ui/document/leaguedocument.h"
+#include "ui/document/tablerecovery.h"
 #include "ui/main/crosstablemodel.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/resultsmodel.h"
+#include "ui/main/placeschartview.h"
 #include "ui/main/roundview.h"
 #include "ui/main/tablegrid.h"
-#include "ui/document/tablerecovery.h"
 #include "ui/platform/look.h"
 
 #include <QCloseEvent>
@@ -50,6 +51,7 @@ frmtable::frmtable()
     buildCommands();
     buildGrids();
     buildRoundView();
+    buildChartView();
     buildSeasonView();
     resize(platform::twipsToPixelsX(kClientWidth),
            platform::twipsToPixelsY(kClientHeight) + menuBar()->sizeHint().height());
@@ -154,9 +156,9 @@ void frmtable::fitGridsToWindow() {
     // horizontal scroll bar stays reachable.
     const int roomBelowTop = MS->parentWidget()->height() - MS->y();
     const int height = std::min(platform::twipsToPixelsY(gridHeight), std::max(roomBelowTop, 0));
-    for (QWidget *view : QWidgetList{MS, ms1, MSF, tours})
+    for (QWidget *view : QWidgetList{MS, ms1, MSF, tours, chart})
         view->resize(view->width(), height);
-    for (QWidget *wide : QWidgetList{MS, ms1, tours})
+    for (QWidget *wide : QWidgetList{MS, ms1, tours, chart})
         wide->resize(outer.width(), wide->height());
     fitResultsWidth();
     fitSeasonGrid();

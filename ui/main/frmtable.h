@@ -18,6 +18,7 @@ class QLabel;
 class QListView;
 class QUndoStack;
 class ResultsModel;
+class PlacesChartView;
 class RoundView;
 class SeasonView;
 class TableGrid;
@@ -26,7 +27,8 @@ class TableRecovery;
 // The main window: shows the open table (a LeagueDocument) in three grids, the two
 // cross-tables and the results table, each a view of its own model, and runs the commands.
 //
-// With a calendar the window has a fourth view, the round view "Туры".
+// With a calendar the window has a fourth view, the round view "Туры", and a fifth, the chart
+// of places "График мест".
 //
 // Its methods are spread over files named for their concern: frmtable.cpp (making the window,
 // its grids and its size), frmtable_commands.cpp (the command table), frmtable_loading.cpp
@@ -72,6 +74,7 @@ class frmtable : public QMainWindow {
     void prochess1();
     void protable();
     void protours();
+    void prochart();
     void procalendar();
     void promove();
     void proswap();
@@ -105,7 +108,7 @@ class frmtable : public QMainWindow {
     void closeEvent(QCloseEvent *event) override;
 
   private:
-    enum class View { CrossTable1, CrossTable2, Results, Rounds };
+    enum class View { CrossTable1, CrossTable2, Results, Rounds, Chart };
     // Withheld: the file had changed on disk and the user chose not to write over it.
     using SaveOutcome = document::SaveOutcome;
     // One cross-table with the grid and the model that show it; the halves share every routine.
@@ -122,6 +125,7 @@ class frmtable : public QMainWindow {
     void showStep(void (QUndoStack::*step)());
     void buildGrids();
     void buildRoundView();
+    void buildChartView();
     void buildSeasonView();
     void fitSeasonGrid();
 
@@ -162,11 +166,13 @@ class frmtable : public QMainWindow {
     QAction *mnurename = nullptr;
     QAction *mnuclear = nullptr;
     QAction *mnutours = nullptr;
+    QAction *mnuchart = nullptr;
     QLabel *okno = nullptr;
     TableGrid *MS = nullptr;
     TableGrid *ms1 = nullptr;
     TableGrid *MSF = nullptr;
     RoundView *tours = nullptr;
+    PlacesChartView *chart = nullptr;
     SeasonView *frseason = nullptr;
     QTimer Timer1;
     TableRecovery *recovery_ = nullptr;

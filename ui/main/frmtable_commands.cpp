@@ -26,6 +26,7 @@ const platform::Command<frmtable> kCommands[] = {
     {{"chess1", "chess2", 1800, "Шахматная таблица (2)", "Шахматная таблица (&2)", "Ctrl+V",               Main, false}, &frmtable::prochess1},
     {{"table",  "table",  2400, "Таблица результатов",   "&Таблица результатов",   "Ctrl+T",               Main, false}, &frmtable::protable},
     {{"tours",  "tours",  7200, "Туры",                  "Ту&ры",                  "Ctrl+R",               Main, false}, &frmtable::protours},
+    {{"chart",  nullptr,  0,    nullptr,                 "Гра&фик мест",           "Ctrl+G",               Main, false}, &frmtable::prochart},
     {{"calendar", "calendar", 7800, "Календарь",         "Кал&ендарь...",          "",                     Main, false}, &frmtable::procalendar},
     {{"rename", "rename", 3000, "Переименовать",         "&Переименовать",         "F2",                   Main, true},  &frmtable::prorename},
     {{"clear",  "clear",  4200, "Очистить",              "&Очистить",              "Ctrl+D",               Main, false}, &frmtable::proclear},
@@ -67,6 +68,7 @@ void frmtable::buildCommands() {
     mnurename = commands_.action("rename");
     mnuclear = commands_.action("clear");
     mnutours = commands_.action("tours");
+    mnuchart = commands_.action("chart");
     followUndoStack();
 }
 

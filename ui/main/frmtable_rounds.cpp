@@ -5,6 +5,7 @@
 #include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
+#include "ui/main/placeschartview.h"
 #include "ui/main/roundview.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
@@ -45,6 +46,20 @@ void frmtable::buildRoundView() {
 
 void frmtable::protours() {
     showView(View::Rounds);
+}
+
+// In the place of the round view; the places are counted only when it is shown.
+void frmtable::buildChartView() {
+    using namespace mainlayout;
+    chart = new PlacesChartView(document_, centralWidget());
+    chart->setGeometry(0, platform::twipsToPixelsY(kGridTop),
+                       platform::twipsToPixelsX(kCrossTableWidth),
+                       platform::twipsToPixelsY(kGridHeight));
+    chart->hide();
+}
+
+void frmtable::prochart() {
+    showView(View::Chart);
 }
 
 // The draw replaces a calendar only when the user agrees, since moved matches and dates set

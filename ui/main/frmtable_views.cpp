@@ -3,6 +3,7 @@
 #include "core/league/columns.h"
 #include "ui/document/leaguedocument.h"
 #include "ui/main/frmtable.h"
+#include "ui/main/placeschartview.h"
 #include "ui/main/resultsmodel.h"
 #include "ui/main/roundview.h"
 #include "ui/main/seasonview.h"
@@ -22,9 +23,12 @@ void frmtable::showView(View view) {
     ms1->setVisible(view == View::CrossTable2);
     MS->setVisible(view == View::CrossTable1);
     tours->setVisible(view == View::Rounds);
+    chart->setVisible(view == View::Chart);
     // The keys move through the view on show, so that a season can be kept without a mouse.
     if (view == View::Rounds)
         tours->takeFocus();
+    else if (view == View::Chart)
+        chart->setFocus();
     else if (overTime)
         frseason->grid()->setFocus();
     else
@@ -33,9 +37,11 @@ void frmtable::showView(View view) {
     mnuchess1->setEnabled(view != View::CrossTable2);
     mnutable->setEnabled(view != View::Results);
     mnutours->setEnabled(view != View::Rounds);
+    mnuchart->setEnabled(view != View::Chart);
     // Renaming and clearing act on a cross-table's current cell or are offered beside it.
-    mnurename->setEnabled(view != View::Results && view != View::Rounds);
-    mnuclear->setEnabled(view != View::Results && view != View::Rounds);
+    const bool crossTable = view == View::CrossTable1 || view == View::CrossTable2;
+    mnurename->setEnabled(crossTable);
+    mnuclear->setEnabled(crossTable);
 }
 
 void frmtable::prochess() {

@@ -16,8 +16,8 @@
 //   pictures      The pictures of the README and the AppStream metadata, taken from the screen
 //                 into the folder SOCCER_PROBE_PICTURES: the main window on the whole screen
 //                 showing cross-table 1 (cross-table.png) and the results table
-//                 (results-table.png), the round view (rounds.png), then the print preview
-//                 (published-page.png).
+//                 (results-table.png), the round view (rounds.png), the chart of places
+//                 (places-chart.png), then the print preview (published-page.png).
 //   enter-scores  enters kScores results in cross-table 1 of the main (or classic) window (result k
 //   in row
 //                 1 + k / 5, against the (k % 5)-th other team, "k%10 k/10"), says "entered"
@@ -145,7 +145,11 @@ class Probe : public QObject {
                         trigger(window, "mnutours");
                         settled([this, window] {
                             take(window, "rounds.png");
-                            trigger(window, "mnuprint");
+                            trigger(window, "mnuchart");
+                            settled([this, window] {
+                                take(window, "places-chart.png");
+                                trigger(window, "mnuprint");
+                            });
                         });
                     });
                 });
