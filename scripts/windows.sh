@@ -19,6 +19,7 @@ qt_build=$cache/qt-$qt_version-build
 qt_prefix=$cache/qt-$qt_version-mingw64
 qt_stamp=$qt_prefix/.soccer-built
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
+triple=x86_64-w64-mingw32
 out=$root/build-windows
 stage=${1:-all}
 mkdir -p "$cache"
@@ -80,15 +81,60 @@ qt_base() {
     [ -f "$qt_stamp" ] || { echo "Qt's build failed: see $cache/qt-build.log" >&2; exit 1; }
 }
 
+# ---- GLPK and libical, which Debian packages for Linux only ----
+
+# Both from Debian's source packages, as static libraries (nothing more to ship), built once
+# beside Qt. GLPK is told it is on Windows (__WOE__, its own switch) so that it uses the
+# thread-safe C runtime calls Windows has; the places are counted on a worker thread.
+glpk_prefix=$cache/glpk-5.0-mingw64
+ical_prefix=$cache/libical-3.0.16-mingw64
+
+source_package() { # package, orig tarball pattern
+    ls "$cache"/$2 >/dev/null 2>&1 && return
+    # Only the upstream tarball is used; a missing Debian part is no reason to stop.
+    (cd "$cache" && apt-get source --download-only "$1" >/dev/null 2>&1) || true
+    ls "$cache"/$2 >/dev/null
+}
+
+glpk_base() {
+    [ -f "$glpk_prefix/lib/libglpk.a" ] && return
+    step "GLPK for Windows"
+    source_package glpk 'glpk_5.0.orig.tar.gz'
+    rm -rf "$cache/glpk-5.0" && tar -xzf "$cache"/glpk_5.0.orig.tar.gz -C "$cache"
+    (
+        cd "$cache/glpk-5.0"
+        ./configure --host=$triple CC=$triple-gcc-posix CPPFLAGS=-D__WOE__ \
+            --prefix="$glpk_prefix" --disable-shared --enable-static >/dev/null
+        make -C src -j"$(nproc)" >/dev/null && make -C src install >/dev/null
+    )
+}
+
+ical_base() {
+    [ -f "$ical_prefix/lib/libical.a" ] && return
+    step "libical for Windows"
+    source_package libical3 'libical3_3.0.16.orig.tar.gz'
+    rm -rf "$cache/libical-3.0.16" && tar -xzf "$cache"/libical3_3.0.16.orig.tar.gz -C "$cache"
+    cmake -S "$cache/libical-3.0.16" -B "$cache/libical-3.0.16/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$ical_prefix" -DSTATIC_ONLY=ON -DUSE_BUILTIN_TZDATA=ON \
+        -DICAL_GLIB=OFF -DICAL_BUILD_DOCS=OFF -DLIBICAL_BUILD_TESTING=OFF -DENABLE_GTK_DOC=OFF \
+        -DGOBJECT_INTROSPECTION=OFF -DICAL_GLIB_VAPI=OFF -DWITH_CXX_BINDINGS=OFF \
+        -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON -DCMAKE_DISABLE_FIND_PACKAGE_BDB=ON >/dev/null
+    cmake --build "$cache/libical-3.0.16/build" && cmake --install "$cache/libical-3.0.16/build" >/dev/null
+}
+
 # ---- The programs, cross-built against that Qt ----
 
 programs() {
     step "soccer, soccer-classic, soccer-cli for Windows"
     # Qt's toolchain file loads the repository's one and adds the cross-built Qt and the
     # build machine's tools (moc, uic, rcc). Tests run through wine64.
-    cmake -S "$root" -B "$out/build" -G Ninja \
+    glpk_base
+    ical_base
+    PKG_CONFIG_LIBDIR=$ical_prefix/lib/pkgconfig cmake -S "$root" -B "$out/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DSOCCER_BENCH=OFF \
+        -DGLPK_INCLUDE_DIR="$glpk_prefix/include" -DGLPK_LIBRARY="$glpk_prefix/lib/libglpk.a" \
         -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
     cmake --build "$out/build"
 }
@@ -104,7 +150,6 @@ setup_wine() {
     export WINEPATH QT_PLUGIN_PATH=$qt_prefix/plugins
 }
 
-triple=x86_64-w64-mingw32
 mingw_runtime_folder() { dirname "$($triple-g++-posix -print-file-name=libstdc++-6.dll)"; }
 
 wine_tests() {

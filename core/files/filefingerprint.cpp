@@ -17,8 +17,20 @@ FileFingerprint FileFingerprint::ofBytes(const QByteArray &bytes) {
     FileFingerprint print;
     print.present_ = true;
     print.size_ = bytes.size();
-    print.hash_ = QCryptographicHash::hash(bytes, kHash);
+    print.unhashed_ = bytes;
     return print;
+}
+
+const QByteArray &FileFingerprint::hash() const {
+    if (hash_.isEmpty() && present_) {
+        hash_ = QCryptographicHash::hash(unhashed_, kHash);
+        unhashed_ = {};
+    }
+    return hash_;
+}
+
+bool FileFingerprint::operator==(const FileFingerprint &other) const {
+    return present_ == other.present_ && size_ == other.size_ && hash() == other.hash();
 }
 
 // The bytes are hashed as they are read, so that a large file that has taken the table's
@@ -43,7 +55,7 @@ QByteArray FileFingerprint::toBytes() const {
         return {};
     QByteArray bytes(8, '\0');
     qToBigEndian<qint64>(size_, bytes.data());
-    return bytes + hash_;
+    return bytes + hash();
 }
 
 FileFingerprint FileFingerprint::fromBytes(const QByteArray &bytes) {

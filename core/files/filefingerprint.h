@@ -23,12 +23,20 @@ class FileFingerprint {
     // bytes that toBytes did not make.
     QByteArray toBytes() const;
     static FileFingerprint fromBytes(const QByteArray &bytes);
-    bool operator==(const FileFingerprint &) const = default;
+    // Files of different sizes differ without hashing either.
+    bool operator==(const FileFingerprint &other) const;
 
   private:
+    const QByteArray &hash() const;
+
     bool present_ = false;
     qint64 size_ = 0;
-    QByteArray hash_;
+    // The bytes of ofBytes are hashed only when the hash is first needed: opening a table
+    // takes its fingerprint, and hashing a large table there would slow every start for a
+    // comparison that comes, if ever, at the next save. The bytes are shared with the
+    // reader's copy, not copied.
+    mutable QByteArray unhashed_;
+    mutable QByteArray hash_;
 };
 
 } // namespace soccer

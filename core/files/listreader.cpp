@@ -154,11 +154,17 @@ void ListReader::skipRestOfLine() {
 
 QStringList ListReader::readLines() {
     QStringList lines;
+    // Local copies of where the bytes are: the compiler must otherwise read them again after
+    // every step, since the bytes read may be any object.
+    const char *const data = bytes_.constData();
+    const qsizetype size = bytes_.size();
     while (!atEnd()) {
         const qsizetype start = pos_;
-        while (pos_ < bytes_.size() && !isLineEnd(current()))
-            ++pos_;
-        lines.append(decode(QByteArrayView(bytes_.constData() + start, pos_ - start)));
+        qsizetype end = start;
+        while (end < size && !isLineEnd(data[end]))
+            ++end;
+        pos_ = end;
+        lines.append(decode(QByteArrayView(data + start, end - start)));
         consumeLineEnd();
     }
     return lines;
