@@ -4,8 +4,12 @@
 #include "core/season/placeshistory.h"
 
 #include <QString>
+#include <array>
 
 namespace soccer {
+
+// The teams' names by number, as a league holds them (index 0 unused).
+using TeamNames = std::array<QString, kArraySize>;
 
 // The chart of places drawn the same way on every surface: in the window, on a page of the
 // PDF and as an SVG picture of the web page.
@@ -35,6 +39,6 @@ double placeY(int place);
 
 // The chart as an SVG picture: a line a team over the rounds charted, the names at the end of
 // the lines, the rounds on top and the places on the left. Empty without rounds.
-QString placesChartSvg(const League &league, const PlacesHistory &history);
+QString placesChartSvg(const TeamNames &names, const PlacesHistory &history);
 
 } // namespace soccer
