@@ -78,6 +78,13 @@ void writeTeam(QStringList &out, const TeamNames &names, const PlacesHistory &hi
 
 } // namespace
 
+std::optional<PublishedChart> publishedChart(const League &league) {
+    PlacesHistory history = placesHistory(league);
+    if (history.rounds.empty())
+        return std::nullopt;
+    return PublishedChart{league.teamNames, std::move(history)};
+}
+
 QString placesChartSvg(const TeamNames &names, const PlacesHistory &history) {
     if (history.rounds.empty())
         return {};
