@@ -10,7 +10,6 @@
 #include "tst_kit.h"
 #include "tst_publish_kit.h"
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -50,24 +49,6 @@ QList<QStringList> expectedCross(const League &league, int half) {
         rows.append(fields);
     }
     return rows;
-}
-
-// Page objects, not the /Pages tree that holds them.
-int pageCount(const QByteArray &pdf) {
-    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
-    int count = 0;
-    for (auto it = page.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next())
-        ++count;
-    return count;
-}
-
-// "P" or "L" for every page of a PDF, in file order, from its media box.
-QString orientations(const QByteArray &pdf) {
-    QString result;
-    static const QRegularExpression box(QStringLiteral(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])"));
-    for (const QRegularExpressionMatch &match : box.globalMatch(QString::fromLatin1(pdf)))
-        result += match.captured(1).toDouble() < match.captured(2).toDouble() ? u'P' : u'L';
-    return result;
 }
 
 } // namespace
@@ -218,8 +199,8 @@ void TestCliPublish::pdfHasThePlannedPages() {
     const QByteArray pdf = testkit::fileBytes(out);
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdf.trimmed().endsWith("%%EOF"));
-    QCOMPARE(pageCount(pdf), int(pages.size()));
-    QCOMPARE(orientations(pdf), pages);
+    QCOMPARE(publishkit::pageCount(pdf), int(pages.size()));
+    QCOMPARE(publishkit::orientations(pdf), pages);
 }
 
 void TestCliPublish::nameWithMarkupSurvivesHtmlAndCsv() {
