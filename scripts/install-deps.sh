@@ -14,8 +14,6 @@ packages+=(libglpk-dev)
 # dpkg-shlibdeps for the package's dependencies and lintian to judge the package.
 packages+=(desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
            dpkg-dev lintian)
-# pdftotext reads the exported PDF's text back in the tests of the printed pages.
-packages+=(poppler-utils)
 # The pictures of the README and the metainfo (scripts/screenshots.sh): a virtual X server.
 packages+=(xvfb xauth)
 sudo=""

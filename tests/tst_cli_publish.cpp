@@ -8,8 +8,10 @@
 #include "tst_bundesliga_kit.h"
 #include "tst_cli_kit.h"
 #include "tst_kit.h"
+#include "tst_kit_season.h"
 #include "tst_publish_kit.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -51,6 +53,24 @@ QList<QStringList> expectedCross(const League &league, int half) {
     return rows;
 }
 
+// Page objects, not the /Pages tree that holds them.
+int pageCount(const QByteArray &pdf) {
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
+    int count = 0;
+    for (auto it = page.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+// "P" or "L" for every page of a PDF, in file order, from its media box.
+QString orientations(const QByteArray &pdf) {
+    QString result;
+    static const QRegularExpression box(QStringLiteral(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])"));
+    for (const QRegularExpressionMatch &match : box.globalMatch(QString::fromLatin1(pdf)))
+        result += match.captured(1).toDouble() < match.captured(2).toDouble() ? u'P' : u'L';
+    return result;
+}
+
 } // namespace
 
 class TestCliPublish : public QObject {
@@ -72,6 +92,7 @@ class TestCliPublish : public QObject {
     QTemporaryDir folder_;
     QString season_;
     QString big_;
+    QString calendar_;
     QString nasty_;
     std::unique_ptr<League> seasonBack_ = std::make_unique<League>();
 };
@@ -87,6 +108,9 @@ void TestCliPublish::initTestCase() {
     writeTableFile(season_, *season);
     readTableFile(season_, *seasonBack_);
     QCOMPARE(seasonBack_->teamCount, 18);
+
+    calendar_ = path(QStringLiteral("calendar.TFL"));
+    writeTableFile(calendar_, *seasonkit::importedSeason());
 
     big_ = path(QStringLiteral("big.TFL"));
     writeTableFile(big_, *publishkit::playedLeague(kMaxTeams));
@@ -175,6 +199,15 @@ void TestCliPublish::pdfHasThePlannedPages_data() {
     QTest::newRow("18 teams, cross-table 1") << "season"
                                              << "cross1"
                                              << "L";
+    // With its calendar the season adds the rounds (306 matches, 43 a page: 8 upright pages)
+    // and, after them, the chart of places on a landscape page; a table chosen alone stays
+    // without it.
+    QTest::newRow("18 teams with a calendar, every table") << "calendar"
+                                                           << ""
+                                                           << "PLL" + QString(8, u'P') + "L";
+    QTest::newRow("18 teams with a calendar, results") << "calendar"
+                                                       << "results"
+                                                       << "P";
     QTest::newRow("99 teams, every table") << "big"
                                            << ""
                                            << "PPP" + QString(24, u'L');
@@ -191,7 +224,8 @@ void TestCliPublish::pdfHasThePlannedPages() {
     QFETCH(QString, pages);
     const QString out = path(QStringLiteral("out.pdf"));
     QFile::remove(out);
-    QStringList arguments{"export", table == "big" ? big_ : season_, "--format", "pdf", "-o", out};
+    const QString file = table == "big" ? big_ : table == "calendar" ? calendar_ : season_;
+    QStringList arguments{"export", file, "--format", "pdf", "-o", out};
     if (!choice.isEmpty())
         arguments << "--table" << choice;
     const Run result = clikit::runCli(arguments);
@@ -199,8 +233,8 @@ void TestCliPublish::pdfHasThePlannedPages() {
     const QByteArray pdf = testkit::fileBytes(out);
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdf.trimmed().endsWith("%%EOF"));
-    QCOMPARE(publishkit::pageCount(pdf), int(pages.size()));
-    QCOMPARE(publishkit::orientations(pdf), pages);
+    QCOMPARE(pageCount(pdf), int(pages.size()));
+    QCOMPARE(orientations(pdf), pages);
 }
 
 void TestCliPublish::nameWithMarkupSurvivesHtmlAndCsv() {

@@ -8,7 +8,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -34,24 +33,6 @@ inline std::unique_ptr<soccer::League> smallLeague() {
     soccer::enterScore(first, 1, 2, QStringLiteral("1 1"));
     soccer::enterScore(first, 4, 2, QStringLiteral("3 0"));
     return league;
-}
-
-// Page objects of a PDF, not the /Pages tree that holds them.
-inline int pageCount(const QByteArray &pdf) {
-    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![A-Za-z]))"));
-    int count = 0;
-    for (auto it = page.globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next())
-        ++count;
-    return count;
-}
-
-// "P" or "L" for every page of a PDF, in file order, from its media box.
-inline QString orientations(const QByteArray &pdf) {
-    QString result;
-    static const QRegularExpression box(QStringLiteral(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])"));
-    for (const QRegularExpressionMatch &match : box.globalMatch(QString::fromLatin1(pdf)))
-        result += match.captured(1).toDouble() < match.captured(2).toDouble() ? u'P' : u'L';
-    return result;
 }
 
 // The column of a published table headed `header`, or -1.
