@@ -15,11 +15,11 @@
 #include "core/recovery/recoverycopy.h"
 #include "core/season/draw.h"
 #include "core/season/placeshistory.h"
+#include "publish/chartpainter.h"
 #include "ui/app/navigation.h"
 #include "ui/dialogs/frmopen.h"
 #include "ui/document/tablerecovery.h"
 #include "ui/main/frmtable.h"
-#include "ui/main/placeschartview.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
@@ -526,7 +526,7 @@ void BM_PaintPlacesChart99(benchmark::State &state) {
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        paintPlacesChart(painter, *league, history, {});
+        publish::paintPlacesChart(painter, league->teamNames, history);
     }
 }
 

@@ -95,7 +95,7 @@ int runChart(CommandLine &commandLine) {
     const auto league = readLeague(commandLine.tablePath(), rule, points);
     if (!league)
         return TableUnreadable;
-    const QString svg = soccer::placesChartSvg(*league, soccer::placesHistory(*league));
+    const QString svg = soccer::placesChartSvg(league->teamNames, soccer::placesHistory(*league));
     if (svg.isEmpty()) {
         printError(QStringLiteral("графика мест нет: в таблице нет календаря с сыгранными турами"));
         return BadArguments;

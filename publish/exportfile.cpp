@@ -27,6 +27,16 @@ std::vector<soccer::PublishedTableKind> exportedTables(const soccer::League &lea
     return soccer::fullPublicationKinds(league);
 }
 
+soccer::Publication exportedPublication(const soccer::League &league, const ExportRequest &request,
+                                        QDate date) {
+    soccer::Publication publication =
+        soccer::seasonPublication(league, exportedTables(league, request), date, request.season);
+    // The chart belongs to the whole season's publication, not to one table chosen alone.
+    if (!request.table && request.format != ExportFormat::Csv)
+        publication.chart = soccer::publishedChart(league);
+    return publication;
+}
+
 QByteArray pdfBytes(const soccer::Publication &publication) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -41,8 +51,7 @@ QByteArray pdfBytes(const soccer::Publication &publication) {
 }
 
 QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date) {
-    const soccer::Publication publication =
-        soccer::seasonPublication(league, exportedTables(league, request), date, request.season);
+    const soccer::Publication publication = exportedPublication(league, request, date);
     switch (request.format) {
     case ExportFormat::Csv:
         return soccer::csvTable(publication.tables.front());

@@ -27,6 +27,11 @@ struct ExportRequest {
 std::vector<soccer::PublishedTableKind> exportedTables(const soccer::League &league,
                                                        const ExportRequest &request);
 
+// What an export publishes on `date`: the tables chosen, and after the full publication of a
+// season with rounds played, on paper and on the web page, the chart of places.
+soccer::Publication exportedPublication(const soccer::League &league, const ExportRequest &request,
+                                        QDate date);
+
 // The file's bytes: the league's tables as published on `date`, the title taken from the
 // league's table path. Empty only when a PDF cannot be made.
 QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date);

@@ -1,5 +1,6 @@
 #include "publish/pagepainter.h"
 
+#include "publish/chartpainter.h"
 #include "publish/pageplan.h"
 
 #include <QFont>
@@ -8,6 +9,7 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace publish {
 
@@ -27,17 +29,22 @@ constexpr int kTitlePoints = 13;
 constexpr int kDatePoints = 9;
 constexpr int kCaptionPoints = 10;
 constexpr int kFooterPoints = 8;
+constexpr int kChartTextUnits = 10;     // as the SVG picture sets its text
 constexpr int kRuleWidth = 10;          // half a point
 constexpr double kCellPaddingEms = 0.3; // between a cell's text and its rules
 
-// Sizes are given in twips, the unit the painter draws in.
-QFont fontOf(int points, bool bold = false) {
+// The size in the painter's units: twips on a table's page, the chart's own units on its page.
+QFont fontOfSize(int units, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(points * 20);
+    font.setPixelSize(units);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+QFont fontOf(int points, bool bold = false) {
+    return fontOfSize(points * 20, bold);
 }
 
 Qt::Alignment alignmentOf(ColumnRole role) {
@@ -71,7 +78,10 @@ class PagePainter {
         width_ = PageMetrics::usableWidth(page.setting.landscape);
         height_ = PageMetrics::usableHeight(page.setting.landscape);
         paintHeading(page);
-        paintTable(page);
+        if (page.chart)
+            paintChart();
+        else
+            paintTable(page);
         paintFooter(number, count);
     }
 
@@ -112,6 +122,22 @@ class PagePainter {
             QRectF(m, m + height_ - PageMetrics::kFooterHeight, width_, PageMetrics::kFooterHeight),
             Qt::AlignRight | Qt::AlignBottom,
             QStringLiteral("Страница %1 из %2").arg(number).arg(count));
+    }
+
+    // The chart as large as the room between the heading and the footer allows, both ways
+    // scaled alike so that its text keeps its shape.
+    void paintChart() {
+        const soccer::PublishedChart &chart = *publication_.chart;
+        const double room = height_ - PageMetrics::kHeadingHeight - PageMetrics::kFooterHeight;
+        const double scale = std::min(width_ / soccer::placeschart::chartWidth(chart.history),
+                                      room / soccer::placeschart::chartHeight(chart.history));
+        painter_.save();
+        painter_.translate(PageMetrics::kMargin,
+                           PageMetrics::kMargin + PageMetrics::kHeadingHeight);
+        painter_.scale(scale, scale);
+        painter_.setFont(fontOfSize(kChartTextUnits));
+        paintPlacesChart(painter_, chart.teamNames, chart.history);
+        painter_.restore();
     }
 
     void paintTable(const PlannedPage &page) {
@@ -212,6 +238,11 @@ class PagePainter {
 
 } // namespace
 
+void paintPage(QPainter &painter, const soccer::Publication &publication, const PlannedPage &page,
+               int number, int count) {
+    PagePainter(painter, publication).paint(page, number, count);
+}
+
 bool paintPublication(QPagedPaintDevice &device, const soccer::Publication &publication,
                       Orientation orientation) {
     const std::vector<PlannedPage> pages = planPages(publication, orientation);
@@ -225,7 +256,7 @@ bool paintPublication(QPagedPaintDevice &device, const soccer::Publication &publ
         } else if (!device.newPage()) {
             return false;
         }
-        PagePainter(painter, publication).paint(pages[i], int(i) + 1, int(pages.size()));
+        paintPage(painter, publication, pages[i], int(i) + 1, int(pages.size()));
     }
     return pages.empty() || painter.end();
 }

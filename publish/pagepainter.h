@@ -4,8 +4,14 @@
 #include "publish/pageplan.h"
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace publish {
+
+// One planned page, numbered `number` of `count`, on a painter of any device: the device's
+// resolution sets the scale, and the painter is left at the page's top left corner.
+void paintPage(QPainter &painter, const soccer::Publication &publication, const PlannedPage &page,
+               int number, int count);
 
 // Paints every page that planPages() plans on a paged device that nobody paints on yet (a
 // PDF writer, a printer, a print preview): A4 pages with the title and date on top, the header

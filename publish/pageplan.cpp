@@ -112,6 +112,14 @@ QString quoted(const QString &text) {
     return QStringLiteral("«") + text + QStringLiteral("»");
 }
 
+// The chart's page: wider than tall as the chart is, unless the printer is turned upright.
+PlannedPage chartPage(Orientation orientation) {
+    PlannedPage page;
+    page.chart = true;
+    page.setting.landscape = orientation != Orientation::Portrait;
+    return page;
+}
+
 } // namespace
 
 double columnEms(ColumnRole role) {
@@ -185,10 +193,14 @@ std::vector<PlannedPage> planPages(const soccer::Publication &publication,
             }
         }
     }
+    if (publication.chart)
+        pages.push_back(chartPage(orientation));
     return pages;
 }
 
 QString pageCaption(const soccer::Publication &publication, const PlannedPage &page) {
+    if (page.chart)
+        return QStringLiteral("График мест");
     const PublishedTable &table = publication.tables[std::size_t(page.table)];
     if (page.partCount <= 1)
         return table.caption;

@@ -73,16 +73,20 @@ struct PlannedPage {
     // last row as more rows would.
     int firstNote = 0;
     int noteCount = 0;
+    // The page of the chart of places instead of a table: `table` and the rows mean nothing.
+    bool chart = false;
 };
 
 // Every page of the publication in print order: the tables one after the other, each cut
 // into bands of columns and, within a band, into runs of as many rows as fit under that
-// band's header row.
+// band's header row; then the chart of places, when the publication has it, on one page
+// turned landscape (or as the printer is turned), scaled to fit.
 std::vector<PlannedPage> planPages(const soccer::Publication &publication,
                                    Orientation orientation = Orientation::ByTable);
 
-// The caption of a page: the table's caption, followed for a table of several pages by
-// "часть 2 из 12: строки 41–80, столбцы «1»–«29»" (rows and columns only where they are cut).
+// The caption of a page: "График мест" on the chart's page; else the table's caption, followed for
+// a table of several pages by "часть 2 из 12: строки 41–80, столбцы «1»–«29»" (rows and columns
+// only where they are cut).
 QString pageCaption(const soccer::Publication &publication, const PlannedPage &page);
 
 } // namespace publish

@@ -1,6 +1,7 @@
 #include "publish/printpreview.h"
 
 #include "core/publish/publishedtables.h"
+#include "publish/exportfile.h"
 #include "publish/pagepainter.h"
 #include "publish/pageplan.h"
 
@@ -14,10 +15,11 @@ namespace publish {
 
 namespace {
 
-// Landscape pages for all when any table needs them, so that no table is cut smaller.
+// Landscape pages for all when any table needs them, so that no table is cut smaller; the
+// chart is scaled to whichever way the paper is turned.
 bool anyLandscape(const soccer::Publication &publication) {
     for (const PlannedPage &page : planPages(publication)) {
-        if (page.setting.landscape)
+        if (page.setting.landscape && !page.chart)
             return true;
     }
     return false;
@@ -27,8 +29,8 @@ bool anyLandscape(const soccer::Publication &publication) {
 
 void printWithPreview(QWidget *parent, const soccer::League &league,
                       const soccer::SeasonPublishing &season) {
-    const soccer::Publication publication = soccer::seasonPublication(
-        league, soccer::fullPublicationKinds(league), QDate::currentDate(), season);
+    const soccer::Publication publication = exportedPublication(
+        league, ExportRequest{ExportFormat::Pdf, std::nullopt, season}, QDate::currentDate());
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(anyLandscape(publication) ? QPageLayout::Landscape

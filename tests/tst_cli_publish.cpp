@@ -8,6 +8,7 @@
 #include "tst_bundesliga_kit.h"
 #include "tst_cli_kit.h"
 #include "tst_kit.h"
+#include "tst_kit_season.h"
 #include "tst_publish_kit.h"
 
 #include <QRegularExpression>
@@ -91,6 +92,7 @@ class TestCliPublish : public QObject {
     QTemporaryDir folder_;
     QString season_;
     QString big_;
+    QString calendar_;
     QString nasty_;
     std::unique_ptr<League> seasonBack_ = std::make_unique<League>();
 };
@@ -106,6 +108,9 @@ void TestCliPublish::initTestCase() {
     writeTableFile(season_, *season);
     readTableFile(season_, *seasonBack_);
     QCOMPARE(seasonBack_->teamCount, 18);
+
+    calendar_ = path(QStringLiteral("calendar.TFL"));
+    writeTableFile(calendar_, *seasonkit::importedSeason());
 
     big_ = path(QStringLiteral("big.TFL"));
     writeTableFile(big_, *publishkit::playedLeague(kMaxTeams));
@@ -194,6 +199,15 @@ void TestCliPublish::pdfHasThePlannedPages_data() {
     QTest::newRow("18 teams, cross-table 1") << "season"
                                              << "cross1"
                                              << "L";
+    // With its calendar the season adds the rounds (306 matches, 43 a page: 8 upright pages)
+    // and, after them, the chart of places on a landscape page; a table chosen alone stays
+    // without it.
+    QTest::newRow("18 teams with a calendar, every table") << "calendar"
+                                                           << ""
+                                                           << "PLL" + QString(8, u'P') + "L";
+    QTest::newRow("18 teams with a calendar, results") << "calendar"
+                                                       << "results"
+                                                       << "P";
     QTest::newRow("99 teams, every table") << "big"
                                            << ""
                                            << "PPP" + QString(24, u'L');
@@ -210,7 +224,8 @@ void TestCliPublish::pdfHasThePlannedPages() {
     QFETCH(QString, pages);
     const QString out = path(QStringLiteral("out.pdf"));
     QFile::remove(out);
-    QStringList arguments{"export", table == "big" ? big_ : season_, "--format", "pdf", "-o", out};
+    const QString file = table == "big" ? big_ : table == "calendar" ? calendar_ : season_;
+    QStringList arguments{"export", file, "--format", "pdf", "-o", out};
     if (!choice.isEmpty())
         arguments << "--table" << choice;
     const Run result = clikit::runCli(arguments);

@@ -1,5 +1,5 @@
 // The published tables and their writers: what a table holds, and how HTML, CSV and terminal
-// text carry it without losing or breaking a name.
+// text carry it without losing or breaking a name, and the web page's chart of places.
 #include "core/league/score.h"
 #include "core/league/standings.h"
 #include "core/publish/csvtable.h"
@@ -7,6 +7,7 @@
 #include "core/publish/htmlpage.h"
 #include "core/publish/publishedtables.h"
 #include "core/publish/terminaltable.h"
+#include "tst_kit_season.h"
 #include "tst_publish_kit.h"
 
 #include <QtTest>
@@ -44,6 +45,8 @@ class TestPublish : public QObject {
     void csvGuardsTextsAgainstFormulasNotNumbers_data();
     void csvGuardsTextsAgainstFormulasNotNumbers();
     void htmlPageIsWellFormedAndHoldsTheTables();
+    void htmlPageShowsTheChartAfterTheTables_data();
+    void htmlPageShowsTheChartAfterTheTables();
     void htmlEscapesMarkupAndDropsWhatXmlForbids_data();
     void htmlEscapesMarkupAndDropsWhatXmlForbids();
     void displayWidthCountsTerminalColumns_data();
@@ -224,6 +227,33 @@ void TestPublish::htmlPageIsWellFormedAndHoldsTheTables() {
     QCOMPARE(cross.rowClasses[2][12], QStringLiteral("points"));
     QCOMPARE(page.tables[0].rowClasses[0][8], QStringLiteral("points"));
     QCOMPARE(page.tables[0].rows[0].mid(0, 2), QStringList({"1", "Гамма"}));
+}
+
+void TestPublish::htmlPageShowsTheChartAfterTheTables_data() {
+    QTest::addColumn<bool>("calendar");
+    QTest::newRow("rounds played") << true;
+    QTest::newRow("no calendar") << false;
+}
+
+// One SVG picture in a figure after the tables, the page still well-formed XML whatever the
+// names; without a round played nothing of it.
+void TestPublish::htmlPageShowsTheChartAfterTheTables() {
+    QFETCH(bool, calendar);
+    auto league = seasonkit::importedSeason();
+    league->teamNames[2] = QStringLiteral("Бета <&; \"Юг\"");
+    if (!calendar)
+        league->calendar = {};
+    Publication publication = fullPublication(*league, kDay);
+    publication.chart = publishedChart(*league);
+    const QByteArray bytes = htmlPage(publication);
+    QCOMPARE(publishkit::readHtmlPage(bytes).error, QString());
+    QCOMPARE(bytes.count("<svg "), qsizetype(calendar));
+    QCOMPARE(bytes.count(QStringLiteral("</div>\n<figure class=\"chart\">\n<figcaption>График "
+                                        "мест</figcaption>\n<svg ")
+                             .toUtf8()),
+             qsizetype(calendar));
+    // Neither the chart's style nor its figure on a page without it.
+    QCOMPARE(bytes.contains("chart"), calendar);
 }
 
 void TestPublish::htmlEscapesMarkupAndDropsWhatXmlForbids_data() {

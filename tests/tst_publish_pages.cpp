@@ -1,12 +1,17 @@
 // The pages of the printed tables: every cell on exactly one page and within it, the columns
 // that name the rows and the header row on every page, the captions of the parts, and the
-// print preview showing the same pages.
+// print preview showing the same pages, and the chart of places after a season's tables.
 #include "core/publish/publishedtables.h"
+#include "publish/exportfile.h"
+#include "publish/pagepainter.h"
 #include "publish/pageplan.h"
 #include "publish/printpreview.h"
+#include "tst_kit_season.h"
 #include "tst_publish_kit.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -48,6 +53,7 @@ class TestPages : public QObject {
     void everyCellOnExactlyOnePage();
     void captionsNameTheParts();
     void printPreviewShowsThePlannedPages();
+    void chartPageDrawsEveryTeamsLine();
 };
 
 void TestPages::sizeFollowsTheWidth_data() {
@@ -175,6 +181,34 @@ void TestPages::printPreviewShowsThePlannedPages() {
     publish::printWithPreview(nullptr, *league);
     QVERIFY(landscape);
     QCOMPARE(shown, 3 + 6 + 6);
+}
+
+// After the tables of a played season a landscape page «График мест», painted here on an image
+// of the page as on paper: every team's line in its own colour.
+void TestPages::chartPageDrawsEveryTeamsLine() {
+    const auto league = seasonkit::importedSeason();
+    const Publication publication = publish::exportedPublication(
+        *league, {publish::ExportFormat::Pdf, std::nullopt, {}}, QDate(2016, 5, 14));
+    const std::vector<PlannedPage> pages = publish::planPages(publication);
+    QVERIFY(pages.back().chart && pages.back().setting.landscape);
+    QCOMPARE(publish::pageCaption(publication, pages.back()), QStringLiteral("График мест"));
+    QImage image(1754, 1240, QImage::Format_RGB32); // A4 landscape at 150 dpi
+    image.setDotsPerMeterX(5906);
+    image.setDotsPerMeterY(5906);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        publish::paintPage(painter, publication, pages.back(), int(pages.size()),
+                           int(pages.size()));
+    }
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    for (int team = 1; team <= league->teamCount; ++team)
+        QVERIFY2(colours.contains(QColor(placeschart::teamColor(team, league->teamCount)).rgb()),
+                 qPrintable(league->teamNames[team]));
 }
 
 QTEST_MAIN(TestPages)

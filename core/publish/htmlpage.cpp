@@ -1,5 +1,7 @@
 #include "core/publish/htmlpage.h"
 
+#include "core/publish/placeschart.h"
+
 #include <QStringList>
 
 namespace soccer {
@@ -50,6 +52,13 @@ thead th,tbody tr:nth-child(even),td.own{-webkit-print-color-adjust:exact;print-
 // Added only to pages that carry a reason column, so that every other page keeps its bytes:
 // a reason is a phrase, read from the left, and may wrap on a narrow screen.
 const char kReasonStyle[] = "td.reason{text-align:left;white-space:normal;min-width:12em}\n";
+
+// Added only to pages that carry the chart of places: it scrolls sideways like a wide table
+// and is printed on a landscape page of its own.
+const char kChartStyle[] =
+    "figure.chart{overflow-x:auto;max-width:100%;margin:0 0 1.5rem}\n"
+    "figcaption{font-weight:bold;text-align:left;padding:.3rem 0}\n"
+    "@media print{figure.chart{break-before:page;page:wide;overflow:visible}}\n";
 
 bool allowedInMarkup(char32_t ch) {
     if (ch < 0x20)
@@ -154,11 +163,15 @@ class PageWriter {
         out_ += QLatin1String(kStyle);
         if (hasReasons(publication_))
             out_ += QLatin1String(kReasonStyle);
+        if (publication_.chart)
+            out_ += QLatin1String(kChartStyle);
         out_ += QLatin1String("</style>\n</head>\n<body>\n<header>\n");
         writeHeading();
         out_ += QLatin1String("</header>\n<main>\n");
         for (const PublishedTable &table : publication_.tables)
             writeTable(table);
+        if (publication_.chart)
+            writeChart(*publication_.chart);
         out_ += QLatin1String("</main>\n</body>\n</html>\n");
         return out_;
     }
@@ -208,6 +221,15 @@ class PageWriter {
             out_ += QLatin1String("</p>\n");
         }
         out_ += QLatin1String("</div>\n");
+    }
+
+    // The picture inline, so that the page stays one file; it carries no XML declaration.
+    void writeChart(const PublishedChart &chart) {
+        out_ += QLatin1String("<figure class=\"chart\">\n<figcaption>");
+        out_ += QStringLiteral("График мест");
+        out_ += QLatin1String("</figcaption>\n");
+        out_ += placesChartSvg(chart.teamNames, chart.history);
+        out_ += QLatin1String("</figure>\n");
     }
 
     void writeHeaderRow(const PublishedTable &table) {

@@ -1,5 +1,7 @@
 #include "core/publish/placeschart.h"
 
+#include "core/publish/htmlpage.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -49,10 +51,6 @@ QString number(double value) {
     return QString::number(value, 'f', 1);
 }
 
-QString escaped(const QString &text) {
-    return text.toHtmlEscaped();
-}
-
 void writeAxes(QStringList &out, const PlacesHistory &history) {
     for (std::size_t i = 0; i < history.rounds.size(); ++i)
         out << QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>")
@@ -64,23 +62,30 @@ void writeAxes(QStringList &out, const PlacesHistory &history) {
                    .arg(place);
 }
 
-void writeTeam(QStringList &out, const League &league, const PlacesHistory &history, int team) {
+void writeTeam(QStringList &out, const TeamNames &names, const PlacesHistory &history, int team) {
     QStringList points;
     for (std::size_t i = 0; i < history.places.size(); ++i)
         points << number(roundX(i)) + u',' + number(placeY(history.places[i][team]));
     const QString color = teamColor(team, history.teamCount);
     out << QStringLiteral("<polyline fill=\"none\" stroke=\"%1\" stroke-width=\"2\" "
                           "points=\"%2\"><title>%3</title></polyline>")
-               .arg(color, points.join(u' '), escaped(league.teamNames[team]));
+               .arg(color, points.join(u' '), htmlEscaped(names[std::size_t(team)]));
     const int last = history.places.back()[team];
     out << QStringLiteral("<text x=\"%1\" y=\"%2\" fill=\"%3\">%4</text>")
                .arg(number(roundX(history.places.size() - 1) + 8), number(placeY(last) + 4), color,
-                    escaped(league.teamNames[team]));
+                    htmlEscaped(names[std::size_t(team)]));
 }
 
 } // namespace
 
-QString placesChartSvg(const League &league, const PlacesHistory &history) {
+std::optional<PublishedChart> publishedChart(const League &league) {
+    PlacesHistory history = placesHistory(league);
+    if (history.rounds.empty())
+        return std::nullopt;
+    return PublishedChart{league.teamNames, std::move(history)};
+}
+
+QString placesChartSvg(const TeamNames &names, const PlacesHistory &history) {
     if (history.rounds.empty())
         return {};
     QStringList out;
@@ -91,7 +96,7 @@ QString placesChartSvg(const League &league, const PlacesHistory &history) {
     out << QStringLiteral("<title>График мест</title>");
     writeAxes(out, history);
     for (int team = 1; team <= history.teamCount; ++team)
-        writeTeam(out, league, history, team);
+        writeTeam(out, names, history, team);
     out << QStringLiteral("</svg>");
     return out.join(u'\n') + u'\n';
 }

@@ -4,8 +4,23 @@
 #include "core/season/placeshistory.h"
 
 #include <QString>
+#include <array>
+#include <optional>
 
 namespace soccer {
+
+// The teams' names by number, as a league holds them (index 0 unused).
+using TeamNames = std::array<QString, kArraySize>;
+
+// What a publication needs to draw the chart: the places counted once, and whose they are.
+struct PublishedChart {
+    TeamNames teamNames;
+    PlacesHistory history;
+};
+
+// The chart of the league's places, or none for a table without a calendar or without a round
+// played.
+std::optional<PublishedChart> publishedChart(const League &league);
 
 // The chart of places drawn the same way on every surface: in the window, on a page of the
 // PDF and as an SVG picture of the web page.
@@ -35,6 +50,6 @@ double placeY(int place);
 
 // The chart as an SVG picture: a line a team over the rounds charted, the names at the end of
 // the lines, the rounds on top and the places on the left. Empty without rounds.
-QString placesChartSvg(const League &league, const PlacesHistory &history);
+QString placesChartSvg(const TeamNames &names, const PlacesHistory &history);
 
 } // namespace soccer

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/league/league.h"
+#include "core/publish/placeschart.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The tables of a league as they are published on paper, on a web page or in a spreadsheet:
@@ -53,11 +55,13 @@ struct PublishedTable {
 };
 
 // Everything one export holds: the title of the table file, the day it is published and the
-// tables in the order they are printed.
+// tables in the order they are printed; a full publication of a season with rounds played
+// adds the chart of places after them.
 struct Publication {
     QString title;
     QDate date;
     std::vector<PublishedTable> tables;
+    std::optional<PublishedChart> chart;
 };
 
 // The full Russian header of a statistic: "Игры", "Поражения", ..., "Очки".

@@ -8,14 +8,7 @@
 
 class LeagueDocument;
 class QListWidget;
-class QPainter;
 class QScrollArea;
-
-// Paints the chart of places as placesChartSvg draws it, in its units from the painter's
-// origin: the lines of the teams in `highlighted` stand out and, while any is picked, the
-// others fade.
-void paintPlacesChart(QPainter &painter, const soccer::League &league,
-                      const soccer::PlacesHistory &history, const std::set<int> &highlighted);
 
 // The view "График мест": the place of each team after each round, a line a team, the rounds
 // across and place 1 at the top; the teams picked in the list beside it stand out. The places
