@@ -30,6 +30,11 @@ std::vector<soccer::PublishedTableKind> exportedTables(const soccer::League &lea
 // The file's bytes: the league's tables as published on `date`, the title taken from the
 // league's table path. Empty only when a PDF cannot be made.
 QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date);
+// The two halves of that: the tables to publish, counted by the core alone (the places may take
+// long, and any thread may count them), and the bytes of their file in the format asked.
+soccer::Publication exportedPublication(const soccer::League &league, const ExportRequest &request,
+                                        QDate date);
+QByteArray publicationBytes(const soccer::Publication &publication, ExportFormat format);
 
 // A PDF document of the publication on A4 pages.
 QByteArray pdfBytes(const soccer::Publication &publication);
@@ -38,5 +43,7 @@ QByteArray pdfBytes(const soccer::Publication &publication);
 // complete, so that a failure leaves no partial file behind. Failures are soccer::CoreError
 // with the error number and the Russian text the user is shown.
 void exportFile(const QString &path, const soccer::League &league, const ExportRequest &request);
+// The same for tables already counted, dated as they were.
+void exportFile(const QString &path, const soccer::Publication &publication, ExportFormat format);
 
 } // namespace publish
