@@ -215,6 +215,7 @@ bool sameDecisions(const soccer::CompetitionRules &a, const soccer::CompetitionR
         return std::pair(adjustment.team, adjustment.points);
     };
     return a.points == b.points && a.technical == b.technical && a.withdrawals == b.withdrawals &&
+           a.relegationPlaces == b.relegationPlaces &&
            std::ranges::equal(a.adjustments, b.adjustments, {}, figures, figures);
 }
 

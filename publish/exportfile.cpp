@@ -51,8 +51,11 @@ QByteArray pdfBytes(const soccer::Publication &publication) {
 }
 
 QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date) {
-    const soccer::Publication publication = exportedPublication(league, request, date);
-    switch (request.format) {
+    return publicationBytes(exportedPublication(league, request, date), request.format);
+}
+
+QByteArray publicationBytes(const soccer::Publication &publication, ExportFormat format) {
+    switch (format) {
     case ExportFormat::Csv:
         return soccer::csvTable(publication.tables.front());
     case ExportFormat::Pdf:
@@ -64,7 +67,11 @@ QByteArray exportBytes(const soccer::League &league, const ExportRequest &reques
 }
 
 void exportFile(const QString &path, const soccer::League &league, const ExportRequest &request) {
-    const QByteArray bytes = exportBytes(league, request, QDate::currentDate());
+    exportFile(path, exportedPublication(league, request, QDate::currentDate()), request.format);
+}
+
+void exportFile(const QString &path, const soccer::Publication &publication, ExportFormat format) {
+    const QByteArray bytes = publicationBytes(publication, format);
     if (bytes.isEmpty())
         throw soccer::CoreError(kNotMade, path);
     soccer::saveWholeFile(path, bytes);

@@ -35,6 +35,9 @@ soccer::Publication exportedPublication(const soccer::League &league, const Expo
 // The file's bytes: the league's tables as published on `date`, the title taken from the
 // league's table path. Empty only when a PDF cannot be made.
 QByteArray exportBytes(const soccer::League &league, const ExportRequest &request, QDate date);
+// The second half of that, after exportedPublication (which counts by the core alone, so that
+// any thread may count the places, which may take long): the bytes of the file in the format.
+QByteArray publicationBytes(const soccer::Publication &publication, ExportFormat format);
 
 // A PDF document of the publication on A4 pages.
 QByteArray pdfBytes(const soccer::Publication &publication);
@@ -43,5 +46,7 @@ QByteArray pdfBytes(const soccer::Publication &publication);
 // complete, so that a failure leaves no partial file behind. Failures are soccer::CoreError
 // with the error number and the Russian text the user is shown.
 void exportFile(const QString &path, const soccer::League &league, const ExportRequest &request);
+// The same for tables already counted, dated as they were.
+void exportFile(const QString &path, const soccer::Publication &publication, ExportFormat format);
 
 } // namespace publish

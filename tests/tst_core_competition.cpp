@@ -173,6 +173,7 @@ void TestCompetition::rulesSurviveSaveAndReopen() {
     league->competition.adjustments = {
         {3, -3, QStringLiteral("неуплата; взносов"), {}},
         {1, 2, QStringLiteral("решение КДК"), QStringLiteral("12 тур")}};
+    league->competition.relegationPlaces = 2;
     enterScore(*league, 2, 4, 1, QStringLiteral("+ -"));
     const QByteArray bytes = tableBytes(*league);
     auto reopened = std::make_unique<League>();
@@ -192,6 +193,9 @@ void TestCompetition::tableWithoutRulesKeepsItsBytes() {
     league->competition.points = {2, 1, 0};
     league->competition.adjustments = {{1, -3, QStringLiteral("x"), {}}};
     QVERIFY(tableBytes(*league) != before);
+    league->competition = {};
+    league->competition.relegationPlaces = 3;
+    QVERIFY(tableBytes(*league).endsWith("relegation: 3\r\n"));
     league->competition = {};
     QCOMPARE(tableBytes(*league), before);
     QVERIFY(!before.contains("points: ") && !before.contains("deduction: "));

@@ -1,6 +1,7 @@
 // The places each team can still reach: leagues whose answer is known by hand, random small
 // leagues against every outcome, the solver against a walk of every outcome, and a time budget
 // too short to finish.
+#include "core/publish/publishedseason.h"
 #include "core/season/placescomponent.h"
 #include "core/season/reachableplaces.h"
 #include "tst_places_kit.h"
@@ -141,7 +142,8 @@ void TestPlaces::budget_data() {
     QTest::newRow("cancelled") << 60000 << true;
 }
 
-// Cut short, every team's range still holds its exact one, and some say they are not final.
+// Cut short, every team's range still holds its exact one, and some say they are not final: their
+// text carries the mark, the others' does not.
 void TestPlaces::budget() {
     QFETCH(int, budgetMs);
     QFETCH(bool, cancel);
@@ -156,6 +158,12 @@ void TestPlaces::budget() {
         QVERIFY(cut.teams[t].best <= exact.teams[t].best);
         QVERIFY(cut.teams[t].worst >= exact.teams[t].worst);
         open = open || !cut.teams[t].isFinal();
+        // The text, as the window and the exports show it, gives bounds around the exact ones.
+        const QString text = placesCellText(cut.teams[t]);
+        QCOMPARE(text.endsWith(u'*'), !cut.teams[t].isFinal());
+        const QStringList bounds = text.chopped(text.endsWith(u'*') ? 1 : 0).split(u'–');
+        QVERIFY(bounds.first().toInt() >= 1 && bounds.first().toInt() <= exact.teams[t].best);
+        QVERIFY(bounds.last().toInt() >= exact.teams[t].worst);
     }
     QVERIFY(open);
 }

@@ -199,6 +199,8 @@ void TestRankingFile::unreadableSectionLineIsKept_data() {
     row("other case", "Ranking-Rule: head-to-head-first\r\n", false);
     row("no blank before the key", "ranking-rule:head-to-head-first\r\n", false);
     row("quote ends the text", "\"ranking-rule\": head-to-head-first\r\n", false);
+    row("no places go down", "relegation: 0\r\n", true);
+    row("relegation not a number", "relegation: 2 places\r\n", true);
     row("a newer version's line", "cards: 3 1, \"red\"\r\n", false);
     row("bytes outside text", QByteArray("\xff\xfe\x00\x01", 4), false);
     row("no line end", "ranking-rule", false);

@@ -127,7 +127,7 @@ void TestMainWindowPublish::exportWritesTheTeams() {
     control<QAction>(window, "mnuexport")->trigger();
     QCOMPARE(sandbox.prompter.asked()[0].filters.size(), 5);
     QCOMPARE(sandbox.prompter.asked()[0].filters[1].pattern, QStringLiteral("*.csv"));
-    QCOMPARE(sandbox.prompter.askedTexts().last(), QStringLiteral("Экспорт завершён"));
+    QTRY_COMPARE(sandbox.prompter.askedTexts().last(), QStringLiteral("Экспорт завершён"));
     const QString text = fileText(sandbox.path(written));
     for (const char *name : {"Alpha", "Bravo", "Charlie"})
         QVERIFY2(text.contains(QString::fromLatin1(name), Qt::CaseInsensitive), name);
@@ -141,7 +141,7 @@ void TestMainWindowPublish::failedExportReportsAndLeavesNoFile() {
     sandbox.prompter.queueFile(path);
     sandbox.prompter.queueAnswer(platform::Answer::Ok);
     control<QAction>(window, "mnuexport")->trigger();
-    QCOMPARE(sandbox.prompter.asked().size(), 2);
+    QTRY_COMPARE(sandbox.prompter.asked().size(), 2);
     QCOMPARE(sandbox.prompter.asked()[1].icon, platform::Icon::Critical);
     QVERIFY(
         sandbox.prompter.asked()[1].text.startsWith(QStringLiteral("Таблица не экспортирована.")));

@@ -56,6 +56,8 @@ struct CompetitionRules {
     TechnicalCounting technical = TechnicalCounting::WithGoals;
     std::vector<PointsAdjustment> adjustments;
     std::vector<Withdrawal> withdrawals;
+    // How many last places go down, for the mark "Вылет" beside the places; 0: none.
+    int relegationPlaces = 0;
 
     // True when the team's results are struck from the counts.
     bool isAnnulled(int team) const;

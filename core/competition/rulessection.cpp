@@ -165,4 +165,26 @@ QStringList writeWithdrawalPart(const League &league) {
     return values;
 }
 
+// One line of a number of places the window can set (1..98); the last line read counts.
+QStringList readRelegationPart(const QStringList &values, League &into, QStringList &notes) {
+    into.competition.relegationPlaces = 0;
+    QStringList unread;
+    for (const QString &value : values) {
+        bool read = false;
+        const int places = value.toInt(&read);
+        if (read && places >= 1 && places < kMaxTeams && value == QString::number(places))
+            into.competition.relegationPlaces = places;
+        else
+            unread.append(value);
+    }
+    noteUnread(unread, QStringLiteral("Число мест вылета"), notes);
+    return unread;
+}
+
+QStringList writeRelegationPart(const League &league) {
+    if (league.competition.relegationPlaces == 0)
+        return {};
+    return {QString::number(league.competition.relegationPlaces)};
+}
+
 } // namespace soccer

@@ -13,6 +13,7 @@
 //   withdrawal: 7;annul                 the team's results struck from the counts
 //   withdrawal: 7;technical;1.3 2.3     its remaining matches lost technically: half and
 //                                       column of each cell the withdrawal filled
+//   relegation: 3                       the last three places go down (none writes nothing)
 // A line that cannot be read (no such team, not a number) is kept as it is and reported.
 namespace soccer {
 
@@ -24,5 +25,7 @@ QStringList readDeductionPart(const QStringList &values, League &into, QStringLi
 QStringList writeDeductionPart(const League &league);
 QStringList readWithdrawalPart(const QStringList &values, League &into, QStringList &notes);
 QStringList writeWithdrawalPart(const League &league);
+QStringList readRelegationPart(const QStringList &values, League &into, QStringList &notes);
+QStringList writeRelegationPart(const League &league);
 
 } // namespace soccer

@@ -50,6 +50,7 @@ constexpr std::array kParts = {
     SectionPart{QLatin1StringView("deduction"), readDeductionPart, writeDeductionPart},
     SectionPart{QLatin1StringView("withdrawal"), readWithdrawalPart, writeWithdrawalPart},
     SectionPart{QLatin1StringView("calendar"),     readCalendarPart, writeCalendarPart},
+    SectionPart{QLatin1StringView("relegation"), readRelegationPart, writeRelegationPart},
 };
 // clang-format on
 

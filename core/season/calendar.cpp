@@ -13,6 +13,19 @@ int roundCount(const Calendar &calendar) {
     return rounds;
 }
 
+DateSpan datesOf(const Calendar &calendar) {
+    DateSpan span;
+    for (const Fixture &fixture : calendar.fixtures) {
+        if (!fixture.date.isValid())
+            continue;
+        if (!span.first.isValid() || fixture.date < span.first)
+            span.first = fixture.date;
+        if (!span.last.isValid() || fixture.date > span.last)
+            span.last = fixture.date;
+    }
+    return span;
+}
+
 const Fixture *findFixture(const Calendar &calendar, int half, int a, int b) {
     for (const Fixture &fixture : calendar.fixtures) {
         if (fixture.half == half &&

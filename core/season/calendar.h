@@ -36,6 +36,13 @@ struct Calendar {
 // The highest round of the calendar; 0 when it is empty.
 int roundCount(const Calendar &calendar);
 
+// The first and the last date of the calendar's matches; both null when no match has one.
+struct DateSpan {
+    QDate first;
+    QDate last;
+};
+DateSpan datesOf(const Calendar &calendar);
+
 // The fixture of the pair {a, b} in `half`, whichever of them is at home; null when the pair
 // has none there. Linear in the calendar: for one look-up, not for a loop over the pairs.
 const Fixture *findFixture(const Calendar &calendar, int half, int a, int b);

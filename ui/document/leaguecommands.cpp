@@ -168,3 +168,30 @@ void CompetitionCommand::put(const State &state) {
     forgetRanking();
     emit document_.resultsCleared();
 }
+
+RelegationCommand::RelegationCommand(LeagueDocument &document, int before, int after)
+    : LeagueCommand(document, QStringLiteral("число мест вылета")), before_(before), after_(after) {
+}
+
+int RelegationCommand::id() const {
+    return 1;
+}
+
+bool RelegationCommand::mergeWith(const QUndoCommand *other) {
+    after_ = static_cast<const RelegationCommand *>(other)->after_;
+    setObsolete(after_ == before_);
+    return true;
+}
+
+void RelegationCommand::undo() {
+    put(before_);
+}
+
+void RelegationCommand::redo() {
+    put(after_);
+}
+
+void RelegationCommand::put(int places) {
+    league().competition.relegationPlaces = places;
+    emit document_.relegationChanged();
+}

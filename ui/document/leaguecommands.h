@@ -142,3 +142,21 @@ class CompetitionCommand : public LeagueCommand {
     std::unique_ptr<State> before_;
     std::unique_ptr<State> after_;
 };
+
+// The number of last places that go down. A spin box changes it one by one: the changes in a
+// row make one step, from the first number to the last.
+class RelegationCommand : public LeagueCommand {
+  public:
+    RelegationCommand(LeagueDocument &document, int before, int after);
+
+    int id() const override;
+    bool mergeWith(const QUndoCommand *other) override;
+    void undo() override;
+    void redo() override;
+
+  private:
+    void put(int places);
+
+    int before_;
+    int after_;
+};

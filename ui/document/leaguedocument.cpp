@@ -225,6 +225,12 @@ void LeagueDocument::setColors(const soccer::ColorScheme &colors) {
     emit colorsChanged();
 }
 
+void LeagueDocument::setRelegationPlaces(int places) {
+    if (league_->competition.relegationPlaces != places)
+        undoStack_->push(
+            new RelegationCommand(*this, league_->competition.relegationPlaces, places));
+}
+
 void LeagueDocument::setCalendar(const QString &stepText, soccer::Calendar calendar) {
     if (league_->calendar == calendar)
         return;

@@ -120,6 +120,9 @@ class LeagueDocument : public QObject {
     // match moved, home and away swapped); no step when it is the calendar already.
     void setCalendar(const QString &stepText, soccer::Calendar calendar);
 
+    // How many last places go down, as one step; consecutive changes make one step together.
+    void setRelegationPlaces(int places);
+
   signals:
     // A whole new table: its count, and so the shape of every grid, may differ.
     void reloaded();
@@ -132,6 +135,8 @@ class LeagueDocument : public QObject {
     void colorsChanged();
     // The calendar: any round may hold other matches now.
     void calendarChanged();
+    // The number of last places that go down (the marks, not the counts).
+    void relegationChanged();
 
   private:
     // The steps change the League directly and announce what they changed.

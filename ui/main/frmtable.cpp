@@ -5,9 +5,10 @@
 #include "ui/document/leaguedocument.h"
 #include "ui/document/tablerecovery.h"
 #include "ui/main/crosstablemodel.h"
+#include "ui/main/exportworker.h"
 #include "ui/main/mainlayout.h"
-#include "ui/main/resultsmodel.h"
 #include "ui/main/placeschartview.h"
+#include "ui/main/resultsmodel.h"
 #include "ui/main/roundview.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/look.h"
@@ -53,6 +54,7 @@ frmtable::frmtable()
     buildRoundView();
     buildChartView();
     buildSeasonView();
+    exports_ = new ExportWorker(this);
     resize(platform::twipsToPixelsX(kClientWidth),
            platform::twipsToPixelsY(kClientHeight) + menuBar()->sizeHint().height());
 

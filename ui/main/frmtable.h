@@ -11,7 +11,15 @@
 #include <array>
 #include <optional>
 
+namespace publish {
+enum class ExportFormat;
+}
+namespace soccer {
+struct Publication;
+}
+
 class CrossTableModel;
+class ExportWorker;
 class LeagueDocument;
 class QAction;
 class QLabel;
@@ -135,6 +143,8 @@ class frmtable : public QMainWindow {
     void proe(int errorNumber);
     void shapeGrids();
     void applyColors();
+    void writeExport(const QString &path, const soccer::Publication &publication,
+                     publish::ExportFormat format);
 
     Half half(int index) const;
     void scoreClick(const Half &own);
@@ -174,6 +184,7 @@ class frmtable : public QMainWindow {
     RoundView *tours = nullptr;
     PlacesChartView *chart = nullptr;
     SeasonView *frseason = nullptr;
+    ExportWorker *exports_ = nullptr;
     QTimer Timer1;
     TableRecovery *recovery_ = nullptr;
     soccer::TableLock lock_;

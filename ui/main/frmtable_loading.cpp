@@ -6,13 +6,16 @@
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/roundview.h"
+#include "ui/main/seasonview.h"
 #include "ui/main/tablegrid.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
 #include "ui/platform/prompts.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableView>
 
 namespace {
 
@@ -87,6 +90,10 @@ void frmtable::applyColors() {
     platform::setTextColor(okno, text);
     for (TableGrid *grid : {MS, ms1, MSF})
         platform::setTextColor(grid, text);
+    // The grid over time paints its cells as the results grid does; its header band is the
+    // results grid's header row.
+    platform::setTextColor(frseason->grid(), text);
+    platform::setBackground(frseason->grid()->horizontalHeader(), main);
     tours->paint(main, text);
     platform::setBackground(this, main);
     platform::setTextColor(this, text);

@@ -7,6 +7,7 @@
 #include "ui/dialogs/frmimport.h"
 #include "ui/dialogs/frmrules.h"
 #include "ui/document/leaguedocument.h"
+#include "ui/main/exportworker.h"
 #include "ui/main/frmtable.h"
 #include "ui/main/mainlayout.h"
 #include "ui/main/seasonview.h"
@@ -126,8 +127,18 @@ void frmtable::proexport() {
     // is not written over without a word.
     if (!platform::confirmReplace(this, path))
         return;
+    // The places may take long: the tables are counted away from the window, which is free
+    // meanwhile, and the file is written once they are.
+    exports_->start(league(), request,
+                    [this, path, format = request.format](const soccer::Publication &publication) {
+                        writeExport(path, publication, format);
+                    });
+}
+
+void frmtable::writeExport(const QString &path, const soccer::Publication &publication,
+                           publish::ExportFormat format) {
     try {
-        publish::exportFile(path, league(), request);
+        publish::exportFile(path, publication, format);
     } catch (const soccer::CoreError &error) {
         platform::message(
             this, platform::failureText(QStringLiteral("Таблица не экспортирована."), path, error),

@@ -2,7 +2,6 @@
 
 #include "core/league/columns.h"
 #include "ui/document/leaguedocument.h"
-#include "ui/platform/look.h"
 
 namespace {
 
@@ -51,10 +50,10 @@ bool GridModel::isDiagonal(int, int) const {
 
 QVariant GridModel::background(int row, int column) const {
     if (row == 0 || column <= kNameColumn)
-        return main_;
+        return colors_.main;
     if (isDiagonal(row, column))
-        return diagonal_;
-    return row % 2 == 0 ? main_ : second_;
+        return colors_.diagonal;
+    return colors_.stripe(row);
 }
 
 const soccer::StatisticColumn *GridModel::statisticAt(int column) const {
@@ -86,10 +85,7 @@ void GridModel::announceRange(int top, int left, int bottom, int right) {
 }
 
 void GridModel::takeColors() {
-    const soccer::ColorScheme &colors = document_->league().colors;
-    main_ = QBrush(platform::toColor(colors.main));
-    second_ = QBrush(platform::toColor(colors.second));
-    diagonal_ = QBrush(platform::toColor(soccer::kDiagonalColor));
+    colors_ = GridColors::of(document_->league().colors);
 }
 
 void GridModel::recolor() {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/league/columns.h"
+#include "ui/main/gridcolors.h"
 
 #include <QAbstractTableModel>
-#include <QBrush>
 #include <span>
 
 class LeagueDocument;
@@ -51,7 +51,5 @@ class GridModel : public QAbstractTableModel {
     LeagueDocument *document_;
     int rows_ = 0;
     int columns_ = 0;
-    QBrush main_;
-    QBrush second_;
-    QBrush diagonal_;
+    GridColors colors_;
 };

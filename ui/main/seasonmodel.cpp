@@ -33,6 +33,21 @@ void SeasonModel::setPlaces(const QList<soccer::TeamPlaces> &places, int relegat
         emit dataChanged(index(0, last), index(rowCount() - 1, last));
 }
 
+void SeasonModel::setColors(const soccer::ColorScheme &scheme) {
+    colors_ = GridColors::of(scheme);
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::BackgroundRole});
+}
+
+// The results grid has its header row above the first team, so the first team's row is its
+// row 1; the place and the name are header cells there.
+QBrush SeasonModel::background(int row, const ColumnSpec &column) const {
+    if (column.kind == Column::Place || column.kind == Column::Name)
+        return colors_.main;
+    return colors_.stripe(row + 1);
+}
+
 int SeasonModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : int(rows_.size());
 }
@@ -92,6 +107,8 @@ QVariant SeasonModel::data(const QModelIndex &index, int role) const {
         return text(index.row(), column);
     if (role == Qt::ToolTipRole && column.kind == Column::Places)
         return placesNote(rows_[std::size_t(index.row())].team);
+    if (role == Qt::BackgroundRole)
+        return background(index.row(), column);
     if (role == Qt::TextAlignmentRole)
         return int(column.kind == Column::Name ? Qt::AlignLeft | Qt::AlignVCenter
                                                : Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include "core/league/columns.h"
 #include "core/league/standings.h"
 #include "core/season/seasontable.h"
+#include "ui/main/gridcolors.h"
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -24,6 +25,9 @@ class SeasonModel : public QAbstractTableModel {
     // The places the worker found, and how many last places are relegated.
     void setPlaces(const QList<soccer::TeamPlaces> &places, int relegationPlaces);
 
+    // The user's colour scheme, striped as the window's results grid is.
+    void setColors(const soccer::ColorScheme &scheme);
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -41,10 +45,12 @@ class SeasonModel : public QAbstractTableModel {
     QString text(int row, const ColumnSpec &column) const;
     QString placesText(int team) const;
     QString placesNote(int team) const;
+    QBrush background(int row, const ColumnSpec &column) const;
 
     soccer::SeasonTable table_;
     std::vector<soccer::ResultsRow> rows_;
     std::vector<ColumnSpec> columns_;
     QList<soccer::TeamPlaces> places_;
     int relegationPlaces_ = 0;
+    GridColors colors_ = GridColors::of(soccer::ColorScheme::standard());
 };

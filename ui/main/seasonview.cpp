@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -24,12 +25,17 @@ struct SeasonView::PlacesJob {
 
 SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridParent)
     : QWidget(parent), document_(document), model_(new SeasonModel(this)),
-      cborounds(new QComboBox(this)), cboside(new QComboBox(this)),
+      cborounds(new QComboBox(this)), chkdate(new QCheckBox(QStringLiteral("На дату:"), this)),
+      dtpdate(new QDateEdit(this)), cboside(new QComboBox(this)),
       chkform(new QCheckBox(QStringLiteral("Последние 5"), this)),
       chkplaces(new QCheckBox(QStringLiteral("Места"), this)), spnrelegation(new QSpinBox(this)),
       MSV(new QTableView(gridParent)) {
     setObjectName(QStringLiteral("frseason"));
     cborounds->setObjectName(QStringLiteral("cborounds"));
+    chkdate->setObjectName(QStringLiteral("chkdate"));
+    dtpdate->setObjectName(QStringLiteral("dtpdate"));
+    dtpdate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    dtpdate->setCalendarPopup(true);
     cboside->setObjectName(QStringLiteral("cboside"));
     chkform->setObjectName(QStringLiteral("chkform"));
     chkplaces->setObjectName(QStringLiteral("chkplaces"));
@@ -43,6 +49,7 @@ SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridP
         {QStringLiteral("Все матчи"), QStringLiteral("Дома"), QStringLiteral("В гостях")});
     auto *layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("После тура:"), cborounds);
+    layout->addRow(chkdate, dtpdate);
     layout->addRow(QStringLiteral("Матчи:"), cboside);
     layout->addRow(chkform);
     layout->addRow(chkplaces);
@@ -54,6 +61,8 @@ SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridP
     MSV->hide();
 
     connect(cborounds, &QComboBox::currentIndexChanged, this, &SeasonView::cborounds_Click);
+    connect(chkdate, &QCheckBox::clicked, this, &SeasonView::chkdate_Click);
+    connect(dtpdate, &QDateEdit::dateChanged, this, &SeasonView::dtpdate_Change);
     connect(cboside, &QComboBox::currentIndexChanged, this, &SeasonView::cboside_Click);
     connect(chkform, &QCheckBox::clicked, this, &SeasonView::chkform_Click);
     connect(chkplaces, &QCheckBox::clicked, this, &SeasonView::chkplaces_Click);
@@ -65,11 +74,17 @@ SeasonView::SeasonView(LeagueDocument *document, QWidget *parent, QWidget *gridP
             fillRounds();
             refresh();
         });
+    connect(document_, &LeagueDocument::colorsChanged, this,
+            [this] { model_->setColors(document_->league().colors); });
+    model_->setColors(document_->league().colors);
+    connect(document_, &LeagueDocument::relegationChanged, this, &SeasonView::showRelegation);
+    connect(document_, &LeagueDocument::reloaded, this, &SeasonView::showRelegation);
     connect(document_, &LeagueDocument::matchesChanged, this, &SeasonView::refresh);
     connect(document_, &LeagueDocument::namesChanged, this, &SeasonView::refresh);
     // A change of the points or of how technical results count touches no cell.
     connect(document_, &LeagueDocument::statisticsChanged, this, &SeasonView::refresh);
     fillRounds();
+    showRelegation();
 }
 
 SeasonView::~SeasonView() {
@@ -80,7 +95,10 @@ SeasonView::~SeasonView() {
 
 soccer::SeasonPublishing SeasonView::publishing() const {
     soccer::SeasonPublishing season;
-    season.view.afterRound = cborounds->currentIndex() > 0 ? cborounds->currentIndex() : 0;
+    if (chkdate->isChecked())
+        season.view.upToDate = dtpdate->date();
+    else if (cborounds->currentIndex() > 0)
+        season.view.afterRound = cborounds->currentIndex();
     season.view.side = soccer::MatchSide(std::max(cboside->currentIndex(), 0));
     season.columns.movement = season.view.afterRound > 0;
     season.columns.form = chkform->isChecked();
@@ -100,10 +118,28 @@ void SeasonView::fillRounds() {
     for (int round = 1; round <= rounds; ++round)
         cborounds->addItem(QString::number(round));
     cborounds->setCurrentIndex(kept >= 0 && kept <= rounds ? kept : 0);
-    cborounds->setEnabled(rounds > 0);
     cboside->setEnabled(rounds > 0);
     if (rounds == 0)
         cboside->setCurrentIndex(0);
+    fillDates();
+}
+
+// The days of the calendar's matches; a calendar without dates offers none, and the round
+// selector is the one in force while a date is chosen.
+void SeasonView::fillDates() {
+    const soccer::DateSpan dates = soccer::datesOf(document_->league().calendar);
+    const QSignalBlocker quietDate(dtpdate);
+    const bool dated = dates.first.isValid();
+    if (dated) {
+        const QDate kept = dtpdate->date();
+        dtpdate->setDateRange(dates.first, dates.last);
+        dtpdate->setDate(kept >= dates.first && kept <= dates.last ? kept : dates.last);
+    }
+    if (!dated)
+        chkdate->setChecked(false);
+    chkdate->setEnabled(dated);
+    dtpdate->setEnabled(dated && chkdate->isChecked());
+    cborounds->setEnabled(cborounds->count() > 1 && !chkdate->isChecked());
 }
 
 // The grid counted again for the selectors; the window's own grid needs nothing of it.
@@ -140,7 +176,7 @@ void SeasonView::startPlaces() {
             return;
         job_.reset();
         places_ = job->result.teams;
-        model_->setPlaces(places_, spnrelegation->value());
+        model_->setPlaces(places_, document_->league().competition.relegationPlaces);
         MSV->resizeColumnsToContents();
         emit placesShown();
     });
@@ -155,6 +191,17 @@ void SeasonView::cancelPlaces() {
 }
 
 void SeasonView::cborounds_Click(int) {
+    refresh();
+    emit viewChanged();
+}
+
+void SeasonView::chkdate_Click() {
+    fillDates();
+    refresh();
+    emit viewChanged();
+}
+
+void SeasonView::dtpdate_Change() {
     refresh();
     emit viewChanged();
 }
@@ -174,8 +221,16 @@ void SeasonView::chkplaces_Click() {
     emit viewChanged();
 }
 
-// The marks change, not the places: the places shown are marked again.
+// The number is the table's: a change of it is a step of the table like any other.
 void SeasonView::spnrelegation_Change(int places) {
+    document_->setRelegationPlaces(places);
+}
+
+// The marks change, not the places: the places shown are marked again.
+void SeasonView::showRelegation() {
+    const int places = document_->league().competition.relegationPlaces;
+    const QSignalBlocker quiet(spnrelegation);
+    spnrelegation->setValue(places);
     if (chkplaces->isChecked() && !job_ && !places_.isEmpty())
         model_->setPlaces(places_, places);
 }

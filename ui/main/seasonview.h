@@ -10,16 +10,17 @@ class FormDelegate;
 class LeagueDocument;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QSpinBox;
 class QTableView;
 class QThread;
 class SeasonModel;
 
-// The selectors of the results view, "После тура: k / все матчи", "Все матчи / Дома / В
-// гостях", "Последние 5" and "Места", and the grid that shows the results table they choose.
-// With all matches and no column asked the window shows its own results grid instead, exactly
-// as it always has. The places are computed on a worker thread, which a change of the table or
-// of the selectors cancels.
+// The selectors of the results view, "После тура: k / все матчи" or "На дату", "Все матчи / Дома /
+// В гостях", "Последние 5" and "Места", and the grid that shows the results table they choose. With
+// all matches and no column asked the window shows its own results grid instead, exactly as it
+// always has. The places are computed on a worker thread, which a change of the table or of the
+// selectors cancels.
 class SeasonView : public QWidget {
     Q_OBJECT
 
@@ -47,18 +48,24 @@ class SeasonView : public QWidget {
     struct PlacesJob;
 
     void fillRounds();
+    void fillDates();
     void refresh();
     void startPlaces();
     void cancelPlaces();
     void cborounds_Click(int index);
+    void chkdate_Click();
+    void dtpdate_Change();
     void cboside_Click(int index);
     void chkform_Click();
     void chkplaces_Click();
     void spnrelegation_Change(int places);
+    void showRelegation();
 
     LeagueDocument *document_;
     SeasonModel *model_;
     QComboBox *cborounds;
+    QCheckBox *chkdate;
+    QDateEdit *dtpdate;
     QComboBox *cboside;
     QCheckBox *chkform;
     QCheckBox *chkplaces;
