@@ -38,7 +38,7 @@ cp fuzz/corpus/* "$fuzz_dir/corpus/"
 # A small quarantine keeps the resident size a measure of the readers, not of freed memory.
 ASAN_OPTIONS=quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     build-san/bin/fuzz_readers \
-    -runs=150000 -max_total_time=100 -max_len=65536 -len_control=0 -timeout=10 \
+    -runs=150000 -max_total_time=60 -max_len=65536 -len_control=0 -timeout=10 \
     -rss_limit_mb=512 -malloc_limit_mb=64 -print_final_stats=1 \
     -artifact_prefix="$fuzz_dir/artifacts/" "$fuzz_dir/corpus"
 
@@ -50,6 +50,6 @@ rm -rf "$import_dir" && mkdir -p "$import_dir/corpus" "$import_dir/artifacts"
 cp fuzz/corpus-import/* "$import_dir/corpus/"
 ASAN_OPTIONS=quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     build-san/bin/fuzz_import \
-    -runs=100000 -max_total_time=40 -max_len=65536 -len_control=0 -timeout=10 \
+    -runs=100000 -max_total_time=25 -max_len=65536 -len_control=0 -timeout=10 \
     -rss_limit_mb=512 -malloc_limit_mb=64 -print_final_stats=1 \
     -artifact_prefix="$import_dir/artifacts/" "$import_dir/corpus"
