@@ -42,7 +42,10 @@ qt_fetch() {
 
 # Only what the programs use: Core, Gui, Widgets, PrintSupport, Test and the Windows platform
 # plugin. Debian's source lacks wintab (tablet events), sqlite and iaccessible2 (this Qt's Windows
-# plugin speaks UI Automation instead, so nothing asks for it). Without ICU, QStringDecoder knows
+# plugin speaks UI Automation instead, so nothing asks for it). DirectWrite goes with Direct2D:
+# Qt 6.4 builds its DirectWrite font engine only beside Direct2D, yet the Windows print engine
+# calls it whenever DirectWrite is on, and PrintSupport then fails to link; the fonts are drawn
+# through GDI instead. Without ICU, QStringDecoder knows
 # only the UTF encodings, which is why the program carries its own code page 1251.
 qt_configure() {
     cmake -S "$qt_source" -B "$qt_build" -G Ninja \
@@ -56,6 +59,7 @@ qt_configure() {
         -DFEATURE_icu=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
         -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
         -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF \
+        -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
         -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF \
         -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_textmarkdownreader=OFF
