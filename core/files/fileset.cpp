@@ -1,36 +1,14 @@
 #include "core/files/fileset.h"
 
 #include "core/files/wholefile.h"
+#include "core/files/wholefile_native.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace soccer {
 
 namespace {
-
-// A rename that replaces its target in one step, as the file system promises for a rename
-// within one folder; QFile::rename will not replace.
-void replaceFile(const QString &from, const QString &to) {
-    errno = 0;
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        throw CoreError(fileErrorNumber(errno, ErrDeviceIo), to);
-}
-
-// The renames are entries of the folder: they last through a power cut only once the folder
-// itself is on the disk.
-void syncFolder(const QDir &folder) {
-    const int fd = ::open(QFile::encodeName(folder.absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
 
 // A scratch file's error names the file the user knows.
 CoreError aboutTarget(const CoreError &error, const QString &target) {
@@ -69,13 +47,13 @@ void FileSet::commitJournal() const {
     const QString pending = journal() + QStringLiteral(".new");
     try {
         writeScratchFile(pending, (names_.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-        replaceFile(pending, journal());
+        wholefile::replaceFile(pending, journal());
     } catch (const CoreError &error) {
         QFile::remove(pending);
         removeScratchFiles();
         throw SaveSetError(error, std::size_t(names_.size()), true);
     }
-    syncFolder(folder_);
+    wholefile::syncFolder(folder_.absolutePath());
 }
 
 // From here on the save is decided: a failure leaves the journal, and the next start (or the
@@ -83,12 +61,12 @@ void FileSet::commitJournal() const {
 void FileSet::replaceAll() const {
     for (int i = 0; i < names_.size(); ++i) {
         try {
-            replaceFile(scratch(i), target(i));
+            wholefile::replaceFile(scratch(i), target(i));
         } catch (const CoreError &error) {
             throw SaveSetError(error, std::size_t(i), false);
         }
     }
-    syncFolder(folder_);
+    wholefile::syncFolder(folder_.absolutePath());
     QFile::remove(journal());
 }
 
@@ -108,8 +86,8 @@ FileSet::Unfinished FileSet::finishUnfinished() const {
         return removeScratchFiles() || halfJournal ? Unfinished::RolledBack : Unfinished::None;
     for (int i = 0; i < names_.size(); ++i)
         if (QFileInfo::exists(scratch(i)))
-            replaceFile(scratch(i), target(i));
-    syncFolder(folder_);
+            wholefile::replaceFile(scratch(i), target(i));
+    wholefile::syncFolder(folder_.absolutePath());
     QFile::remove(journal());
     return Unfinished::Completed;
 }

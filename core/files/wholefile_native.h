@@ -24,6 +24,13 @@ QString tooLargeReason();
 // Whether the system error says that links lead round in a loop.
 bool isLinkLoop(int systemError);
 
+// `from` takes the place of the file `to` in one step, replacing it; a CoreError about `to`
+// otherwise. For files of one folder, so that the rename is a single entry of it.
+void replaceFile(const QString &from, const QString &to);
+// The renames in a folder last through a power cut only once the folder is on the disk; on
+// Windows each rename is written through already.
+void syncFolder(const QString &folder);
+
 // The bytes of the plain file at `path`, whose name is checked already.
 QByteArray readPlainFile(const QString &path);
 

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -107,6 +108,19 @@ QByteArray readPlainFile(const QString &path) {
         failWithSystemError(errno, path, ErrDeviceIo);
     checkReadable(status, path);
     return readAll(file, status.st_size, path);
+}
+
+void replaceFile(const QString &from, const QString &to) {
+    errno = 0;
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw CoreError(fileErrorNumber(errno, ErrDeviceIo), to);
+}
+
+void syncFolder(const QString &folder) {
+    const Descriptor entries(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (entries.fd() >= 0)
+        ::fsync(entries.fd());
 }
 
 // ---- TemporaryFile: QSaveFile, with every count checked and the bytes forced to the disk ----

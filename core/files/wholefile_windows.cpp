@@ -187,6 +187,14 @@ void TemporaryFile::replaceTarget() {
     native_->replaced = true;
 }
 
+void replaceFile(const QString &from, const QString &to) {
+    if (!::MoveFileExW(nativePath(from).c_str(), nativePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw CoreError(fileErrorNumber(lastError(), ErrDeviceIo), to);
+}
+
+void syncFolder(const QString &) {}
+
 } // namespace wholefile
 
 // ERROR_DISK_QUOTA_EXCEEDED, which MinGW's headers do not name.
