@@ -62,11 +62,18 @@ std::size_t leadingBasedNumber(std::string_view text, double &value) {
     return end;
 }
 
-// The C locale, so that a full stop is the decimal point whatever the user has chosen.
-locale_t cLocale() {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return locale;
+// strtod in the C locale, so that a full stop is the decimal point whatever the user has chosen.
+#ifdef _WIN32
+double cLocaleStrtod(const char *text) {
+    static const _locale_t locale = _create_locale(LC_ALL, "C");
+    return _strtod_l(text, nullptr, locale);
 }
+#else
+double cLocaleStrtod(const char *text) {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(text, nullptr, locale);
+}
+#endif
 
 double wholeValue(std::string_view text) {
     const bool negative = text.front() == '-';
@@ -83,7 +90,7 @@ double decimalValue(std::string_view text) {
         if (ch == 'D' || ch == 'd')
             ch = 'e';
     }
-    return strtod_l(buffer.c_str(), nullptr, cLocale());
+    return cLocaleStrtod(buffer.c_str());
 }
 
 } // namespace

@@ -34,6 +34,7 @@ void answer(QCommandLineParser &parser, const StandardOptions &options) {
         parser.showVersion();
 }
 
+#ifndef Q_OS_WIN
 bool environmentSet(const char *name) {
     return !qEnvironmentVariableIsEmpty(name);
 }
@@ -47,6 +48,7 @@ bool platformArgument(int argc, char **argv) {
     }
     return false;
 }
+#endif
 
 } // namespace
 
@@ -71,12 +73,18 @@ QStringList processCommandLine(const QCoreApplication &app, const OwnArguments &
 }
 
 void requireDisplay(int argc, char **argv) {
+#ifdef Q_OS_WIN
+    // Windows always has its desktop; the variables below mean nothing there.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#else
     if (environmentSet("QT_QPA_PLATFORM") || platformArgument(argc, argv) ||
         environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY"))
         return;
     std::fputs("Нет экрана, на котором показать окно: не заданы DISPLAY и WAYLAND_DISPLAY\n",
                stderr);
     std::exit(1);
+#endif
 }
 
 } // namespace platform
