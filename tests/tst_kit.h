@@ -5,6 +5,7 @@
 #include "core/files/codepage.h"
 #include "core/league/errors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 #include <functional>
@@ -20,6 +21,11 @@ inline QByteArray cp1251(const QString &text) {
         bytes += ch.unicode() < 0x80 ? char(ch.unicode()) : byte != 0 ? char(byte) : '?';
     }
     return bytes;
+}
+
+// A path as the program shows it: with backslashes on Windows.
+inline QString shown(const QString &path) {
+    return QDir::toNativeSeparators(path);
 }
 
 // The error number a failing action reports; 0 when it does not fail.

@@ -146,7 +146,7 @@ class OptionsDialogTest : public QObject {
         click(dialog, "cmdok");
         QCOMPARE(sandbox.prompter.asked().size(), 1);
         QCOMPARE(sandbox.prompter.asked().first().icon, platform::Icon::Critical);
-        QVERIFY(sandbox.prompter.askedTexts().first().contains(soccer::optionsFilePath()));
+        QVERIFY(sandbox.prompter.askedTexts().first().contains(shown(soccer::optionsFilePath())));
         QVERIFY(dialog->isVisible());
         QVERIFY(!sandbox.prompter.ended());
     }

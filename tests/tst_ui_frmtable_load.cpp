@@ -226,7 +226,7 @@ void TestMainWindowLoad::captionNamesTheTable() {
     Sandbox sandbox;
     const QString path = sandbox.blankTable("Лига.TFL", 4);
     frmtable *window = sandbox.open(path);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Тарвел - ") + path);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Тарвел - ") + shown(path));
     QCOMPARE(frmtable::current(), window);
     QVERIFY(window->isVisible());
 }

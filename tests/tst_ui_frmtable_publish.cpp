@@ -145,7 +145,7 @@ void TestMainWindowPublish::failedExportReportsAndLeavesNoFile() {
     QCOMPARE(sandbox.prompter.asked()[1].icon, platform::Icon::Critical);
     QVERIFY(
         sandbox.prompter.asked()[1].text.startsWith(QStringLiteral("Таблица не экспортирована.")));
-    QVERIFY(sandbox.prompter.asked()[1].text.contains(path));
+    QVERIFY(sandbox.prompter.asked()[1].text.contains(shown(path)));
     QVERIFY(!QFile::exists(path));
 }
 

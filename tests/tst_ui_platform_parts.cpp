@@ -1,6 +1,7 @@
 // The parts of the platform layer both programs build on: the command builder, the failure
 // messages, and the button pictures drawn in the size asked for.
 #include "core/league/errors.h"
+#include "tst_kit.h"
 #include "ui/platform/commandbuilder.h"
 #include "ui/platform/failures.h"
 #include "ui/platform/look.h"
@@ -117,8 +118,8 @@ void PlatformPartsTest::failureReasonsAndTexts() {
     QCOMPARE(platform::failureReason(error), reason);
     QCOMPARE(
         platform::failureText(QStringLiteral("Не сохранено."), QStringLiteral("/t/a.TFL"), error),
-        QStringLiteral("Не сохранено.\nФайл: /t/a.TFL\nПричина: %1 (ошибка № %2).")
-            .arg(reason)
+        QStringLiteral("Не сохранено.\nФайл: %1\nПричина: %2 (ошибка № %3).")
+            .arg(testkit::shown(QStringLiteral("/t/a.TFL")), reason)
             .arg(number));
     QCOMPARE(platform::printedNumber(number), QStringLiteral(" ") + QString::number(number));
 }

@@ -94,7 +94,7 @@ class TestTableRecovery : public QObject {
         window = sandbox.open(path);
         const QString question = sandbox.prompter.asked().value(0).text;
         QVERIFY2(question.startsWith(QStringLiteral("Найдены несохранённые изменения таблицы ") +
-                                     path + QStringLiteral(" от ")),
+                                     shown(path) + QStringLiteral(" от ")),
                  qPrintable(question));
         QVERIFY(question.contains(QStringLiteral("Восстановить их?")));
         QCOMPARE(question.contains(QStringLiteral("Файл таблицы изменён")), fileChanged);
@@ -119,7 +119,7 @@ class TestTableRecovery : public QObject {
         sandbox.prompter.queueChoice(choice);
         frmtable *window = sandbox.open(path);
         QCOMPARE(sandbox.prompter.asked().value(0).text,
-                 QStringLiteral("Таблица ") + path +
+                 QStringLiteral("Таблица ") + shown(path) +
                      QStringLiteral(" уже открыта в другом окне программы."));
         QCOMPARE(window != nullptr, choice != 2);
         if (!window)

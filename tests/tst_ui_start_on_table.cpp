@@ -24,7 +24,7 @@ void TestStartTable::tableOpensInTheMainWindow() {
     frmtable *window = frmtable::current();
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Тарвел - ") + path);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Тарвел - ") + shown(path));
     QCOMPARE(window->league().teamCount, 6);
     QCOMPARE(frmopen::pros(), path); // as OK in the open-table dialog hands it over
     QVERIFY(frmopen::current() == nullptr);
@@ -58,7 +58,7 @@ void TestStartTable::unreadableTableIsReportedAndTheOpenDialogFollows() {
 
     QCOMPARE(sandbox.prompter.asked().size(), 1);
     const platform::ScriptedPrompter::Asked &report = sandbox.prompter.asked().first();
-    QCOMPARE(report.text, QStringLiteral("Таблица не открыта.\nФайл: ") + path +
+    QCOMPARE(report.text, QStringLiteral("Таблица не открыта.\nФайл: ") + shown(path) +
                               QStringLiteral("\nПричина: ") + reason + QStringLiteral("."));
     QCOMPARE(report.title, QStringLiteral("Тарвел"));
     QCOMPARE(report.icon, platform::Icon::Critical);
