@@ -12,7 +12,10 @@ set(CMAKE_RANLIB ${MINGW_TRIPLE}-gcc-ranlib-posix CACHE FILEPATH "")
 
 # Libraries and headers come from the MinGW sysroot and the cross-built Qt (added by the caller
 # through CMAKE_PREFIX_PATH); programs such as moc come from the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE})
+# Libraries built for this build beside Qt (GLPK and libical: scripts/windows.sh passes their
+# folders) are searched like the sysroot.
+set(SOCCER_WINDOWS_LIBRARIES "" CACHE STRING "Folders of further libraries built for Windows")
+set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE} ${SOCCER_WINDOWS_LIBRARIES})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -19,9 +19,10 @@ packages+=(xvfb xauth)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 # "windows": what scripts/windows.sh needs besides: the MinGW-w64 cross compilers, wine64 to run
-# the tests, nsis and zip to pack, imagemagick for the icons, and Qt's source package.
+# the tests, nsis and zip to pack, imagemagick for the icons, Qt's source package, and xdotool
+# to type a score into the installed soccer.exe as an organiser would.
 if [ "${1:-}" = windows ]; then
-    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis zip imagemagick xvfb)
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis zip imagemagick xvfb xdotool)
     if ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         echo "Adding deb-src for Qt's source package"
         sed -n '/^Types: deb$/,/^$/p' /etc/apt/sources.list.d/debian.sources |

@@ -40,6 +40,14 @@ qt_fetch() {
     patch -d "$qt_source" -p1 --forward < "$qt_source/debian/patches/cve-2023-32763.diff"
 }
 
+# With OpenGL off, Qt 6.4's configure still leaves "dynamicgl" on for Windows, and the platform
+# plugin then asks QOpenGLContext, which it no longer has, whether OpenGL is drawn in software.
+# Without OpenGL the answer is no.
+qt_patch() {
+    sed -i '/^static inline bool isSoftwareGl()/,/^}/ s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+        "$qt_source/src/plugins/platforms/windows/qwindowswindow.cpp"
+}
+
 # Only what the programs use: Core, Gui, Widgets, PrintSupport, Test and the Windows platform
 # plugin. Debian's source lacks wintab (tablet events), sqlite and iaccessible2 (this Qt's Windows
 # plugin speaks UI Automation instead, so nothing asks for it). DirectWrite goes with Direct2D:
@@ -75,6 +83,7 @@ qt_base() {
     (
         renice -n 19 -p "$BASHPID" >/dev/null
         qt_fetch
+        qt_patch
         step "Qt $qt_version for Windows: configure"
         [ -f "$qt_build/build.ninja" ] || qt_configure
         step "Qt $qt_version for Windows: build and install"
@@ -131,14 +140,16 @@ ical_base() {
 
 programs() {
     step "soccer, soccer-classic, soccer-cli for Windows"
-    # Qt's toolchain file loads the repository's one and adds the cross-built Qt and the
-    # build machine's tools (moc, uic, rcc). Tests run through wine64.
+    # Qt's toolchain file adds the cross-built Qt and the build machine's tools (moc, uic, rcc)
+    # and then loads this repository's own, not the one that Qt was built with, which may be
+    # another clone's. Tests run through wine64.
     glpk_base
     ical_base
     PKG_CONFIG_LIBDIR=$ical_prefix/lib/pkgconfig cmake -S "$root" -B "$out/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release -DSOCCER_BENCH=OFF \
-        -DGLPK_INCLUDE_DIR="$glpk_prefix/include" -DGLPK_LIBRARY="$glpk_prefix/lib/libglpk.a" \
+        -DSOCCER_WINDOWS_LIBRARIES="$glpk_prefix;$ical_prefix" \
         -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
     cmake --build "$out/build"
 }
@@ -151,7 +162,7 @@ setup_wine() {
     # Qt's libraries and the MinGW runtime for the programs and tests run from the build.
     local paths=("$qt_prefix/bin" "$(mingw_runtime_folder)" "/usr/$triple/lib")
     WINEPATH=$(for p in "${paths[@]}"; do winepath -w "$p"; done | paste -sd';')
-    export WINEPATH QT_PLUGIN_PATH=$qt_prefix/plugins
+    export WINEPATH
 }
 
 mingw_runtime_folder() { dirname "$($triple-g++-posix -print-file-name=libstdc++-6.dll)"; }
@@ -159,7 +170,15 @@ mingw_runtime_folder() { dirname "$($triple-g++-posix -print-file-name=libstdc++
 wine_tests() {
     step "Tests under wine64 (log: $out/wine-tests.log)"
     setup_wine
-    (cd "$out/build" && QT_QPA_PLATFORM=offscreen ctest -j2 --output-on-failure) \
+    # Wine keeps the QT_ variables of the Linux side from Windows programs and passes WINEQT_...
+    # as QT_... instead. Qt Test on Windows reports to the debugger unless sent to the streams.
+    # The offscreen platform reads its fonts from a folder: the same DejaVu as on Linux.
+    export WINEQT_QPA_PLATFORM=offscreen WINEQT_FORCE_STDERR_LOGGING=1 \
+        WINEQT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu
+    # Qt's dialogs in Russian, from where this Qt looks for its catalogues.
+    mkdir -p "$qt_prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_ru.qm "$qt_prefix/translations/"
+    (cd "$out/build" && ctest -j2 --output-on-failure) \
         2>&1 | tee "$out/wine-tests.log" | tail -5
 }
 
@@ -236,17 +255,38 @@ pack() {
 
 # ---- The installer at work under wine64 ----
 
-# Installs silently for the current user, starts the installed soccer.exe with a table under
-# Xvfb and takes its picture (docs/windows-main-window.png), has the installed soccer-cli.exe
-# import a season into a new table and compares its bytes with the Linux build's, and
-# uninstalls silently: the programs go, the user's tables stay.
+# The keys an organiser presses in a table just opened, which shows its first cross-table: to
+# the first cell, one row down and three columns right to the match of the first two teams,
+# a score in the prompt, then Save and «Да». The same keys go to the Linux build and to the
+# installed soccer.exe, so their files must agree. With no window manager the window is given
+# the keyboard, and the pointer rests on it.
+enter_score_and_save() { # window title, picture to take or "", program and its arguments...
+    local title=$1 picture=$2 window
+    shift 2
+    "$@" >/dev/null 2>&1 &
+    local program=$!
+    window=$(timeout 180 xdotool search --sync --name "^$title" | head -1)
+    sleep 5 # the first paint
+    [ -z "$picture" ] || import -window root "$picture"
+    xdotool windowfocus --sync "$window" mousemove --window "$window" 500 400
+    keys ctrl+Home Down Right Right Right Return
+    xdotool type --delay 100 '3 3'
+    keys Return
+    keys ctrl+s
+    keys Return
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+}
+
+keys() { xdotool key --delay 200 "$@" && sleep 4; }
+
 wine_checks() {
-    local v setup folder tables table
+    local v setup folder tables table linux
     v=$(version)
     setup=$out/soccer-$v-setup.exe
     step "The installer under wine64"
     setup_wine
-    unset WINEPATH QT_PLUGIN_PATH # the installed folder must hold all it needs
+    unset WINEPATH # the installed folder must hold all it needs
     # Even a silent installer makes a (hidden) window: wine needs a display.
     Xvfb :91 -screen 0 1024x768x24 >/dev/null 2>&1 &
     local xvfb=$!
@@ -259,26 +299,26 @@ wine_checks() {
     done
     echo "installed in $folder: $(find "$folder" -type f | wc -l) files"
 
+    [ -x "$root/build/bin/soccer" ] || bash "$root/scripts/build.sh"
+    linux=$(mktemp -d)
     tables=$WINEPREFIX/drive_c/Таблицы
-    mkdir -p "$tables"
+    rm -rf "$tables" && mkdir -p "$tables"
     table=$tables/primer.TFL
     cp "$root/data/bin/primer.TFL" "$table"
-    wine "$folder/soccer.exe" 'C:\Таблицы\primer.TFL' >/dev/null 2>&1 &
-    local program=$!
-    sleep 30
-    import -display :91 -window root "$root/docs/windows-main-window.png"
-    kill "$program" 2>/dev/null || true
+    cp "$root/data/bin/primer.TFL" "$linux/primer.TFL"
+    enter_score_and_save 'Тарвел - C:' "$root/docs/windows-main-window.png" \
+        wine "$folder/soccer.exe" 'C:\Таблицы\primer.TFL'
     wineserver -k || true
+    enter_score_and_save 'Тарвел - /' "" "$root/build/bin/soccer" "$linux/primer.TFL"
+    ! cmp -s "$table" "$root/data/bin/primer.TFL" || { echo "soccer.exe saved nothing" >&2; exit 1; }
+    cmp "$table" "$linux/primer.TFL" && echo "primer.TFL with a score entered and saved: the same bytes as the Linux build's"
 
     cp "$root/tests/data/bundesliga-2015-16.csv" "$tables/"
     wine "$folder/soccer-cli.exe" import 'C:\Таблицы\season.TFL' 'C:\Таблицы\bundesliga-2015-16.csv' \
         --new 18 >/dev/null
-    local linux
-    [ -x "$root/build/bin/soccer-cli" ] || bash "$root/scripts/build.sh"
-    linux=$(mktemp -d)
     "$root/build/bin/soccer-cli" import "$linux/season.TFL" "$root/tests/data/bundesliga-2015-16.csv" \
         --new 18 >/dev/null
-    cmp "$tables/season.TFL" "$linux/season.TFL" && echo "season.TFL: the same bytes as the Linux build's"
+    cmp "$tables/season.TFL" "$linux/season.TFL" && echo "season.TFL imported: the same bytes as the Linux build's"
     rm -rf "$linux"
 
     wine "$folder/uninstall.exe" /S /CurrentUser && wineserver -w
