@@ -46,28 +46,42 @@ void TestFileSet::nextStartFinishesWhatAKillLeft_data() {
     QTest::addColumn<QString>("journal"); // "", "half" or "whole"
     QTest::addColumn<Unfinished>("found");
     QTest::addColumn<bool>("allNew");
+    // A temporary file of a scratch file or of the journal, as a save killed while writing it
+    // leaves on Windows (elsewhere it has no name until it is whole).
+    QTest::addColumn<QString>("temporary");
 
     QTest::newRow("no save") << ""
                              << ""
-                             << "" << Unfinished::None << false;
-    QTest::newRow("first scratch half written") << ""
-                                                << "a"
-                                                << "" << Unfinished::RolledBack << false;
-    QTest::newRow("all scratch files written") << ""
-                                               << "abc"
-                                               << "" << Unfinished::RolledBack << false;
+                             << "" << Unfinished::None << false << QString();
+    QTest::newRow("first scratch half written")
+        << ""
+        << "a"
+        << "" << Unfinished::RolledBack << false << QString();
+    QTest::newRow("all scratch files written")
+        << ""
+        << "abc"
+        << "" << Unfinished::RolledBack << false << QString();
     QTest::newRow("journal half written") << ""
                                           << "abc"
-                                          << "half" << Unfinished::RolledBack << false;
+                                          << "half" << Unfinished::RolledBack << false << QString();
     QTest::newRow("journal committed") << ""
                                        << "abc"
-                                       << "whole" << Unfinished::Completed << true;
+                                       << "whole" << Unfinished::Completed << true << QString();
     QTest::newRow("one file replaced") << "a"
                                        << "bc"
-                                       << "whole" << Unfinished::Completed << true;
-    QTest::newRow("all replaced, journal left") << "abc"
-                                                << ""
-                                                << "whole" << Unfinished::Completed << true;
+                                       << "whole" << Unfinished::Completed << true << QString();
+    QTest::newRow("all replaced, journal left")
+        << "abc"
+        << ""
+        << "whole" << Unfinished::Completed << true << QString();
+    QTest::newRow("a scratch file's temporary left")
+        << ""
+        << ""
+        << "" << Unfinished::RolledBack << false << "b.dat.new.k3x9qz";
+    QTest::newRow("the journal's temporary left")
+        << ""
+        << "abc"
+        << "" << Unfinished::RolledBack << false << "set.journal.new.0a1b2c";
 }
 
 void TestFileSet::nextStartFinishesWhatAKillLeft() {
@@ -76,6 +90,7 @@ void TestFileSet::nextStartFinishesWhatAKillLeft() {
     QFETCH(QString, journal);
     QFETCH(Unfinished, found);
     QFETCH(bool, allNew);
+    QFETCH(QString, temporary);
     QTemporaryDir folder;
     const QDir dir(folder.path());
     for (const QString &name : kNames) {
@@ -88,6 +103,9 @@ void TestFileSet::nextStartFinishesWhatAKillLeft() {
         putFile(dir.filePath(kJournal + ".new"), "a.d");
     if (journal == "whole")
         putFile(dir.filePath(kJournal), "a.dat\nb.dat\nc.dat\n");
+
+    if (!temporary.isEmpty())
+        putFile(dir.filePath(temporary), "new");
 
     const FileSet set(dir, kNames, kJournal);
     QCOMPARE(set.finishUnfinished(), found);

@@ -77,13 +77,28 @@ bool FileSet::removeScratchFiles() const {
     return found;
 }
 
+// The temporary files of scratch files and of the journal that a kill left while they were
+// being written. Their names are the set's own, so nothing else can have made them.
+bool FileSet::removeLeftTemporaries() const {
+    QStringList patterns;
+    for (const QString &name : names_)
+        patterns << temporaryNamesOf(name + QStringLiteral(".new"));
+    patterns << temporaryNamesOf(journalName_ + QStringLiteral(".new"));
+    bool found = false;
+    for (const QString &left : folder_.entryList(patterns, QDir::Files | QDir::Hidden))
+        found = QFile::remove(folder_.filePath(left)) || found;
+    return found;
+}
+
 // Completing renames the scratch files still there; those already renamed were renamed
 // before the kill. Taking back removes the scratch files, and the journal's own scratch file,
 // which is the journal not yet committed.
 FileSet::Unfinished FileSet::finishUnfinished() const {
+    const bool halfWritten = removeLeftTemporaries();
     const bool halfJournal = QFile::remove(journal() + QStringLiteral(".new"));
     if (!QFileInfo::exists(journal()))
-        return removeScratchFiles() || halfJournal ? Unfinished::RolledBack : Unfinished::None;
+        return removeScratchFiles() || halfJournal || halfWritten ? Unfinished::RolledBack
+                                                                  : Unfinished::None;
     for (int i = 0; i < names_.size(); ++i)
         if (QFileInfo::exists(scratch(i)))
             wholefile::replaceFile(scratch(i), target(i));

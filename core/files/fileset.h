@@ -42,6 +42,7 @@ class FileSet {
     void commitJournal() const;
     void replaceAll() const;
     bool removeScratchFiles() const;
+    bool removeLeftTemporaries() const;
 
     QDir folder_;
     QStringList names_;

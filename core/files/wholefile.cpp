@@ -105,6 +105,10 @@ void writeScratchFile(const QString &path, const QByteArray &bytes) {
     saveWholeFile(path, bytes);
 }
 
+QString temporaryNamesOf(const QString &fileName) {
+    return fileName + QStringLiteral(".??????");
+}
+
 // ---- Saving several files as one ----
 
 SaveSetError::SaveSetError(const CoreError &cause, std::size_t failedFile, bool setUnchanged)

@@ -62,6 +62,11 @@ void checkSaveTarget(const QString &path);
 // something else (a journal) says it is in place.
 void writeScratchFile(const QString &path, const QByteArray &bytes);
 
+// The names a save of `fileName` gives its temporary file beside it, as a QDir name filter: the
+// name, a dot and six letters or digits. Where the system cannot keep that file unnamed until it
+// is complete (Windows), a kill during the save leaves it behind.
+QString temporaryNamesOf(const QString &fileName);
+
 struct FileToSave {
     QString path;
     QByteArray bytes;
